@@ -1,0 +1,29 @@
+#include "cli/Commands.h"
+
+namespace valtrane::cli {
+
+const std::vector<Command> &commands()
+{
+    static const std::vector<Command> list{
+        {QStringLiteral("ports"), QString(), QStringLiteral("probe COM1 to COM4: the 4-character result and the captions"), runPorts},
+        {QStringLiteral("download"), QStringLiteral("--port P --model M [--continuous] [--baud N]"),
+         QStringLiteral("download from a gauge without windows; prints the status and the table list"), runDownload},
+        {QStringLiteral("replay"), QStringLiteral("CAPTURE --model M"),
+         QStringLiteral("run a captured download through the live path again"), runReplay},
+        {QStringLiteral("open"), QStringLiteral("FILE"),
+         QStringLiteral("open a saved project: file to database, registry and Info.vkt"), runOpen},
+        {QStringLiteral("save"), QStringLiteral("FILE [--table NAME] [--force]"),
+         QStringLiteral("save all projects, or one table, as a project text file"), runSave},
+        {QStringLiteral("tables"), QString(), QStringLiteral("the device code and table list of the registry"), runTables},
+        {QStringLiteral("dump"), QStringLiteral("TABLE [--where CONDITION]"), QStringLiteral("rows of a table as CSV"), runDump},
+        {QStringLiteral("constants"), QStringLiteral("[--set KEY=VALUE ...]"),
+         QStringLiteral("show or set the stiffness constants"), runConstants},
+        {QStringLiteral("stiffness-summary"), QStringLiteral("--table RUNn --out FILE"),
+         QStringLiteral("write the stiffness summary of one run"), runStiffnessSummary},
+        {QStringLiteral("simulate"), QStringLiteral("--model M (--port P | --pty) [--file F] [--baud N]"),
+         QStringLiteral("act as a gauge: send a model's stream and its end byte"), runSimulate},
+    };
+    return list;
+}
+
+} // namespace valtrane::cli
