@@ -25,8 +25,11 @@ bool CommandLine::parse(CliContext &context, const QStringList &args, int &exitC
         return false;
     }
     if (m_parser.isSet(QStringLiteral("help"))) {
+        // The parser names the running program; the help names the command as it is typed.
         QString help = m_parser.helpText();
-        help.replace(QLatin1String("Usage: valtrane-cli ") + m_name, QLatin1String("Usage: valtrane-cli [--home DIR] ") + m_name);
+        const qsizetype options = help.indexOf(QLatin1String(" [options]"));
+        if (help.startsWith(QLatin1String("Usage: ")) && options > 0)
+            help.replace(7, options - 7, QLatin1String("valtrane-cli [--home DIR] ") + m_name);
         context.out << help;
         context.out.flush();
         exitCode = 0;

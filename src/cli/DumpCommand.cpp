@@ -1,16 +1,65 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "db/Database.h"
+#include "db/FieldValue.h"
+#include "db/Recordset.h"
+
+#include <QFileInfo>
 
 namespace valtrane::cli {
 
+namespace {
+
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r'))
+        && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+} // namespace
+
 int runDump(CliContext &context, const QStringList &args)
 {
-    CommandLine line(QStringLiteral("dump"), QStringLiteral("dump"));
+    CommandLine line(QStringLiteral("dump"), QStringLiteral("Writes the rows of a table of the database as CSV, with a header line of field names."));
+    line.parser().addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("table name, for example P125, RUN3 or CBR_LBR1"));
+    line.parser().addOption({QStringLiteral("where"), QStringLiteral("condition, for example \"SA = 'S' AND RDNUM > 0\""), QStringLiteral("CONDITION")});
     int exitCode = 0;
     if (!line.parse(context, args, exitCode))
         return exitCode;
-    return context.fail(QStringLiteral("the dump command is not yet available"));
+    const QStringList positional = line.parser().positionalArguments();
+    if (positional.size() != 1)
+        return context.fail(QStringLiteral("dump needs exactly one TABLE"));
+
+    const QString path = context.paths.database();
+    if (!QFileInfo::exists(path))
+        return context.fail(QStringLiteral("there is no database (%1)").arg(path));
+    db::Database database;
+    if (!database.open(path))
+        return context.fail(QStringLiteral("the database cannot be opened: %1").arg(database.lastError()));
+    QString sql = QStringLiteral("SELECT * FROM ") + positional.first();
+    if (line.parser().isSet(QStringLiteral("where")))
+        sql += QStringLiteral(" WHERE ") + line.parser().value(QStringLiteral("where"));
+    auto rs = database.openRecordset(sql);
+    if (!rs)
+        return context.fail(database.lastError());
+
+    QStringList header;
+    for (const QString &name : rs->fieldNames())
+        header.append(csvField(name));
+    context.out << header.join(QLatin1Char(',')) << "\n";
+    const int columns = int(rs->schema().fields.size());
+    for (rs->moveFirst(); !rs->isEOF(); rs->moveNext()) {
+        QStringList row;
+        for (int i = 0; i < columns; ++i)
+            row.append(csvField(db::fieldText(rs->field(i))));
+        context.out << row.join(QLatin1Char(',')) << "\n";
+    }
+    return 0;
 }
 
 } // namespace valtrane::cli

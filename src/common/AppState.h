@@ -3,6 +3,7 @@
 #include "common/StiffnessConstants.h"
 
 #include <QString>
+#include <array>
 #include <cstdint>
 
 namespace valtrane {
@@ -24,6 +25,15 @@ struct AppState {
     bool ConstantsChanged = false;        // the constants dialog saved new values
     bool CsvReport = false;               // the NG7700A raw-data export uses the comma layout
     bool ExportConfirmed = false;         // an export is in progress
+
+    // Company and project information for report headers (CInfo 0 to 8: company, address,
+    // city/state/zip, phone, fax, email, project name, machine number, tested by). "Empty" means
+    // not filled in.
+    std::array<QString, 9> CInfo{EmptyInfo(), EmptyInfo(), EmptyInfo(), EmptyInfo(), EmptyInfo(),
+                                 EmptyInfo(), EmptyInfo(), EmptyInfo(), EmptyInfo()};
+    bool InformationChanged = false;      // edited on the report and not saved yet
+
+    static QString EmptyInfo() { return QStringLiteral("Empty"); }
 };
 
 } // namespace valtrane

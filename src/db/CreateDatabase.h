@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/AppPaths.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+namespace valtrane::db {
+
+class Database;
+
+// The structure of the project database: a new empty file, the tables of the four kinds, and
+// deleting the tables a table list names.
+class CreateDatabase {
+public:
+    // AddTable's result when the table could not be created (the caller's operation then stops).
+    static constexpr int Failed = -1;
+
+    explicit CreateDatabase(const AppPaths &paths);
+
+    // Deletes info/MIRVAT.vkd and creates it anew: 0 when a database file exists afterwards (a new
+    // one, or the old one when it could not be deleted), 909 when creating it failed, 910 when no
+    // file exists after creating it.
+    std::int16_t Create();
+
+    // Creates the table name (every "." removed; name is changed in place) of the given kind in the
+    // open database db, or in the database file when db is null. An existing table of that name is
+    // replaced. 0, or Failed.
+    int AddTable(QString &name, int kind, Database *db = nullptr);
+
+    // Deletes the tables of tableList (names each followed by a blank; a numeric name n means the
+    // nuclear project table "P" & n without "."). The database is opened into handle when handle is
+    // empty. True when the file is missing or all went well, false on any failure.
+    bool Delete_Table(const QString &tableList, std::unique_ptr<Database> &handle);
+
+private:
+    const AppPaths &m_paths;
+};
+
+} // namespace valtrane::db

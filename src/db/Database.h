@@ -1,0 +1,86 @@
+#pragma once
+
+#include "db/TableSchema.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QSqlQuery;
+
+namespace valtrane::db {
+
+class Recordset;
+
+// One connection to a database file (SQLite 3). While it is open the file's lock file is held.
+//
+// Writes are gathered into transactions that are committed at least every quarter second, at
+// every explicit commit() and when the connection closes; the file is in write-ahead-log mode, so
+// a crash loses at most the last quarter second of rows and never leaves a damaged file.
+class Database {
+public:
+    Database();
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Creates a new, empty database file (no file may exist there yet). False on failure.
+    static bool createFile(const QString &path);
+    // Removes a database file and the files SQLite keeps beside it. False when the file is still there.
+    static bool removeFile(const QString &path);
+
+    // Opens an existing file. False when it does not exist or is not a database.
+    bool open(const QString &path);
+    void close();
+    bool isOpen() const { return m_open; }
+    const QString &path() const { return m_path; }
+    QString lastError() const { return m_lastError; }
+
+    QStringList tableNames() const;
+    bool hasTable(const QString &name) const;
+
+    // Creates the table; false when a table of that name (in any case) exists or the name is empty.
+    bool createTable(const TableSchema &schema);
+    bool dropTable(const QString &name);
+
+    // The table's fields and primary key as stored in the file; nullptr when there is no such table.
+    const TableSchema *schema(const QString &table);
+
+    // A record set on an SQL text (see TableQuery); nullptr when the text is not understood or the
+    // table does not exist. The record set must not outlive this connection's close().
+    std::unique_ptr<Recordset> openRecordset(const QString &sqlText);
+
+    // Commits the writes gathered so far.
+    bool commit();
+
+    // The Qt connection, for a grid model bound to a query of this layer.
+    QSqlDatabase connection() const;
+
+private:
+    friend class Recordset;
+
+    bool exec(const QString &sql);
+    void noteWrite();
+    void beginIfNeeded();
+    QSqlQuery *insertStatement(const TableSchema &schema);
+    void forgetTable(const QString &name);
+    void registerRecordset(Recordset *r);
+    void unregisterRecordset(Recordset *r);
+
+    QString m_connectionName;
+    QString m_path;
+    QString m_lockPath;
+    QString m_lastError;
+    bool m_open = false;
+    bool m_inTransaction = false;
+    QElapsedTimer m_sinceCommit;
+    QHash<QString, TableSchema> m_schemas;                    // by upper-case table name
+    QHash<QString, std::shared_ptr<QSqlQuery>> m_inserts;     // by upper-case table name
+    std::vector<Recordset *> m_recordsets;
+};
+
+} // namespace valtrane::db

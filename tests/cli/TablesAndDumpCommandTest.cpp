@@ -1,0 +1,57 @@
+#include "db/CreateDatabase.h"
+#include "db/Database.h"
+#include "db/Recordset.h"
+#include "db/TableKinds.h"
+#include "support/CliRunner.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+
+TEST(TablesCommand, ShowsTheRegistry)
+{
+    test::TempHome home;
+    home.writeFile("info/DBTbles.vkt", "2\r\n\"12.5 13 \"\r\n");
+    const auto r = test::runCli(home.path(), {"tables"});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QByteArray("DeviceCode: 2\nTable_List: 12.5 13 \n"));
+}
+
+TEST(DumpCommand, WritesRowsAsCsvWithAHeaderLine)
+{
+    test::TempHome home;
+    db::CreateDatabase creator(home.paths());
+    ASSERT_EQ(creator.Create(), 0);
+    QString name = "P12.5";
+    ASSERT_EQ(creator.AddTable(name, db::Ng7700bProjectTable), 0);
+    {
+        db::Database database;
+        ASSERT_TRUE(database.open(home.paths().database()));
+        auto rs = database.openRecordset("SELECT * FROM P125");
+        for (int n : {0, 1, 2}) {
+            rs->addNew();
+            rs->setField(u"RDNUM", n);
+            rs->setField(u"SA", n == 2 ? "A" : "S");
+            rs->setField(u"WD", 118.25 + n);
+            rs->setField(u"STAT1", "a,b");
+            ASSERT_TRUE(rs->update());
+        }
+    }
+    const auto all = test::runCli(home.path(), {"dump", "P125"});
+    ASSERT_EQ(all.exitCode, 0) << all.err.constData();
+    const QList<QByteArray> lines = all.out.split('\n');
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(lines[0].startsWith("ID,SERNUM,CDATE,DATE,DSTD,"));
+    EXPECT_EQ(lines[1].split(',').size(), lines[0].split(',').size() + 1);  // "a,b" is one quoted field
+    EXPECT_TRUE(lines[2].contains("\"a,b\""));
+    EXPECT_TRUE(lines[2].contains(",119.25,"));
+
+    const auto soil = test::runCli(home.path(), {"dump", "P125", "--where", "SA = 'S' AND RDNUM > 0"});
+    ASSERT_EQ(soil.exitCode, 0);
+    EXPECT_EQ(soil.out.count('\n'), 2);
+
+    const auto missing = test::runCli(home.path(), {"dump", "NOSUCH"});
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_TRUE(missing.err.startsWith("error: "));
+}
