@@ -1,0 +1,10 @@
+#include "parse/SampleStreams.h"
+
+namespace valtrane::parse {
+
+QByteArray sampleStream(int)
+{
+    return QByteArray();
+}
+
+} // namespace valtrane::parse

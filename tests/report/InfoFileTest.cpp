@@ -1,0 +1,54 @@
+#include "report/InfoFile.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+
+TEST(InfoFile, AllEmptyFieldsWriteNineEmptyLinesAndTheRootCaption)
+{
+    test::TempHome home;
+    AppState state;
+    state.TreeRootCaption = "Projects (site.txt)";
+    ASSERT_TRUE(report::InfoFile::write(home.paths(), state));
+    EXPECT_EQ(home.readFile("info/Info.vkt"),
+              QByteArray("\"Empty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rProjects (site.txt)\r\"\r\n"));
+}
+
+TEST(InfoFile, ReadsBackWhatItWrote)
+{
+    test::TempHome home;
+    AppState written;
+    written.CInfo = {"Acme Soil Lab", "12 Main St", "Gainesville, FL 32601", "352-555-0100", "352-555-0101",
+                     "lab@acme.test", "SR 26 widening", "NG-1234", "J. Smith"};
+    written.TreeRootCaption = "Tests (Dwnld:12/6/2026)";
+    ASSERT_TRUE(report::InfoFile::write(home.paths(), written));
+    AppState read;
+    report::InfoFile::read(home.paths(), read);
+    EXPECT_EQ(read.CInfo, written.CInfo);
+    EXPECT_EQ(read.TreeRootCaption, written.TreeRootCaption);
+}
+
+TEST(InfoFile, AShortFileFillsTheFieldsItHas)
+{
+    test::TempHome home;
+    home.writeFile("info/Info.vkt", "\"Acme\r\rGainesville\r\"\r\n");
+    AppState state;
+    state.CInfo[1] = "kept";
+    state.TreeRootCaption = "Projects";
+    report::InfoFile::read(home.paths(), state);
+    EXPECT_EQ(state.CInfo[0], "Acme");
+    EXPECT_EQ(state.CInfo[1], "kept");
+    EXPECT_EQ(state.CInfo[2], "Gainesville");
+    EXPECT_EQ(state.CInfo[3], "Empty");
+    EXPECT_EQ(state.TreeRootCaption, "Projects");
+}
+
+TEST(InfoFile, AMissingFileChangesNothing)
+{
+    test::TempHome home;
+    AppState state;
+    report::InfoFile::read(home.paths(), state);
+    EXPECT_EQ(state.CInfo[0], "Empty");
+    EXPECT_TRUE(state.TreeRootCaption.isEmpty());
+}
