@@ -1,16 +1,51 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/DeclinePrompter.h"
+#include "db/Database.h"
+#include "export/WriteoutStiffy.h"
+#include "report/StiffnessReportCells.h"
+#include "stiffness/StiffnessConstantsFile.h"
+
+#include <QFileInfo>
 
 namespace valtrane::cli {
 
 int runStiffnessSummary(CliContext &context, const QStringList &args)
 {
-    CommandLine line(QStringLiteral("stiffness-summary"), QStringLiteral("stiffness-summary"));
+    CommandLine line(QStringLiteral("stiffness-summary"),
+                     QStringLiteral("Writes the stiffness summary of one run of the database as comma-separated text, "
+                                    "with the constants of info/StiffnessCons.vkt."));
+    line.parser().addOption({QStringLiteral("table"), QStringLiteral("run table, for example RUN3 or RUN21"), QStringLiteral("RUNn")});
+    line.parser().addOption({QStringLiteral("out"), QStringLiteral("summary file to write"), QStringLiteral("FILE")});
     int exitCode = 0;
     if (!line.parse(context, args, exitCode))
         return exitCode;
-    return context.fail(QStringLiteral("the stiffness-summary command is not yet available"));
+    const QString table = line.parser().value(QStringLiteral("table"));
+    const QString out = line.parser().value(QStringLiteral("out"));
+    if (table.isEmpty() || out.isEmpty() || !line.parser().positionalArguments().isEmpty()) {
+        context.err << "valtrane-cli stiffness-summary: needs --table RUNn and --out FILE\n";
+        return 2;
+    }
+
+    const QString path = context.paths.database();
+    if (!QFileInfo::exists(path))
+        return context.fail(QStringLiteral("there is no database (%1)").arg(path));
+    db::Database database;
+    if (!database.open(path))
+        return context.fail(QStringLiteral("the database cannot be opened: %1").arg(database.lastError()));
+
+    DeclinePrompter prompter(context.prompter, context.err, QStringLiteral("the stiffness constants are all zero."));
+    stiffness::StiffnessConstantsFile(context.paths, context.state, prompter).run(0);
+
+    const auto cells = report::StiffnessReportCells::build(database, table, context.state.StiffnessConstants);
+    if (!cells)
+        return context.fail(QStringLiteral("there is no stiffness run table %1").arg(table));
+    const QString file = QFileInfo(out).absoluteFilePath();
+    if (!exporting::writeoutStiffy(*cells, file, context.prompter))
+        return context.fail(QStringLiteral("the stiffness summary could not be written to %1").arg(file));
+    context.out << "Stiffness summary of " << table << " written to " << file << "\n";
+    return 0;
 }
 
 } // namespace valtrane::cli

@@ -1,0 +1,221 @@
+#include "db/DbTestSupport.h"
+#include "stiffness/ComputeStiffnessRun.h"
+#include "stiffness/StiffnessRunData.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using namespace valtrane::stiffness;
+using test::binRecord;
+using test::headerRecord;
+
+namespace {
+
+using Texts = std::array<QString, StiffnessResultCount>;
+
+Texts blanks()
+{
+    Texts t;
+    t.fill(" ");
+    return t;
+}
+
+Texts notAvailable()
+{
+    Texts t;
+    t.fill("NA");
+    return t;
+}
+
+class StoredStiffnessRun : public test::DatabaseFixture {};
+
+// Expected texts were worked out apart from the program with a short python3 script that applies
+// the documented formulas to the same counts: volts = counts * 10 / 4096 - 5, SNR = 10 * ln(P) /
+// ln(10), K = -2.5 * (ac + bd) / (a^2 + b^2) + 0.8 * (2 * 3.14159265358979 * f)^2 / 1e6, and so on,
+// each printed with "%.1f". The averages are over the 23 bins without an overload flag.
+TEST_F(StoredStiffnessRun, GivesEveryBinItsRatiosAndResultsAndTheRunItsAveragesAndDensity)
+{
+    test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
+    auto rs = database.openRecordset("SELECT * FROM RUN3");
+    ASSERT_TRUE(rs);
+    const StiffnessRunResult run = ComputeStiffnessRun(readStiffnessRecords(*rs), test::loadedConstants());
+
+    EXPECT_FALSE(run.summaryOnly);
+    ASSERT_EQ(run.bins.size(), 25u);
+    const StiffnessBinResult &first = run.bins[0];
+    EXPECT_EQ(first.binNumber, "1");
+    EXPECT_EQ(first.frequency, "100");
+    EXPECT_EQ(first.displacementSnr, "38.7");
+    EXPECT_EQ(first.forceSnr, "45.7");
+    EXPECT_EQ(first.results, (Texts{"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}));
+
+    const StiffnessBinResult &signalOverload = run.bins[6];
+    EXPECT_EQ(signalOverload.binNumber, "7");
+    EXPECT_EQ(signalOverload.displacementSnr, "38.1");
+    EXPECT_EQ(signalOverload.forceSnr, "43.1");
+    EXPECT_EQ(signalOverload.results, blanks());
+    EXPECT_EQ(run.bins[17].displacementSnr, "38.5");
+    EXPECT_EQ(run.bins[17].forceSnr, "42.6");
+    EXPECT_EQ(run.bins[17].results, blanks());
+
+    const StiffnessBinResult &last = run.bins[24];
+    EXPECT_EQ(last.frequency, "196");
+    EXPECT_EQ(last.displacementSnr, "42.7");
+    EXPECT_EQ(last.forceSnr, "43.5");
+    EXPECT_EQ(last.results, (Texts{"5.4", "30704.2", "46.6", "6763.2", "17.3", "2504.9"}));
+
+    EXPECT_EQ(run.averages, (Texts{"6.4", "36473.9", "55.4", "8034.1", "20.5", "2975.6"}));
+    EXPECT_EQ(run.moistureContent, "0.12");
+    // t - 0.3 = -0.0406 here: the root keeps its sign, density factor 0.75819.
+    EXPECT_EQ(run.densityPcf, "145.1");
+    EXPECT_EQ(run.densityKgPerM3, "2324.0");
+}
+
+TEST(StiffnessModuli, YoungsIsAbout8point675TimesStiffnessAnd2point70TimesShearAtPoissonPoint35)
+{
+    const StiffnessRunResult run = ComputeStiffnessRun(test::runThreeRecords(), test::loadedConstants());
+    int usable = 0;
+    for (const StiffnessBinResult &bin : run.bins) {
+        if (!bin.values[StiffnessMnPerM])
+            continue;
+        ++usable;
+        const double k = *bin.values[StiffnessMnPerM];
+        const double e = *bin.values[YoungsModulusMpa];
+        const double g = *bin.values[ShearModulusMpa];
+        EXPECT_NEAR(e / k, 8.675, 0.0005) << "bin " << bin.binNumber.toStdString();
+        EXPECT_NEAR(e / g, 2.70, 1e-9);
+        EXPECT_NEAR(*bin.values[YoungsModulusPsi] / e, 145.0, 1e-9);
+        EXPECT_NEAR(*bin.values[StiffnessLbfPerIn] / k, 5710.44, 0.005);
+    }
+    EXPECT_EQ(usable, 23);
+}
+
+TEST(StiffnessRunKind, RunTwentyIsAFullRunAndRunTwentyOneASummary)
+{
+    const test::BinCounts bin = test::twentyFiveBins().front();
+    const StiffnessRunResult twenty = ComputeStiffnessRun({headerRecord(20, 11.25f, 2.5f), binRecord(bin)}, test::loadedConstants());
+    ASSERT_EQ(twenty.bins.size(), 1u);
+    EXPECT_EQ(twenty.bins[0].frequency, "100");
+    EXPECT_FALSE(twenty.summaryOnly);
+
+    const StiffnessRunResult twentyOne = ComputeStiffnessRun({headerRecord(21, 11.25f, 2.5f), binRecord(bin)}, test::loadedConstants());
+    EXPECT_TRUE(twentyOne.summaryOnly);
+    EXPECT_EQ(twentyOne.bins.size(), 2u);
+}
+
+// Results from the stored measure: K = MEASURE as a float, lbf/in = K * 1e6 / (39.37 * 4.448),
+// E = K * (1 - 0.35^2) / (1.77 * 0.0254 * 2.25), G = K * 0.65 / (3.54 * 0.0254 * 2.25), psi = MPa * 145,
+// worked out in python3 and printed with "%.1f".
+TEST_F(StoredStiffnessRun, SummaryRunsGiveOneRowPerRunFromTheMeasuredStiffnessAlone)
+{
+    test::storeRun(home.paths(), database, "RUN21",
+                   {headerRecord(21, 12.5f, 2.5f), headerRecord(22, 9.75f, 2.5f), headerRecord(23, 15.3f, 2.5f)});
+    auto rs = database.openRecordset("SELECT * FROM RUN21");
+    const StiffnessRunResult run = ComputeStiffnessRun(readStiffnessRecords(*rs), test::loadedConstants());
+
+    EXPECT_TRUE(run.summaryOnly);
+    ASSERT_EQ(run.bins.size(), 3u);
+    EXPECT_EQ(run.bins[0].binNumber, "21");
+    EXPECT_EQ(run.bins[2].binNumber, "23");
+    for (const StiffnessBinResult &bin : run.bins) {
+        EXPECT_EQ(bin.frequency, "NA");
+        EXPECT_EQ(bin.displacementSnr, "NA");
+        EXPECT_EQ(bin.forceSnr, "NA");
+    }
+    EXPECT_EQ(run.bins[0].results, (Texts{"12.5", "71380.5", "108.4", "15723.0", "40.2", "5823.3"}));
+    EXPECT_EQ(run.bins[1].results, (Texts{"9.8", "55676.8", "84.6", "12263.9", "31.3", "4542.2"}));
+    EXPECT_EQ(run.bins[2].results, (Texts{"15.3", "87369.8", "132.7", "19245.0", "49.2", "7127.8"}));
+    EXPECT_EQ(run.averages, Texts{});
+    EXPECT_EQ(run.densityPcf, "NA");
+    EXPECT_EQ(run.densityKgPerM3, "NA");
+    EXPECT_EQ(run.moistureContent, "0.12");
+}
+
+// K of bin 1 is 7.7479 MN/m. With the intercept 0 the density factor no longer depends on it:
+// 1 + 1.2 * signed root of (slope - 0.3).
+struct DensityCase {
+    const char *moisture, *slope, *intercept, *poPcf, *poKg;
+    const char *pcf, *kg;
+};
+
+class StiffnessDensity : public ::testing::TestWithParam<DensityCase> {};
+
+TEST_P(StiffnessDensity, FollowsTheCalibrationLine)
+{
+    const DensityCase c = GetParam();
+    StiffnessConstants constants = test::loadedConstants();
+    constants[MeasMs] = StiffnessConstant::fromText(c.moisture);
+    constants[Slopes] = StiffnessConstant::fromText(c.slope);
+    constants[Interc] = StiffnessConstant::fromText(c.intercept);
+    constants[Densit] = StiffnessConstant::fromText(c.poPcf);
+    constants[Densi2] = StiffnessConstant::fromText(c.poKg);
+    const StiffnessRunResult run = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(test::twentyFiveBins().front())}, constants);
+    EXPECT_EQ(run.densityPcf, c.pcf);
+    EXPECT_EQ(run.densityKgPerM3, c.kg);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Constants, StiffnessDensity,
+    ::testing::Values(
+        // slope - 0.3 = -0.04: root -0.2, factor 0.76; 114 / 0.76 = 150 shows without decimals.
+        DensityCase{"0.12", "0.26", "0", "114", "1900", "150", "2500.0"},
+        // slope - 0.3 = 0.25: factor 1.6; 101.2 / 1.6 and 1010 / 1.6 are exact ties (63.25, 631.25).
+        DensityCase{"0.12", "0.55", "0", "101.2", "1010", "63.2", "631.2"},
+        // w = 0.1, S = 0.25, I = 0.5: t - 0.3 = -0.0435467, factor 0.749586.
+        DensityCase{"0.1", "0.25", "0.5", "110", "1762", "146.7", "2350.6"},
+        // Without a moisture content there is no estimate.
+        DensityCase{"0", "0.26", "0", "114", "1900", "NA", "NA"}));
+
+TEST(StiffnessConstantsAllZero, LeaveTheCalibrationTermAloneAndModuliForPoissonZero)
+{
+    StiffnessConstants zero;
+    zero.fill(StiffnessConstant::fromNumber(0));
+    const StiffnessRunResult run = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(test::twentyFiveBins().front())}, zero);
+    // K = -2.5 (ac + bd) / (a^2 + b^2) = 7.4279; E = K / 0.1011555, G = K / 0.202311 (python3).
+    EXPECT_EQ(run.bins[0].results, (Texts{"7.4", "42440.6", "73.5", "10653.4", "36.7", "5326.7"}));
+    EXPECT_EQ(run.averages[StiffnessMnPerM], "7.4");
+    EXPECT_EQ(run.densityPcf, "NA");
+    EXPECT_EQ(run.moistureContent, "0");
+}
+
+TEST(StiffnessValuesThatCannotBeComputed, ShowNotAvailableAndStayOutOfTheAverages)
+{
+    test::BinCounts quietNoise = test::twentyFiveBins()[0];
+    quietNoise.realDisplNd = quietNoise.imagDisplNd = 2048;  // 0 V: no noise power
+    test::BinCounts stillDisplacement = test::twentyFiveBins()[1];
+    stillDisplacement.realDisplSd = stillDisplacement.imagDisplSd = 2048;  // no signal displacement
+    stiffness::StiffnessRecord noFrequency = binRecord(test::twentyFiveBins()[2]);
+    noFrequency.frequency = QVariant();
+    stiffness::StiffnessRecord noFlag = binRecord(test::twentyFiveBins()[3]);
+    noFlag.signalOverload = QVariant();
+
+    const StiffnessRunResult run = ComputeStiffnessRun(
+        {headerRecord(3, 11.25f, 2.5f), binRecord(quietNoise), binRecord(stillDisplacement), noFrequency, noFlag},
+        test::loadedConstants());
+    ASSERT_EQ(run.bins.size(), 4u);
+    EXPECT_EQ(run.bins[0].displacementSnr, "NA");
+    EXPECT_EQ(run.bins[0].forceSnr, "45.7");
+    EXPECT_EQ(run.bins[0].results[StiffnessMnPerM], "7.7");
+    EXPECT_EQ(run.bins[1].displacementSnr, "NA");
+    EXPECT_EQ(run.bins[1].results, notAvailable());
+    EXPECT_EQ(run.bins[2].frequency, "");
+    EXPECT_EQ(run.bins[2].results, notAvailable());
+    EXPECT_EQ(run.bins[3].results, blanks());
+    // Only bin 1 has results, so the averages are its own values.
+    EXPECT_EQ(run.averages, (Texts{"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}));
+}
+
+TEST(StiffnessValuesThatCannotBeComputed, ARunWithoutAUsableBinHasNoAverages)
+{
+    test::BinCounts overloaded = test::twentyFiveBins()[6];
+    const StiffnessRunResult run = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(overloaded)}, test::loadedConstants());
+    EXPECT_EQ(run.averages, notAvailable());
+    EXPECT_EQ(run.densityPcf, "NA");
+    EXPECT_EQ(run.densityKgPerM3, "NA");
+
+    const StiffnessRunResult empty = ComputeStiffnessRun({}, test::loadedConstants());
+    EXPECT_TRUE(empty.bins.empty());
+    EXPECT_EQ(empty.averages, notAvailable());
+}
+
+} // namespace

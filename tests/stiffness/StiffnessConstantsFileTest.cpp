@@ -1,0 +1,142 @@
+#include "common/ProgramInfo.h"
+#include "stiffness/StiffnessConstantsFile.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using stiffness::StiffnessConstantsFile;
+
+namespace {
+
+const char *const Question = "SG2150 Constants do not exist.  Do you want to setup constants now?";
+
+QStringList texts(const StiffnessConstants &constants)
+{
+    QStringList list;
+    for (const StiffnessConstant &c : constants)
+        list.append(c.text());
+    return list;
+}
+
+class StiffnessConstantsFileTest : public ::testing::Test {
+protected:
+    void load() { StiffnessConstantsFile(home.paths(), state, prompter).run(0); }
+    void writeConstants(const QByteArray &bytes) { home.writeFile("info/StiffnessCons.vkt", bytes); }
+
+    test::TempHome home;
+    AppState state;
+    test::ScriptedPrompter prompter;
+};
+
+TEST_F(StiffnessConstantsFileTest, SavesSevenKeyLinesAndLoadsThemBackInTheirLoadFormats)
+{
+    const double values[] = {0.1234, 10.123456, 0.35, 110, 0.0625, 0.0625, 1762.04};
+    for (int i = 0; i < StiffnessConstantCount; ++i)
+        state.StiffnessConstants[size_t(i)] = StiffnessConstant::fromNumber(values[i]);
+    ASSERT_TRUE(StiffnessConstantsFile(home.paths(), state, prompter).run(1));
+    EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"),
+              QByteArray("MeasMs = 0.1234\r\nAssmas = 10.123456\r\nPoisra = 0.35\r\nDensit = 110\r\n"
+                         "Slopes = 0.0625\r\nInterc = 0.0625\r\nDensi2 = 1762.04\r\n"));
+    // Until the next load the applied numbers stand as they are.
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
+
+    load();
+    // 0.0625 ties at three decimals and goes to the even digit.
+    EXPECT_EQ(texts(state.StiffnessConstants),
+              QStringList({"0.12", "10.1235", "0.35", "110.0", "0.0625", "0.062", "1762.0"}));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(StiffnessConstantsFileTest, KeysLoadInAnyOrderAndOnlyTheFirstSevenLinesCount)
+{
+    writeConstants("Densi2 = 1800\r\nPoisra = 0.3\r\nRemark = 5\r\nMeasMs = 0.2\r\nAssmas = 2\r\n"
+                   "Densit = 112\r\nSlopes = 0.5\r\nInterc = 9\r\n");
+    state.StiffnessConstants[Interc] = StiffnessConstant::fromText("0.100");
+    load();
+    EXPECT_EQ(texts(state.StiffnessConstants), QStringList({"0.20", "2.0000", "0.30", "112.0", "0.5000", "0.100", "1800.0"}));
+}
+
+TEST_F(StiffnessConstantsFileTest, AnEmptyLineSetsAllSevenToZeroEvenThoseReadBeforeIt)
+{
+    writeConstants("MeasMs = 0.12\r\nAssmas = 2\r\n\r\nDensit = 112\r\n");
+    load();
+    for (const StiffnessConstant &c : state.StiffnessConstants) {
+        EXPECT_FALSE(c.isEmpty());
+        EXPECT_EQ(c.toDouble(), 0.0);
+    }
+}
+
+TEST_F(StiffnessConstantsFileTest, AShortFileLeavesTheConstantsItDoesNotNameAsTheyWere)
+{
+    state.StiffnessConstants[Densi2] = StiffnessConstant::fromText("1700.0");
+    writeConstants("MeasMs = 0.12\r\nAssmas = 2");
+    load();
+    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.12");
+    EXPECT_EQ(state.StiffnessConstants[Assmas].text(), "2.0000");
+    EXPECT_EQ(state.StiffnessConstants[Densi2].text(), "1700.0");
+    EXPECT_TRUE(state.StiffnessConstants[Poisra].isEmpty());
+}
+
+TEST_F(StiffnessConstantsFileTest, AValueThatIsNotANumberLoadsAsZero)
+{
+    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromText("0.15");
+    writeConstants("MeasMs = abc\r\nPoisra = \r\nDensit =110\r\n");
+    load();
+    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.00");
+    EXPECT_EQ(state.StiffnessConstants[Poisra].text(), "0.00");
+    // "Densit =1" is not the key "Densit = ": the line is passed over.
+    EXPECT_TRUE(state.StiffnessConstants[Densit].isEmpty());
+}
+
+TEST_F(StiffnessConstantsFileTest, AMissingFileAsksAndNoGivesZeros)
+{
+    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromText("0.15");
+    load();
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, Question);
+    EXPECT_EQ(prompter.shown[0].title, program::title());
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
+    for (const StiffnessConstant &c : state.StiffnessConstants)
+        EXPECT_EQ(c, StiffnessConstant::fromNumber(0.0));
+    EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
+}
+
+TEST_F(StiffnessConstantsFileTest, YesRunsTheSetupAndKeepsWhatItApplied)
+{
+    test::ScriptedPrompter yes({Prompter::Answer::Yes});
+    int setups = 0;
+    StiffnessConstantsFile file(home.paths(), state, yes, [&] {
+        ++setups;
+        state.StiffnessConstants.fill(StiffnessConstant::fromNumber(0.1234));
+        StiffnessConstantsFile(home.paths(), state, yes).run(1);
+    });
+    file.run(0);
+    EXPECT_EQ(setups, 1);
+    // Held as applied, not as a load would format them.
+    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.1234");
+    EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
+}
+
+TEST_F(StiffnessConstantsFileTest, YesWithoutAFileAfterTheSetupGivesZeros)
+{
+    test::ScriptedPrompter yes({Prompter::Answer::Yes});
+    StiffnessConstantsFile file(home.paths(), state, yes, [&] {
+        state.StiffnessConstants.fill(StiffnessConstant::fromNumber(5));  // applied, then cancelled
+    });
+    file.run(0);
+    for (const StiffnessConstant &c : state.StiffnessConstants)
+        EXPECT_EQ(c.toDouble(), 0.0);
+}
+
+TEST_F(StiffnessConstantsFileTest, OtherModesDoNothing)
+{
+    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromNumber(0.2);
+    StiffnessConstantsFile(home.paths(), state, prompter).run(2);
+    EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.2);
+}
+
+} // namespace

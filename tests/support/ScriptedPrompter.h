@@ -1,0 +1,41 @@
+#pragma once
+
+#include "common/Prompter.h"
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+namespace valtrane::test {
+
+// Answers questions from a script (No once the script is used up; Ok for messages) and remembers
+// every text, title and button set it was shown.
+class ScriptedPrompter : public Prompter {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        Buttons buttons;
+    };
+
+    explicit ScriptedPrompter(std::deque<Answer> answers = {}) : m_answers(std::move(answers)) {}
+
+    Answer ask(const QString &text, const QString &title, Buttons buttons, Icon) override
+    {
+        shown.push_back({text, title, buttons});
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        if (m_answers.empty())
+            return Answer::No;
+        const Answer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+
+    std::vector<Shown> shown;
+
+private:
+    std::deque<Answer> m_answers;
+};
+
+} // namespace valtrane::test
