@@ -1,11 +1,10 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/OpenDatabase.h"
 #include "db/Database.h"
 #include "db/FieldValue.h"
 #include "db/Recordset.h"
-
-#include <QFileInfo>
 
 namespace valtrane::cli {
 
@@ -35,12 +34,9 @@ int runDump(CliContext &context, const QStringList &args)
     if (positional.size() != 1)
         return context.fail(QStringLiteral("dump needs exactly one TABLE"));
 
-    const QString path = context.paths.database();
-    if (!QFileInfo::exists(path))
-        return context.fail(QStringLiteral("there is no database (%1)").arg(path));
     db::Database database;
-    if (!database.open(path))
-        return context.fail(QStringLiteral("the database cannot be opened: %1").arg(database.lastError()));
+    if (!openDatabase(context, database, exitCode))
+        return exitCode;
     QString sql = QStringLiteral("SELECT * FROM ") + positional.first();
     if (line.parser().isSet(QStringLiteral("where")))
         sql += QStringLiteral(" WHERE ") + line.parser().value(QStringLiteral("where"));

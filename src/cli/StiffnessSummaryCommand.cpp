@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/OpenDatabase.h"
 #include "cli/DeclinePrompter.h"
 #include "db/Database.h"
 #include "export/WriteoutStiffy.h"
@@ -28,12 +29,9 @@ int runStiffnessSummary(CliContext &context, const QStringList &args)
         return 2;
     }
 
-    const QString path = context.paths.database();
-    if (!QFileInfo::exists(path))
-        return context.fail(QStringLiteral("there is no database (%1)").arg(path));
     db::Database database;
-    if (!database.open(path))
-        return context.fail(QStringLiteral("the database cannot be opened: %1").arg(database.lastError()));
+    if (!openDatabase(context, database, exitCode))
+        return exitCode;
 
     DeclinePrompter prompter(context.prompter, context.err, QStringLiteral("the stiffness constants are all zero."));
     stiffness::StiffnessConstantsFile(context.paths, context.state, prompter).run(0);

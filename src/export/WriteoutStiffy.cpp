@@ -4,7 +4,7 @@
 #include "common/SettingsFile.h"
 
 #include <QStringList>
-#include <array>
+#include <vector>
 
 namespace valtrane::exporting {
 

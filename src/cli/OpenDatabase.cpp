@@ -1,0 +1,24 @@
+#include "cli/OpenDatabase.h"
+
+#include "cli/CliContext.h"
+#include "db/Database.h"
+
+#include <QFileInfo>
+
+namespace valtrane::cli {
+
+bool openDatabase(CliContext &context, db::Database &database, int &exitCode)
+{
+    const QString path = context.paths.database();
+    if (!QFileInfo::exists(path)) {
+        exitCode = context.fail(QStringLiteral("there is no database (%1)").arg(path));
+        return false;
+    }
+    if (!database.open(path)) {
+        exitCode = context.fail(QStringLiteral("the database cannot be opened: %1").arg(database.lastError()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace valtrane::cli

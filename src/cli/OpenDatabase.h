@@ -1,0 +1,15 @@
+#pragma once
+
+namespace valtrane::db {
+class Database;
+}
+
+namespace valtrane::cli {
+
+struct CliContext;
+
+// Opens the program folder's database for a command. False when there is none or it cannot be
+// opened; the reason is on stderr and exitCode holds the command's exit code.
+bool openDatabase(CliContext &context, db::Database &database, int &exitCode);
+
+} // namespace valtrane::cli
