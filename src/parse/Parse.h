@@ -14,6 +14,10 @@ namespace valtrane::parse {
 constexpr int NoChar = -1;
 
 class ParseRun;
+class Ld4800Parser;
+class Ng7700aParser;
+class Ng7700bParser;
+class Sg2150Parser;
 
 // Turns the character stream of one gauge into tables of the download database. Initit starts a
 // parse run (new database file), one parse call per character files projects, tests and runs, the
@@ -49,6 +53,10 @@ private:
     const AppPaths &m_paths;
     AppState &m_state;
     std::unique_ptr<ParseRun> m_run;
+    std::unique_ptr<Ld4800Parser> m_ld4800;
+    std::unique_ptr<Ng7700aParser> m_ng7700a;
+    std::unique_ptr<Ng7700bParser> m_ng7700b;
+    std::unique_ptr<Sg2150Parser> m_sg2150;
 };
 
 } // namespace valtrane::parse

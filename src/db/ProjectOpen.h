@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/AppPaths.h"
+#include "common/AppState.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace valtrane::db {
+
+// What opening a project file gave: the model code and table list now in the database and
+// registry, or why nothing was changed.
+struct ProjectOpenResult {
+    bool opened = false;
+    std::int16_t modelCode = 99;
+    QString tableList;
+    QString error;            // for people; empty when opened
+    std::int16_t status = 0;  // a status code that goes with the error, 0 when there is none
+};
+
+// Opening a saved project text file: a new database from the file, then Table_List, DeviceCode,
+// the table registry, TreeRootCaption and info/Info.vkt (written from the CInfo in state). The
+// parse run is ended afterwards, so the database is closed on return.
+//
+// A file that is missing or is no saved project is refused before anything changes.
+class ProjectOpen {
+public:
+    static ProjectOpenResult open(const AppPaths &paths, AppState &state, const QString &fileName);
+
+    static QString missingFileMessage() { return QStringLiteral("Selected File does not exist.  Check file name and path."); }
+};
+
+} // namespace valtrane::db

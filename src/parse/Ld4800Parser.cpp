@@ -1,0 +1,162 @@
+#include "parse/Ld4800Parser.h"
+
+#include "common/NumberFormat.h"
+#include "common/StatusCode.h"
+#include "db/TableKinds.h"
+#include "parse/ParseRun.h"
+#include "parse/TokenText.h"
+
+#include <iterator>
+
+namespace valtrane::parse {
+
+namespace {
+
+constexpr int EndByte = 253;
+
+struct TestKind {
+    const char *heading;
+    const char *prefix;
+};
+
+// The six test kinds, by heading line; the table name is the prefix and the kind's counter.
+constexpr TestKind testKinds[] = {
+    {"CBR/LBR TEST", "CBR_LBR"},       {"MARSHALL TEST", "MARSHALL"},   {"U.C. TEST", "UC"},
+    {"TRIAXIAL TEST", "TRIAXIAL"},     {"SOIL CEMENT TEST", "S_C_TEST"}, {"DIRECT SHEAR TEST", "DSHEARTEST"},
+};
+
+// A channel value as the logger's tables keep it: four decimals.
+std::optional<QString> formatted(QStringView t)
+{
+    const auto v = singleOf(t);
+    if (!v)
+        return std::nullopt;
+    return formatNumber(double(*v), u"#0.0000");
+}
+
+} // namespace
+
+int Ld4800Parser::parse(int ch)
+{
+    if (ch < 0 || ch > 255)
+        return status::Ok;
+    if (ch == EndByte) {
+        m_run.closeDatabase();
+        return status::Ok;
+    }
+    RunState &s = m_run.state();
+    const QChar c{char16_t(ch)};
+    if (c == QLatin1Char(',')) {
+        endOfField();
+    } else if (c != QLatin1Char('\r')) {
+        s.token.append(c);
+        if (trimBlanks(s.token) == QLatin1String("END")) {
+            s.token.truncate(0);
+            m_run.closeTable();
+            return status::StreamComplete;
+        }
+    } else {
+        endOfLine();
+    }
+    return status::Ok;
+}
+
+// A comma ends a field. Only fields with text advance the field index.
+bool Ld4800Parser::endOfField()
+{
+    RunState &s = m_run.state();
+    const int k = s.fieldIndex;
+    if (isNumber(s.token)) {
+        if (!storeNumber(k, s.token))
+            return false;
+    } else {
+        const QStringView t = trimBlanks(s.token);
+        storeName(k, t == QLatin1String("()") ? QStringView(u"NONE") : t);
+    }
+    if (!trimBlanks(s.token).isEmpty())
+        s.fieldIndex = k + 1;
+    s.token.truncate(0);
+    return true;
+}
+
+// A reading line: read number, (time), channels 1 to 3, and channel 4 when a comma follows it.
+bool Ld4800Parser::storeNumber(int k, QStringView t)
+{
+    RunState &s = m_run.state();
+    std::optional<QString> value;
+    switch (k) {
+    case 1:
+        return m_run.addNew() && m_run.setInteger(u"READNUMBER", t);
+    case 3:
+        value = formatted(t);
+        return value && m_run.setText(u"CH1", *value) && m_run.setText(u"CH1NAME", s.channelNames[0])
+               && m_run.setText(u"Time", s.readingTime);
+    case 4:
+        value = formatted(t);
+        return value && m_run.setText(u"CH2", *value) && m_run.setText(u"CH2NAME", s.channelNames[1]);
+    case 5:
+        value = formatted(t);
+        return value && m_run.setText(u"CH3", *value) && m_run.setText(u"CH3NAME", s.channelNames[2])
+               && m_run.setText(u"CH4NAME", s.channelNames[3]);
+    case 6:
+        return m_run.setSingle(u"CH4", t) && m_run.setText(u"CH4NAME", s.channelNames[3]);
+    default:
+        // A numeric time is not kept.
+        return true;
+    }
+}
+
+// A line of words: the time of the reading, or the channel names.
+void Ld4800Parser::storeName(int k, QStringView t)
+{
+    RunState &s = m_run.state();
+    switch (k) {
+    case 2: s.readingTime = t.toString(); break;
+    case 3: s.channelNames[0] = t.toString(); break;
+    case 4: s.channelNames[1] = t.toString(); break;
+    case 5:
+        s.channelNames[2] = t.toString();
+        s.channelNames[3] = QStringLiteral("CH 4");
+        break;
+    case 6: s.channelNames[3] = t.toString(); break;
+    default: break;
+    }
+}
+
+// A carriage return saves a reading whose last channel ends the line, opens a test at its heading,
+// or takes the last word of a channel-name line as channel 4's name.
+bool Ld4800Parser::endOfLine()
+{
+    RunState &s = m_run.state();
+    if (isNumber(s.token)) {
+        const auto value = formatted(s.token);
+        if (!value || !m_run.setText(u"CH4", *value) || !m_run.setText(u"CH4NAME", s.channelNames[3]) || !m_run.update())
+            return false;
+    } else if (!openTest(trimBlanks(s.token))) {
+        return false;
+    }
+    s.token.truncate(0);
+    s.fieldIndex = 1;
+    return true;
+}
+
+// Opens the table of a heading line; any other text is channel 4's name.
+bool Ld4800Parser::openTest(QStringView heading)
+{
+    RunState &s = m_run.state();
+    for (size_t kind = 0; kind < std::size(testKinds); ++kind) {
+        if (heading != QLatin1String(testKinds[kind].heading))
+            continue;
+        s.testCounters[kind] += 1;
+        QString name = QLatin1String(testKinds[kind].prefix) + QString::number(s.testCounters[kind]);
+        if (!m_run.createTable(name, db::LoggerTestTable) || !m_run.openTable(name))
+            return false;
+        m_run.appendToTableList(name);
+        return true;
+    }
+    if (!s.token.isEmpty())
+        s.channelNames[3] = heading.toString();
+    return true;
+}
+
+} // namespace valtrane::parse

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "common/AppPaths.h"
+#include "common/AppState.h"
+#include "db/CreateDatabase.h"
+#include "db/Database.h"
+#include "db/Recordset.h"
+
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace valtrane::parse {
+
+// What the grammars remember between characters. One set serves every model; each grammar uses
+// the part it needs, and Initit starts every run from a fresh set.
+struct RunState {
+    QString token;                  // characters since the last separator
+    QString label;                  // NG7700B: the label before ":" or "="
+    int fieldIndex = 0;             // position of the next field in the current record or line
+    int runState = 0;               // SG2150: field state within a run
+    int runCounter = 0;             // SG2150: runs begun
+    int emptyCount = 0;             // NG7700B: consecutive empty reads
+    bool headerValueMode = false;
+    bool equalsValueMode = false;   // NG7700B
+    bool skipToggle = false;        // NG7700A
+    bool headerLine = false;        // NG7700B
+    bool skipLine = false;          // NG7700B: skip this line; NG7700A: the skip region after "DATA:"
+    bool tableFound = false;        // NG7700B
+    QString serialNumber;
+    QString calibrationDate;
+    QString readNumber;             // NG7700A
+    QString readDate;               // NG7700A
+    QString readingTime;            // LD4800
+    std::array<QString, 4> channelNames;  // LD4800
+    QString projectList;            // nuclear gauges: identifiers, each followed by a blank
+    std::array<int, 6> testCounters{};    // LD4800: tests of each kind met in this run
+};
+
+// A parse run: the database file it fills, the table receiving rows, the table list and the run
+// state. The grammars work through it one step at a time; every step that touches the database
+// reports whether it worked, so that a grammar can stop its call at the step that failed.
+//
+// Rows are added and changed the way the download has always written them: a record must be begun
+// (addNew) or taken up (edit) before its fields are set, and it is written by update.
+class ParseRun {
+public:
+    ParseRun(const AppPaths &paths, AppState &appState);
+    ~ParseRun();
+    ParseRun(const ParseRun &) = delete;
+    ParseRun &operator=(const ParseRun &) = delete;
+
+    std::int16_t Initit(const QString &tableList);
+    void DeInit();
+
+    RunState &state() { return m_state; }
+    AppState &appState() { return m_app; }
+
+    const QString &tableList() const { return m_tableList; }
+    void appendToTableList(const QString &name);
+    void setTableList(const QString &list) { m_tableList = list; }
+
+    // AddTable of the given kind (name loses its full stops); its result goes to LastStatus.
+    bool createTable(QString &name, int kind);
+    // Makes the named table the one receiving rows.
+    bool openTable(const QString &name);
+    void closeTable();
+    void closeDatabase();
+    void commit();
+
+    bool addNew();
+    bool edit();
+    bool update();
+    bool moveFirst();
+
+    bool setValue(QStringView field, const QVariant &value);
+    bool setText(QStringView field, const QString &text) { return setValue(field, QVariant(text)); }
+    bool setSingle(QStringView field, QStringView number);
+    bool setLong(QStringView field, QStringView number);
+    bool setInteger(QStringView field, QStringView number);
+    // The field of the record being written, else of the current record.
+    std::optional<QVariant> value(QStringView field);
+
+private:
+    const AppPaths &m_paths;
+    AppState &m_app;
+    std::unique_ptr<db::CreateDatabase> m_creator;
+    db::Database m_database;
+    std::unique_ptr<db::Recordset> m_records;
+    bool m_recordOpen = false;  // a record was begun or taken up and not yet written
+    RunState m_state;
+    QString m_tableList;
+};
+
+} // namespace valtrane::parse

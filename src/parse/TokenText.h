@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+// How the gauge parsers read their tokens. A token is trimmed of blanks only (a carriage return
+// stays part of it), while a number may carry the carriage return or other white space that ended
+// its line: "92.5\r" is the number 92.5.
+namespace valtrane::parse {
+
+// text without leading and trailing blanks (character 32).
+QStringView trimBlanks(QStringView text);
+void trimBlanksInPlace(QString &text);
+
+bool isNumber(QStringView token);
+std::optional<float> singleOf(QStringView token);
+std::optional<std::int32_t> longOf(QStringView token);
+std::optional<std::int16_t> integerOf(QStringView token);
+
+} // namespace valtrane::parse
