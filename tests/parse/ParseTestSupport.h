@@ -1,0 +1,72 @@
+#pragma once
+
+#include "common/AppState.h"
+#include "export/GetTables.h"
+#include "parse/Parse.h"
+#include "support/StreamBuilders.h"
+#include "support/TableRows.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace valtrane::test {
+
+using ParseCall = int (parse::Parse::*)(int);
+
+// A parse run on a fresh database in a program folder of its own.
+class ParseFixture : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(parse.Initit(QString()), 0); }
+
+    // Feeds bytes as the live read loop passes them: codes 32 to 90 and carriage return, the rest
+    // dropped; the end byte ends the stream. Returns the results other than 0, in order.
+    std::vector<int> feed(ParseCall call, const QByteArray &bytes)
+    {
+        std::vector<int> results;
+        for (const char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            if (b == 253)
+                break;
+            if ((b >= 32 && b <= 90) || b == 13) {
+                if (const int r = (parse.*call)(b))
+                    results.push_back(r);
+            }
+        }
+        return results;
+    }
+
+    // Every byte as it is.
+    std::vector<int> feedRaw(ParseCall call, const QByteArray &bytes)
+    {
+        std::vector<int> results;
+        for (const char c : bytes) {
+            if (const int r = (parse.*call)(static_cast<unsigned char>(c)))
+                results.push_back(r);
+        }
+        return results;
+    }
+
+    // Opens the stream as a saved project file, the way a project is opened: a new run, the file
+    // read back through the model's parser. Returns the table list.
+    QString openSaved(int modelCode, const QByteArray &stream)
+    {
+        home.writeFile(QStringLiteral("saved.txt"), savedProject(modelCode, stream));
+        exporting::GetTables reader(parse);
+        const QString list = reader.Get_tables(home.path() + QStringLiteral("/saved.txt"), parse.retrn_message());
+        EXPECT_EQ(reader.modelCode(), modelCode);
+        return list;
+    }
+
+    std::vector<Row> rows(const QString &table)
+    {
+        parse.commit();
+        return tableRows(home.paths(), table);
+    }
+
+    TempHome home;
+    AppState state;
+    parse::Parse parse{home.paths(), state};
+};
+
+} // namespace valtrane::test
