@@ -169,19 +169,25 @@ bool Ng7700aParser::beginReading()
         || !m_run.setText(u"CDate", s.calibrationDate) || !m_run.setLong(u"RDNUM", s.readNumber)
         || !m_run.setText(u"RDATE", s.readDate) || !m_run.setText(u"ID", id))
         return false;
-    m_run.setTableList(s.projectList);
+    // The table list becomes the project list; it only ever grows at its end.
+    m_run.extendTableList(QStringView(s.projectList).sliced(s.projectsListed));
+    s.projectsListed = s.projectList.size();
     return true;
 }
 
 bool Ng7700aParser::selectProject(const QString &id)
 {
     RunState &s = m_run.state();
+    if (id.size() >= ParseRun::LongestTableName)
+        return false;
     QString table = QLatin1Char('P') + id;
-    if (tableListNames(s.projectList).contains(id))
+    if (s.hasProject(id))
         return m_run.openTable(Strip_Char(table, QLatin1Char('.')));
-    s.projectList += id;
-    s.projectList += QLatin1Char(' ');
-    return m_run.createTable(table, db::Ng7700aProjectTable) && m_run.openTable(table);
+    // Listed only once its table exists, so the table list never names a missing table.
+    if (!m_run.createTable(table, db::Ng7700aProjectTable))
+        return false;
+    s.addProject(id);
+    return m_run.openTable(table);
 }
 
 } // namespace valtrane::parse

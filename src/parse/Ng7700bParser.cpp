@@ -135,18 +135,19 @@ void Ng7700bParser::projectHeader(const QString &id)
     RunState &s = m_run.state();
     // The table list separates names by blanks, so an identifier that is empty or holds a blank
     // (only a damaged line gives one) could never be listed or deleted: it names no project.
-    if (id.isEmpty() || id.contains(QLatin1Char(' ')))
+    if (id.isEmpty() || id.size() >= ParseRun::LongestTableName || id.contains(QLatin1Char(' ')))
         return;
     QString table = QLatin1Char('P') + id;
-    if (tableListNames(s.projectList).contains(id)) {
+    if (s.hasProject(id)) {
         m_run.openTable(Strip_Char(table, QLatin1Char('.')));
         s.tableFound = true;
         return;
     }
     s.tableFound = false;
-    s.projectList += id;
-    s.projectList += QLatin1Char(' ');
-    m_run.createTable(table, db::Ng7700bProjectTable);
+    // A project whose table cannot be made (only a damaged line names one) is dropped whole.
+    if (!m_run.createTable(table, db::Ng7700bProjectTable))
+        return;
+    s.addProject(id);
     m_run.openTable(table);
     m_run.addNew();
     m_run.setValue(u"RDNUM", 0);

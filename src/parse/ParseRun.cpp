@@ -1,6 +1,7 @@
 #include "parse/ParseRun.h"
 
 #include "common/StatusCode.h"
+#include "common/TextFunctions.h"
 #include "db/SqlText.h"
 #include "parse/TokenText.h"
 
@@ -49,15 +50,27 @@ void ParseRun::DeInit()
     closeDatabase();
 }
 
-void ParseRun::appendToTableList(const QString &name)
+void ParseRun::appendToTableList(QStringView name)
 {
     m_tableList += name;
     m_tableList += QLatin1Char(' ');
 }
 
+bool ParseRun::canOpen(const QString &table)
+{
+    if (table.size() > LongestTableName)
+        return false;
+    // The SQL text trims the name and reads conditions from it; a name that would not come back
+    // unchanged (white space at its ends, a WHERE inside) could not be opened, or would open
+    // another table.
+    const auto query = db::TableQuery::parse(QStringLiteral("SELECT * FROM ") + table);
+    return query && query->table == table && query->conditions.empty();
+}
+
 bool ParseRun::createTable(QString &name, int kind)
 {
-    if (!m_creator || !m_database.isOpen())
+    // A table that could never be opened again is not made.
+    if (!m_creator || !m_database.isOpen() || !canOpen(Strip_Char(name, QLatin1Char('.'))))
         return false;
     const int result = m_creator->AddTable(name, kind, &m_database);
     if (result != 0)
@@ -69,15 +82,9 @@ bool ParseRun::createTable(QString &name, int kind)
 bool ParseRun::openTable(const QString &name)
 {
     closeTable();
-    if (!m_database.isOpen())
+    if (!m_database.isOpen() || !canOpen(name))
         return false;
-    const QString sql = QStringLiteral("SELECT * FROM ") + name;
-    // The SQL text trims the name and reads conditions from it; a name that would not come back
-    // unchanged (blanks at its ends, a WHERE inside) could open another table.
-    const auto query = db::TableQuery::parse(sql);
-    if (!query || query->table != name || !query->conditions.empty())
-        return false;
-    m_records = m_database.openRecordset(sql);
+    m_records = m_database.openRecordset(QStringLiteral("SELECT * FROM ") + name);
     return m_records != nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include "db/Database.h"
 #include "db/Recordset.h"
 
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -37,7 +38,17 @@ struct RunState {
     QString readingTime;            // LD4800
     std::array<QString, 4> channelNames;  // LD4800
     QString projectList;            // nuclear gauges: identifiers, each followed by a blank
+    QSet<QString> projects;         // the identifiers of projectList, to look them up
+    qsizetype projectsListed = 0;   // NG7700A: the part of projectList already in the table list
     std::array<int, 6> testCounters{};    // LD4800: tests of each kind met in this run
+
+    bool hasProject(const QString &id) const { return projects.contains(id); }
+    void addProject(const QString &id)
+    {
+        projects.insert(id);
+        projectList += id;
+        projectList += QLatin1Char(' ');
+    }
 };
 
 // A parse run: the database file it fills, the table receiving rows, the table list and the run
@@ -60,10 +71,17 @@ public:
     AppState &appState() { return m_app; }
 
     const QString &tableList() const { return m_tableList; }
-    void appendToTableList(const QString &name);
-    void setTableList(const QString &list) { m_tableList = list; }
+    // Adds name and one blank.
+    void appendToTableList(QStringView name);
+    // Adds text as it is.
+    void extendTableList(QStringView text) { m_tableList += text; }
 
-    // AddTable of the given kind (name loses its full stops); its result goes to LastStatus.
+    // No table name the gauges give comes near this; a longer one only comes from a damaged
+    // stream and makes no table.
+    static constexpr qsizetype LongestTableName = 64;
+
+    // AddTable of the given kind (name loses its full stops); its result goes to LastStatus. A
+    // name that could not be opened again makes no table.
     bool createTable(QString &name, int kind);
     // Makes the named table the one receiving rows.
     bool openTable(const QString &name);
@@ -85,6 +103,8 @@ public:
     std::optional<QVariant> value(QStringView field);
 
 private:
+    static bool canOpen(const QString &table);
+
     const AppPaths &m_paths;
     AppState &m_app;
     std::unique_ptr<db::CreateDatabase> m_creator;

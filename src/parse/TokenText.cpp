@@ -12,15 +12,18 @@ bool isWhiteSpace(QChar c)
     return u == u' ' || (u >= u'\t' && u <= u'\r');
 }
 
-QStringView trimWhiteSpace(QStringView text)
+// The text of a number: the token without the white space around it, if it is short enough to be one.
+std::optional<QStringView> numberText(QStringView token)
 {
     qsizetype b = 0;
-    qsizetype e = text.size();
-    while (b < e && isWhiteSpace(text[b]))
+    qsizetype e = token.size();
+    while (b < e && isWhiteSpace(token[b]))
         ++b;
-    while (e > b && isWhiteSpace(text[e - 1]))
+    while (e > b && isWhiteSpace(token[e - 1]))
         --e;
-    return text.sliced(b, e - b);
+    if (e - b > LongestNumber)
+        return std::nullopt;
+    return token.sliced(b, e - b);
 }
 
 } // namespace
@@ -48,22 +51,26 @@ void trimBlanksInPlace(QString &text)
 
 bool isNumber(QStringView token)
 {
-    return vb::isNumeric(trimWhiteSpace(token));
+    const auto text = numberText(token);
+    return text && vb::isNumeric(*text);
 }
 
 std::optional<float> singleOf(QStringView token)
 {
-    return vb::toSingle(trimWhiteSpace(token));
+    const auto text = numberText(token);
+    return text ? vb::toSingle(*text) : std::nullopt;
 }
 
 std::optional<std::int32_t> longOf(QStringView token)
 {
-    return vb::toLong(trimWhiteSpace(token));
+    const auto text = numberText(token);
+    return text ? vb::toLong(*text) : std::nullopt;
 }
 
 std::optional<std::int16_t> integerOf(QStringView token)
 {
-    return vb::toInteger(trimWhiteSpace(token));
+    const auto text = numberText(token);
+    return text ? vb::toInteger(*text) : std::nullopt;
 }
 
 } // namespace valtrane::parse

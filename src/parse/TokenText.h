@@ -10,6 +10,10 @@
 // its line: "92.5\r" is the number 92.5.
 namespace valtrane::parse {
 
+// No gauge prints a number this long. A damaged stream can leave a token growing for many lines,
+// and refusing it at once keeps every retry cheap.
+constexpr qsizetype LongestNumber = 40;
+
 // text without leading and trailing blanks (character 32).
 QStringView trimBlanks(QStringView text);
 void trimBlanksInPlace(QString &text);
