@@ -8,6 +8,17 @@
 
 namespace valtrane::db {
 
+namespace {
+
+// The driver binds a float as its text, which SQLite then parses back into the same double; binding
+// the double stores the same value without the round trip.
+QVariant bindable(const QVariant &value)
+{
+    return value.typeId() == QMetaType::Float ? QVariant(double(value.toFloat())) : value;
+}
+
+} // namespace
+
 Recordset::Recordset(Database &db, TableSchema schema, std::vector<Condition> conditions)
     : m_db(&db)
     , m_schema(std::move(schema))
@@ -160,7 +171,7 @@ bool Recordset::insertBuffer()
         return false;
     m_db->beginIfNeeded();
     for (int i = 0; i < int(m_buffer.size()); ++i)
-        q->bindValue(i, m_buffer[size_t(i)]);
+        q->bindValue(i, bindable(m_buffer[size_t(i)]));
     if (!q->exec()) {
         m_db->m_lastError = q->lastError().text();
         return false;
@@ -180,7 +191,7 @@ bool Recordset::updateCurrent()
     for (int i = 0; i < int(m_buffer.size()); ++i) {
         if (m_changed[size_t(i)]) {
             sets.append(quoteIdentifier(m_schema.fields[size_t(i)].name) + QStringLiteral(" = ?"));
-            values.push_back(m_buffer[size_t(i)]);
+            values.push_back(bindable(m_buffer[size_t(i)]));
         }
     }
     std::vector<QVariant> &row = m_rows[size_t(m_position)];

@@ -1,6 +1,6 @@
 #include "parse/Ld4800Parser.h"
 
-#include "common/NumberFormat.h"
+#include "common/VbConvert.h"
 #include "common/StatusCode.h"
 #include "db/TableKinds.h"
 #include "parse/ParseRun.h"
@@ -25,13 +25,15 @@ constexpr TestKind testKinds[] = {
     {"TRIAXIAL TEST", "TRIAXIAL"},     {"SOIL CEMENT TEST", "S_C_TEST"}, {"DIRECT SHEAR TEST", "DSHEARTEST"},
 };
 
-// A channel value as the logger's tables keep it: four decimals.
-std::optional<QString> formatted(QStringView t)
+// A channel value as the logger's tables keep it: the single value shown with "#0.0000", that is
+// rounded to four decimals, ties to the even digit (adding 0.0 drops the sign of a value that
+// rounds to zero, as the shown text has none).
+std::optional<double> formatted(QStringView t)
 {
     const auto v = singleOf(t);
     if (!v)
         return std::nullopt;
-    return formatNumber(double(*v), u"#0.0000");
+    return vb::roundHalfEven(double(*v), 4) + 0.0;
 }
 
 } // namespace
@@ -83,20 +85,20 @@ bool Ld4800Parser::endOfField()
 bool Ld4800Parser::storeNumber(int k, QStringView t)
 {
     RunState &s = m_run.state();
-    std::optional<QString> value;
+    std::optional<double> value;
     switch (k) {
     case 1:
         return m_run.addNew() && m_run.setInteger(u"READNUMBER", t);
     case 3:
         value = formatted(t);
-        return value && m_run.setText(u"CH1", *value) && m_run.setText(u"CH1NAME", s.channelNames[0])
+        return value && m_run.setValue(u"CH1", *value) && m_run.setText(u"CH1NAME", s.channelNames[0])
                && m_run.setText(u"Time", s.readingTime);
     case 4:
         value = formatted(t);
-        return value && m_run.setText(u"CH2", *value) && m_run.setText(u"CH2NAME", s.channelNames[1]);
+        return value && m_run.setValue(u"CH2", *value) && m_run.setText(u"CH2NAME", s.channelNames[1]);
     case 5:
         value = formatted(t);
-        return value && m_run.setText(u"CH3", *value) && m_run.setText(u"CH3NAME", s.channelNames[2])
+        return value && m_run.setValue(u"CH3", *value) && m_run.setText(u"CH3NAME", s.channelNames[2])
                && m_run.setText(u"CH4NAME", s.channelNames[3]);
     case 6:
         return m_run.setSingle(u"CH4", t) && m_run.setText(u"CH4NAME", s.channelNames[3]);
@@ -130,7 +132,7 @@ bool Ld4800Parser::endOfLine()
     RunState &s = m_run.state();
     if (isNumber(s.token)) {
         const auto value = formatted(s.token);
-        if (!value || !m_run.setText(u"CH4", *value) || !m_run.setText(u"CH4NAME", s.channelNames[3]) || !m_run.update())
+        if (!value || !m_run.setValue(u"CH4", *value) || !m_run.setText(u"CH4NAME", s.channelNames[3]) || !m_run.update())
             return false;
     } else if (!openTest(trimBlanks(s.token))) {
         return false;

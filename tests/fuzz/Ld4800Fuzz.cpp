@@ -1,0 +1,7 @@
+// libFuzzer target for the LD4800 parser; scripts/fuzz builds and runs it.
+#include "FuzzParse.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    return valtrane::fuzz::run(&valtrane::parse::Parse::Parse_LD4800, {0, 89}, false, data, size);
+}

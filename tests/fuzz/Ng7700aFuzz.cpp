@@ -1,0 +1,7 @@
+// libFuzzer target for the NG7700A parser; scripts/fuzz builds and runs it.
+#include "FuzzParse.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    return valtrane::fuzz::run(&valtrane::parse::Parse::Parse_NG7700A, {0}, true, data, size);
+}
