@@ -123,7 +123,7 @@ void Ng7700aParser::dataCharacter(QChar c)
 
 // Stores the token in the column of the field index. A value that does not convert stops here,
 // with the token and the field index as they were.
-bool Ng7700aParser::storeField()
+void Ng7700aParser::storeField()
 {
     RunState &s = m_run.state();
     const int index = s.fieldIndex;
@@ -131,32 +131,31 @@ bool Ng7700aParser::storeField()
         s.readDate = s.token;
     } else if (index == 4) {
         if (!beginReading())
-            return false;
+            return;
     } else if (index == 7 || index == 8) {
         if (!m_run.setText(index == 7 ? u"DPT" : u"SA", s.token))
-            return false;
+            return;
     } else {
         bool asphalt = false;
         if (index >= 18 && index <= 20) {
             const auto sa = m_run.value(u"SA");
             if (!sa)
-                return false;
+                return;
             asphalt = sa->toString() == QLatin1String("A");
         }
         if (!m_run.setSingle(singleColumn(index, asphalt), s.token))
-            return false;
+            return;
         // An asphalt reading ends after its nineteenth column.
         if (asphalt && index == 20) {
             if (!m_run.update())
-                return false;
+                return;
             s.fieldIndex = 2;
             s.token.truncate(0);
-            return true;
+            return;
         }
     }
     s.fieldIndex += 1;
     s.token.truncate(0);
-    return true;
 }
 
 // The project column begins the reading's record in its project's table, with the values of the

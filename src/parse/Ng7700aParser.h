@@ -22,7 +22,7 @@ private:
     bool colon();
     void headerCharacter(QChar c);
     void dataCharacter(QChar c);
-    bool storeField();
+    void storeField();
     bool beginReading();
     bool selectProject(const QString &id);
 

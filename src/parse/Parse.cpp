@@ -9,9 +9,7 @@
 namespace valtrane::parse {
 
 Parse::Parse(const AppPaths &paths, AppState &state)
-    : m_paths(paths)
-    , m_state(state)
-    , m_run(std::make_unique<ParseRun>(paths, state))
+    : m_run(std::make_unique<ParseRun>(paths, state))
     , m_ld4800(std::make_unique<Ld4800Parser>(*m_run))
     , m_ng7700a(std::make_unique<Ng7700aParser>(*m_run))
     , m_ng7700b(std::make_unique<Ng7700bParser>(*m_run))

@@ -50,8 +50,6 @@ public:
     void commit();
 
 private:
-    const AppPaths &m_paths;
-    AppState &m_state;
     std::unique_ptr<ParseRun> m_run;
     std::unique_ptr<Ld4800Parser> m_ld4800;
     std::unique_ptr<Ng7700aParser> m_ng7700a;
