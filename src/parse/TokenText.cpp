@@ -6,24 +6,14 @@ namespace valtrane::parse {
 
 namespace {
 
-bool isWhiteSpace(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u == u' ' || (u >= u'\t' && u <= u'\r');
-}
-
-// The text of a number: the token without the white space around it, if it is short enough to be one.
+// The text of a number: the token without the white space around it (a carriage return
+// included), if it is short enough to be one.
 std::optional<QStringView> numberText(QStringView token)
 {
-    qsizetype b = 0;
-    qsizetype e = token.size();
-    while (b < e && isWhiteSpace(token[b]))
-        ++b;
-    while (e > b && isWhiteSpace(token[e - 1]))
-        --e;
-    if (e - b > LongestNumber)
+    const QStringView text = token.trimmed();
+    if (text.size() > LongestNumber)
         return std::nullopt;
-    return token.sliced(b, e - b);
+    return text;
 }
 
 } // namespace
