@@ -32,9 +32,10 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
         result.error = missingFileMessage();
         return result;
     }
+    const QString notAProject = QStringLiteral("%1 is not a saved project file: its first line is not a gauge model code.")
+                                    .arg(QFileInfo(fileName).fileName());
     if (exporting::GetTables::modelCodeOf(fileName) == exporting::GetTables::NotASavedFile) {
-        result.error = QStringLiteral("%1 is not a saved project file: its first line is not a gauge model code.")
-                           .arg(QFileInfo(fileName).fileName());
+        result.error = notAProject;
         return result;
     }
 
@@ -42,6 +43,11 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
     exporting::GetTables reader(parse);
     const QString list = reader.Get_tables(fileName, state.Table_List);
     parse.DeInit();
+    // The file may have changed since it was looked at; the reader then started nothing.
+    if (!reader.savedFile()) {
+        result.error = notAProject;
+        return result;
+    }
     if (reader.initStatus() != status::Ok) {
         result.status = reader.initStatus();
         result.error = QStringLiteral("The project could not be opened: %1.").arg(status::meaning(result.status));
