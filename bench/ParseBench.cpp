@@ -1,5 +1,5 @@
 // Opening a 10 MB project file through valtrane-cli open, against a bare bulk insert of the rows it
-// stored, in the same run.
+// stored, in the same run; each the fastest of three.
 #include "Bench.h"
 
 #include "common/AppPaths.h"
@@ -11,6 +11,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
+#include <memory>
 
 using namespace valtrane;
 
@@ -127,11 +129,12 @@ double bareInsert(const QString &path, const StoredRows &stored)
     return elapsed;
 }
 
+// The fastest of a few runs of each, so that another program's load on the machine counts less.
+constexpr int Repeats = 3;
+
 void openFigures(bench::BenchReport &report, const QByteArray &project)
 {
     QTemporaryDir dir;
-    AppPaths paths(dir.path());
-    paths.ensureInfoFolder();
     const QString file = dir.filePath(QStringLiteral("project.txt"));
     QFile out(file);
     out.open(QIODevice::WriteOnly);
@@ -139,17 +142,29 @@ void openFigures(bench::BenchReport &report, const QByteArray &project)
     out.close();
 
     const QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/valtrane-cli");
-    QProcess process;
-    const double open = bench::seconds([&] {
-        process.start(cli, {QStringLiteral("--home"), dir.path(), QStringLiteral("open"), file});
-        process.waitForFinished(-1);
-    });
-    if (process.exitCode() != 0) {
-        report.out() << "  valtrane-cli open failed: " << process.readAllStandardError() << "\n";
-        return;
+    // Each open starts in a program folder of its own, on no earlier database.
+    std::unique_ptr<AppPaths> paths;
+    double open = 0;
+    for (int i = 0; i < Repeats; ++i) {
+        paths = std::make_unique<AppPaths>(dir.filePath(QStringLiteral("home%1").arg(i)));
+        paths->ensureInfoFolder();
+        QProcess process;
+        const double t = bench::seconds([&] {
+            process.start(cli, {QStringLiteral("--home"), paths->programFolder(), QStringLiteral("open"), file});
+            process.waitForFinished(-1);
+        });
+        if (process.exitCode() != 0) {
+            report.out() << "  valtrane-cli open failed: " << process.readAllStandardError() << "\n";
+            return;
+        }
+        open = i == 0 ? t : std::min(open, t);
     }
-    const StoredRows stored = readBack(paths.database());
-    const double bare = bareInsert(dir.filePath(QStringLiteral("bare.vkd")), stored);
+    const StoredRows stored = readBack(paths->database());
+    double bare = 0;
+    for (int i = 0; i < Repeats; ++i) {
+        const double t = bareInsert(dir.filePath(QStringLiteral("bare.vkd")), stored);
+        bare = i == 0 ? t : std::min(bare, t);
+    }
     const double megabytes = double(project.size()) / (1024.0 * 1024.0);
     report.figure(QStringLiteral("valtrane-cli open, %1 MB, %2 tables").arg(megabytes, 0, 'f', 1).arg(stored.tables.size()), open, QStringLiteral("s"));
     report.figure(QStringLiteral("stream text"), megabytes / open, QStringLiteral("MB/s"));

@@ -28,9 +28,9 @@ constexpr TestKind testKinds[] = {
 // A channel value as the logger's tables keep it: the single value shown with "#0.0000", that is
 // rounded to four decimals, ties to the even digit (adding 0.0 drops the sign of a value that
 // rounds to zero, as the shown text has none).
-std::optional<double> formatted(QStringView t)
+std::optional<double> formatted(double number)
 {
-    const auto v = singleOf(t);
+    const auto v = vb::toSingle(number);
     if (!v)
         return std::nullopt;
     return vb::roundHalfEven(double(*v), 4) + 0.0;
@@ -68,8 +68,8 @@ bool Ld4800Parser::endOfField()
 {
     RunState &s = m_run.state();
     const int k = s.fieldIndex;
-    if (isNumber(s.token)) {
-        if (!storeNumber(k, s.token))
+    if (const auto number = numberOf(s.token)) {
+        if (!storeNumber(k, *number))
             return false;
     } else {
         const QStringView t = trimBlanks(s.token);
@@ -82,26 +82,30 @@ bool Ld4800Parser::endOfField()
 }
 
 // A reading line: read number, (time), channels 1 to 3, and channel 4 when a comma follows it.
-bool Ld4800Parser::storeNumber(int k, QStringView t)
+bool Ld4800Parser::storeNumber(int k, double number)
 {
     RunState &s = m_run.state();
     std::optional<double> value;
     switch (k) {
-    case 1:
-        return m_run.addNew() && m_run.setInteger(u"READNUMBER", t);
+    case 1: {
+        const auto readNumber = vb::toInteger(number);
+        return readNumber && m_run.addNew() && m_run.setValue(u"READNUMBER", int(*readNumber));
+    }
     case 3:
-        value = formatted(t);
+        value = formatted(number);
         return value && m_run.setValue(u"CH1", *value) && m_run.setText(u"CH1NAME", s.channelNames[0])
                && m_run.setText(u"Time", s.readingTime);
     case 4:
-        value = formatted(t);
+        value = formatted(number);
         return value && m_run.setValue(u"CH2", *value) && m_run.setText(u"CH2NAME", s.channelNames[1]);
     case 5:
-        value = formatted(t);
+        value = formatted(number);
         return value && m_run.setValue(u"CH3", *value) && m_run.setText(u"CH3NAME", s.channelNames[2])
                && m_run.setText(u"CH4NAME", s.channelNames[3]);
-    case 6:
-        return m_run.setSingle(u"CH4", t) && m_run.setText(u"CH4NAME", s.channelNames[3]);
+    case 6: {
+        const auto single = vb::toSingle(number);
+        return single && m_run.setValue(u"CH4", *single) && m_run.setText(u"CH4NAME", s.channelNames[3]);
+    }
     default:
         // A numeric time is not kept.
         return true;
@@ -130,8 +134,8 @@ void Ld4800Parser::storeName(int k, QStringView t)
 bool Ld4800Parser::endOfLine()
 {
     RunState &s = m_run.state();
-    if (isNumber(s.token)) {
-        const auto value = formatted(s.token);
+    if (const auto number = numberOf(s.token)) {
+        const auto value = formatted(*number);
         if (!value || !m_run.setValue(u"CH4", *value) || !m_run.setText(u"CH4NAME", s.channelNames[3]) || !m_run.update())
             return false;
     } else if (!openTest(trimBlanks(s.token))) {

@@ -19,7 +19,7 @@ public:
 
 private:
     bool endOfField();
-    bool storeNumber(int k, QStringView t);
+    bool storeNumber(int k, double number);
     void storeName(int k, QStringView t);
     bool endOfLine();
     bool openTest(QStringView heading);

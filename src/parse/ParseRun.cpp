@@ -153,12 +153,6 @@ bool ParseRun::setLong(QStringView field, QStringView number)
     return v && setValue(field, QVariant(qint32(*v)));
 }
 
-bool ParseRun::setInteger(QStringView field, QStringView number)
-{
-    const auto v = integerOf(number);
-    return v && setValue(field, QVariant(int(*v)));
-}
-
 std::optional<QVariant> ParseRun::value(QStringView field)
 {
     if (!m_records)

@@ -98,7 +98,6 @@ public:
     bool setText(QStringView field, const QString &text) { return setValue(field, QVariant(text)); }
     bool setSingle(QStringView field, QStringView number);
     bool setLong(QStringView field, QStringView number);
-    bool setInteger(QStringView field, QStringView number);
     // The field of the record being written, else of the current record.
     std::optional<QVariant> value(QStringView field);
 

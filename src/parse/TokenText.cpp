@@ -41,8 +41,13 @@ void trimBlanksInPlace(QString &text)
 
 bool isNumber(QStringView token)
 {
+    return numberOf(token).has_value();
+}
+
+std::optional<double> numberOf(QStringView token)
+{
     const auto text = numberText(token);
-    return text && vb::isNumeric(*text);
+    return text ? vb::toDouble(*text) : std::nullopt;
 }
 
 std::optional<float> singleOf(QStringView token)
@@ -55,12 +60,6 @@ std::optional<std::int32_t> longOf(QStringView token)
 {
     const auto text = numberText(token);
     return text ? vb::toLong(*text) : std::nullopt;
-}
-
-std::optional<std::int16_t> integerOf(QStringView token)
-{
-    const auto text = numberText(token);
-    return text ? vb::toInteger(*text) : std::nullopt;
 }
 
 } // namespace valtrane::parse

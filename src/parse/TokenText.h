@@ -19,8 +19,8 @@ QStringView trimBlanks(QStringView text);
 void trimBlanksInPlace(QString &text);
 
 bool isNumber(QStringView token);
+std::optional<double> numberOf(QStringView token);
 std::optional<float> singleOf(QStringView token);
 std::optional<std::int32_t> longOf(QStringView token);
-std::optional<std::int16_t> integerOf(QStringView token);
 
 } // namespace valtrane::parse
