@@ -1,7 +1,7 @@
 #include "parse/Ld4800Parser.h"
 
-#include "common/VbConvert.h"
 #include "common/StatusCode.h"
+#include "common/VbConvert.h"
 #include "db/TableKinds.h"
 #include "parse/ParseRun.h"
 #include "parse/TokenText.h"
@@ -63,14 +63,15 @@ int Ld4800Parser::parse(int ch)
     return status::Ok;
 }
 
-// A comma ends a field. Only fields with text advance the field index.
-bool Ld4800Parser::endOfField()
+// A comma ends a field. Only fields with text advance the field index. A value that cannot be
+// stored stops here, with the token and the field index as they were.
+void Ld4800Parser::endOfField()
 {
     RunState &s = m_run.state();
     const int k = s.fieldIndex;
     if (const auto number = numberOf(s.token)) {
         if (!storeNumber(k, *number))
-            return false;
+            return;
     } else {
         const QStringView t = trimBlanks(s.token);
         storeName(k, t == QLatin1String("()") ? QStringView(u"NONE") : t);
@@ -78,7 +79,6 @@ bool Ld4800Parser::endOfField()
     if (!trimBlanks(s.token).isEmpty())
         s.fieldIndex = k + 1;
     s.token.truncate(0);
-    return true;
 }
 
 // A reading line: read number, (time), channels 1 to 3, and channel 4 when a comma follows it.
@@ -88,8 +88,10 @@ bool Ld4800Parser::storeNumber(int k, double number)
     std::optional<double> value;
     switch (k) {
     case 1: {
+        if (!m_run.addNew())
+            return false;
         const auto readNumber = vb::toInteger(number);
-        return readNumber && m_run.addNew() && m_run.setValue(u"READNUMBER", int(*readNumber));
+        return readNumber && m_run.setValue(u"READNUMBER", int(*readNumber));
     }
     case 3:
         value = formatted(number);
@@ -131,19 +133,18 @@ void Ld4800Parser::storeName(int k, QStringView t)
 
 // A carriage return saves a reading whose last channel ends the line, opens a test at its heading,
 // or takes the last word of a channel-name line as channel 4's name.
-bool Ld4800Parser::endOfLine()
+void Ld4800Parser::endOfLine()
 {
     RunState &s = m_run.state();
     if (const auto number = numberOf(s.token)) {
         const auto value = formatted(*number);
         if (!value || !m_run.setValue(u"CH4", *value) || !m_run.setText(u"CH4NAME", s.channelNames[3]) || !m_run.update())
-            return false;
+            return;
     } else if (!openTest(trimBlanks(s.token))) {
-        return false;
+        return;
     }
     s.token.truncate(0);
     s.fieldIndex = 1;
-    return true;
 }
 
 // Opens the table of a heading line; any other text is channel 4's name.

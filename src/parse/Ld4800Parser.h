@@ -18,10 +18,10 @@ public:
     int parse(int ch);
 
 private:
-    bool endOfField();
+    void endOfField();
     bool storeNumber(int k, double number);
     void storeName(int k, QStringView t);
-    bool endOfLine();
+    void endOfLine();
     bool openTest(QStringView heading);
 
     ParseRun &m_run;
