@@ -1,16 +1,46 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "common/TextFunctions.h"
+#include "db/Database.h"
+#include "db/ProjectSave.h"
+#include "db/TableRegistry.h"
 
 namespace valtrane::cli {
 
 int runSave(CliContext &context, const QStringList &args)
 {
-    CommandLine line(QStringLiteral("save"), QStringLiteral("save"));
+    CommandLine line(QStringLiteral("save"),
+                     QStringLiteral("Saves every table of the table registry, or one table, as a project text file that open reads back."));
+    line.parser().addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("the project text file to write"));
+    line.parser().addOption({QStringLiteral("table"),
+                             QStringLiteral("save this table only, as the tables command lists it (nuclear gauges: the project identifier)"),
+                             QStringLiteral("NAME")});
+    line.parser().addOption({QStringLiteral("force"), QStringLiteral("replace FILE when it exists")});
     int exitCode = 0;
     if (!line.parse(context, args, exitCode))
         return exitCode;
-    return context.fail(QStringLiteral("the save command is not yet available"));
+    const QStringList positional = line.parser().positionalArguments();
+    if (positional.size() != 1)
+        return context.fail(QStringLiteral("save needs exactly one FILE"));
+    const QString fileName = positional.first();
+
+    context.state.Table_List = db::Table_Registry(context.paths, context.state, 0);
+    // The table on screen is kept the way the project tree keeps it: without ".".
+    context.state.CurrentTable = Strip_Char(line.parser().value(QStringLiteral("table")), QLatin1Char('.'));
+    db::Database connection;
+    db::ProjectSave save(context.paths, context.state);
+    const bool force = line.parser().isSet(QStringLiteral("force"));
+    const db::ProjectSave::Result result = save.saveSelected(connection, fileName, force);
+    switch (result.outcome) {
+    case db::ProjectSave::Outcome::Saved:
+        context.out << result.message << "\n";
+        return 0;
+    case db::ProjectSave::Outcome::FileExists:
+        return context.fail(result.message + QStringLiteral("; use --force to replace it"));
+    default:
+        return context.fail(result.message);
+    }
 }
 
 } // namespace valtrane::cli

@@ -1,0 +1,14 @@
+#include "export/ReportLines.h"
+
+#include <QIODevice>
+
+namespace valtrane::exports {
+
+void ReportLines::line(const QString &text)
+{
+    QByteArray bytes = text.toLatin1();
+    bytes.append("\r\n", 2);
+    m_device.write(bytes);
+}
+
+} // namespace valtrane::exports
