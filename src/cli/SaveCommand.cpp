@@ -1,6 +1,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/OpenDatabase.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
 #include "db/ProjectSave.h"
@@ -29,6 +30,8 @@ int runSave(CliContext &context, const QStringList &args)
     // The table on screen is kept the way the project tree keeps it: without ".".
     context.state.CurrentTable = Strip_Char(line.parser().value(QStringLiteral("table")), QLatin1Char('.'));
     db::Database connection;
+    if (!openDatabase(context, connection, exitCode))
+        return exitCode;
     db::ProjectSave save(context.paths, context.state);
     const bool force = line.parser().isSet(QStringLiteral("force"));
     const db::ProjectSave::Result result = save.saveSelected(connection, fileName, force);

@@ -26,7 +26,7 @@ ProjectSave::Result ProjectSave::save(Database &connection, const QString &fileN
         return {Outcome::FileExists, QStringLiteral("%1 already exists").arg(fileName)};
     if (m_state.Table_List.isEmpty())
         return {Outcome::NothingToSave, QStringLiteral("there are no tables to save")};
-    exports::Writeout writer(m_paths);
+    exporting::Writeout writer(m_paths);
     if (!writer.writeout(connection, fileName, m_state.Table_List, m_state.DeviceCode, singleTable, m_state))
         return {Outcome::Failed, writer.errorText()};
     return {Outcome::Saved, savedMessage(fileName)};

@@ -1,6 +1,6 @@
 #include "export/FixedLine.h"
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 FixedLine &FixedLine::at(int column, const QString &text)
 {
@@ -21,4 +21,4 @@ FixedLine &FixedLine::append(const QString &text)
     return *this;
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

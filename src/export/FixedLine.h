@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 // One line of a printed-report layout: a value placed at column c (counted from 1) starts at
 // character c, and the gap before it is filled with blanks.
@@ -27,4 +27,4 @@ private:
     QString m_text;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -9,7 +9,7 @@
 #include <array>
 #include <utility>
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 namespace {
 
@@ -82,4 +82,4 @@ bool Ld4800Listing::writeTable(db::Recordset &records, QString &error)
     return true;
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

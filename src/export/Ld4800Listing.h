@@ -6,7 +6,7 @@ namespace valtrane::db {
 class Recordset;
 }
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 class ReportLines;
 
@@ -27,4 +27,4 @@ private:
     ReportLines &m_out;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

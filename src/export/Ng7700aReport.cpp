@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 namespace {
 
@@ -158,4 +158,4 @@ bool Ng7700aReport::writeSection(db::Recordset &records, bool soil, QString &err
     return true;
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -6,7 +6,7 @@ namespace valtrane::db {
 class Recordset;
 }
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 class ReportLines;
 
@@ -31,4 +31,4 @@ private:
     bool m_commaVariant;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 namespace {
 
@@ -99,4 +99,4 @@ bool Ng7700bReport::writeTable(db::Recordset &records, QString &error)
     return true;
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

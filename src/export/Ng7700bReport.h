@@ -6,7 +6,7 @@ namespace valtrane::db {
 class Recordset;
 }
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 class ReportLines;
 
@@ -26,4 +26,4 @@ private:
     bool m_titleWritten = false;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -4,7 +4,7 @@
 #include "db/FieldValue.h"
 #include "db/Recordset.h"
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 RecordFields::RecordFields(db::Recordset &records, std::initializer_list<QStringView> names)
     : m_records(records)
@@ -43,4 +43,4 @@ QString RecordFields::aligned(int i, int width) const
     return RightAlign(text(i), width);
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

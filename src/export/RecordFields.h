@@ -10,7 +10,7 @@ namespace valtrane::db {
 class Recordset;
 }
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 // A field of a report layout: its name, the width its value is right-aligned to and the column
 // (counted from 1) where it starts; 0 where the layout does not place it.
@@ -45,4 +45,4 @@ private:
     QString m_missing;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -2,7 +2,7 @@
 
 #include <QIODevice>
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 void ReportLines::line(const QString &text)
 {
@@ -11,4 +11,4 @@ void ReportLines::line(const QString &text)
     m_device.write(bytes);
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

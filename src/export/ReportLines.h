@@ -4,7 +4,7 @@
 
 class QIODevice;
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 // The lines of a project text file going out to a device: each line ended by carriage return and
 // line feed, each character one byte.
@@ -20,4 +20,4 @@ private:
     QIODevice &m_device;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 namespace {
 
@@ -74,4 +74,4 @@ bool Sg2150Listing::writeTable(db::Recordset &records, QString &error)
     return true;
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

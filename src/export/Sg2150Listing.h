@@ -6,7 +6,7 @@ namespace valtrane::db {
 class Recordset;
 }
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 class ReportLines;
 
@@ -26,4 +26,4 @@ private:
     ReportLines &m_out;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -12,7 +12,7 @@
 
 #include <QSaveFile>
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 namespace {
 
@@ -100,4 +100,4 @@ bool Writeout::writeTables(db::Database &connection, ReportLines &out, const QSt
     return true;
 }
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -9,7 +9,7 @@ namespace valtrane::db {
 class Database;
 }
 
-namespace valtrane::exports {
+namespace valtrane::exporting {
 
 class ReportLines;
 
@@ -44,4 +44,4 @@ private:
     QString m_error;
 };
 
-} // namespace valtrane::exports
+} // namespace valtrane::exporting

@@ -20,7 +20,7 @@ QStringList reportLines(test::TempHome &home, const std::vector<QStringList> &re
 {
     test::addTables(home.paths(), {{"P1", db::Ng7700aProjectTable, SoilFields, records}});
     db::Database connection;
-    exports::Writeout writer(home.paths());
+    exporting::Writeout writer(home.paths());
     const QString out = home.path() + QStringLiteral("/p1.txt");
     EXPECT_TRUE(writer.writeout(connection, out, QStringLiteral("1 "), NG7700A, QString(), AppState()));
     QFile f(out);

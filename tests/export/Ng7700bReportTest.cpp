@@ -18,7 +18,7 @@ TEST(Ng7700bReport, TableWithoutHeaderRecordWritesEveryRecordAsAReading)
     const QStringList fields{"RDNUM", "Time", "SA", "WD", "VR"};
     test::addTables(home.paths(), {{"P5", db::Ng7700bProjectTable, fields, {{"1", "9:30", "S", "120", "A"}, {"2", "9:45", "A", "121", "B"}}}});
     db::Database connection;
-    exports::Writeout writer(home.paths());
+    exporting::Writeout writer(home.paths());
     const QString out = home.path() + QStringLiteral("/p5.txt");
     ASSERT_TRUE(writer.writeout(connection, out, QStringLiteral("5 "), NG7700B, QString(), AppState()));
     QFile f(out);

@@ -24,7 +24,7 @@ protected:
     bool write(const QString &list, int model, const QString &single = QString())
     {
         db::Database connection;
-        exports::Writeout writer(home.paths());
+        exporting::Writeout writer(home.paths());
         const bool ok = writer.writeout(connection, out, list, model, single, state);
         error = writer.errorText();
         return ok;
@@ -97,7 +97,7 @@ TEST_F(WriteoutTest, OpensTheDatabaseItselfAndClosesItUnlessAnExportIsInProgress
 {
     test::addTables(home.paths(), test::sampleProject(LD4800));
     db::Database connection;
-    exports::Writeout writer(home.paths());
+    exporting::Writeout writer(home.paths());
     ASSERT_TRUE(writer.writeout(connection, out, QStringLiteral("MARSHALL1 "), LD4800, QString(), state));
     EXPECT_FALSE(connection.isOpen());
 
