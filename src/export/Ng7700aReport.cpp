@@ -88,22 +88,24 @@ private:
     double m_squares = 0;
 };
 
+// Each text at the column of its field, after what the line already holds.
+QString placed(FixedLine line, const LayoutField *fields, const QStringList &texts)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        line.at(fields[i].column, texts[i]);
+    return line.text();
+}
+
 // The closing lines of a section: its averages and sample deviations under their columns.
 void writeAverages(ReportLines &out, const std::vector<LayoutField> &layout, const std::vector<ColumnSpread> &spreads, bool comma)
 {
     out.line(ThreeBlanks);
     for (const QString &label : {AverageLabel, DeviationLabel}) {
-        const bool averages = label == AverageLabel;
-        QStringList commaFields;
-        FixedLine line(FixedLine::Separator::Blank);
-        line.at(LabelColumn, label);
-        for (size_t i = 0; i < spreads.size(); ++i) {
-            const LayoutField &f = layout[FirstAveraged + i];
-            const QString text = RightAlign(averages ? spreads[i].average() : spreads[i].deviation(), f.width);
-            commaFields.append(text);
-            line.at(f.column, text);
-        }
-        out.line(comma ? label + QStringLiteral(",,,") + commaFields.join(QLatin1Char(',')) : line.text());
+        QStringList texts;
+        for (size_t i = 0; i < spreads.size(); ++i)
+            texts.append(RightAlign(label == AverageLabel ? spreads[i].average() : spreads[i].deviation(), layout[FirstAveraged + i].width));
+        out.line(comma ? label + QStringLiteral(",,,") + texts.join(QLatin1Char(','))
+                       : placed(FixedLine(FixedLine::Separator::Blank).at(LabelColumn, label), &layout[FirstAveraged], texts));
     }
     out.line(ThreeBlanks);
 }
@@ -140,16 +142,10 @@ bool Ng7700aReport::writeSection(db::Recordset &records, bool soil, QString &err
             m_out.line(comma ? CommaHeading : soil ? SoilHeading : AsphaltHeading);
             m_out.line(comma ? CommaDashes : soil ? SoilDashes : AsphaltDashes);
         }
-        QStringList commaFields;
-        FixedLine line(FixedLine::Separator::Blank);
-        for (int i = 0; i < int(layout.size()); ++i) {
-            const QString text = fields.aligned(i, layout[size_t(i)].width);
-            if (comma)
-                commaFields.append(text);
-            else
-                line.at(layout[size_t(i)].column, text);
-        }
-        m_out.line(comma ? commaFields.join(QLatin1Char(',')) : line.text());
+        QStringList texts;
+        for (int i = 0; i < int(layout.size()); ++i)
+            texts.append(fields.aligned(i, layout[size_t(i)].width));
+        m_out.line(comma ? texts.join(QLatin1Char(',')) : placed(FixedLine(FixedLine::Separator::Blank), layout.data(), texts));
         for (size_t i = 0; i < spreads.size(); ++i)
             spreads[i].add(fields.value(FirstAveraged + int(i)));
     }

@@ -158,6 +158,15 @@ TEST_F(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
     EXPECT_EQ(after.tables.at("CBR_LBR1").rows, before.tables.at("CBR_LBR2").rows);
 }
 
+TEST_F(TextFileLimits, Ld4800ValuesWiderThanTheirColumnsComeBack)
+{
+    // Channel values as a download stores them: a 32-bit float shown with four decimals. Others
+    // are read back that way (-98765.4321 comes back as -98765.4297).
+    const auto after = reopened(LD4800, "CBR_LBR1 ", {{"CBR_LBR1", db::LoggerTestTable, Ld4800Fields,
+                                                       {{"1", "00:00:30.25", "123456.7891", "-98765.4297", "3", "4", "A", "B", "C", "D"}}}});
+    EXPECT_EQ(test::ProjectSnapshot::difference(before, after), "");
+}
+
 TEST_F(TextFileLimits, Ld4800EmptyChannelNameMovesTheNamesAfterIt)
 {
     const auto after = reopened(LD4800, "CBR_LBR1 ", {{"CBR_LBR1", db::LoggerTestTable, Ld4800Fields, {{"1", "00:30", "1", "2", "3", "4", "", "B", "C", "D"}}}});
