@@ -56,10 +56,8 @@ QString Ld4800Listing::testHeading(const QString &tableName)
 bool Ld4800Listing::writeTable(db::Recordset &records, QString &error)
 {
     RecordFields fields(records, {u"READNUMBER", u"Time", u"CH1", u"CH2", u"CH3", u"CH4", u"CH1NAME", u"CH2NAME", u"CH3NAME", u"CH4NAME"});
-    if (!fields.missing().isEmpty()) {
-        error = QStringLiteral("table %1 has no field %2").arg(records.tableName(), fields.missing());
+    if (!fields.found(error))
         return false;
-    }
     const QString heading = testHeading(records.tableName());
     if (heading.isEmpty()) {
         error = QStringLiteral("table %1 is not a load-frame test").arg(records.tableName());

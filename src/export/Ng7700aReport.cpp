@@ -123,10 +123,8 @@ bool Ng7700aReport::writeSection(db::Recordset &records, bool soil, QString &err
     const bool comma = soil && m_commaVariant;
     RecordFields fields(records, layout);
     RecordFields title(records, {u"SA", u"SERNUM", u"CDATE"});
-    if (!fields.missing().isEmpty() || !title.missing().isEmpty()) {
-        error = QStringLiteral("table %1 has no field %2").arg(records.tableName(), fields.missing() + title.missing());
+    if (!fields.found(error) || !title.found(error))
         return false;
-    }
     const QString surface = soil ? QStringLiteral("S") : QStringLiteral("A");
     std::vector<ColumnSpread> spreads(layout.size() - FirstAveraged);
     bool started = false;

@@ -57,10 +57,8 @@ bool Ng7700bReport::writeTable(db::Recordset &records, QString &error)
 {
     RecordFields project(records, {u"ID", u"Date", u"DSTD", u"MSTD", u"KVAL", u"SPG", u"MAXD", u"LOWD", u"SERNUM", u"CDATE"});
     RecordFields reading(records, readingLayout());
-    if (!project.missing().isEmpty() || !reading.missing().isEmpty()) {
-        error = QStringLiteral("table %1 has no field %2").arg(records.tableName(), project.missing() + reading.missing());
+    if (!project.found(error) || !reading.found(error))
         return false;
-    }
     // A table without records has no project line to show, and the gauge never sends one.
     if (!records.moveFirst())
         return true;

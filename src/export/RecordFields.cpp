@@ -28,6 +28,14 @@ void RecordFields::find(QStringView name)
     m_indices.push_back(index);
 }
 
+bool RecordFields::found(QString &error) const
+{
+    if (m_missing.isEmpty())
+        return true;
+    error = QStringLiteral("table %1 has no field %2").arg(m_records.tableName(), m_missing);
+    return false;
+}
+
 QVariant RecordFields::value(int i) const
 {
     return m_records.field(m_indices[size_t(i)]);

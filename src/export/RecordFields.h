@@ -27,8 +27,8 @@ public:
     RecordFields(db::Recordset &records, std::initializer_list<QStringView> names);
     RecordFields(db::Recordset &records, const std::vector<LayoutField> &layout);
 
-    // Empty when every field was found, else the first missing field's name.
-    const QString &missing() const { return m_missing; }
+    // True when the table has every field; else false, with error naming the first one missing.
+    bool found(QString &error) const;
 
     // The value of field i (in the order given) of the current record, as stored or as text; a
     // null value reads as the empty text.

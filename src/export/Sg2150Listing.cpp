@@ -37,10 +37,8 @@ bool Sg2150Listing::writeTable(db::Recordset &records, QString &error)
 {
     RecordFields run(records, {u"RUN_NUMBER", u"MEASURE", u"CALFACTOR", u"Date", u"Time"});
     RecordFields bin(records, binLayout());
-    if (!run.missing().isEmpty() || !bin.missing().isEmpty()) {
-        error = QStringLiteral("table %1 has no field %2").arg(records.tableName(), run.missing() + bin.missing());
+    if (!run.found(error) || !bin.found(error))
         return false;
-    }
     if (!records.moveFirst())
         return true;
     const auto runLine = [&run] {

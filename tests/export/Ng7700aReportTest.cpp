@@ -1,11 +1,8 @@
-#include "export/Writeout.h"
-
-#include "db/Database.h"
+#include "common/AppState.h"
 #include "db/TableKinds.h"
 #include "support/ProjectTables.h"
 #include "support/TempHome.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -19,13 +16,7 @@ const QStringList SoilFields{"RDNUM", "RDATE", "ID",  "STAT", "Offset", "DPT",  
 QStringList reportLines(test::TempHome &home, const std::vector<QStringList> &records)
 {
     test::addTables(home.paths(), {{"P1", db::Ng7700aProjectTable, SoilFields, records}});
-    db::Database connection;
-    exporting::Writeout writer(home.paths());
-    const QString out = home.path() + QStringLiteral("/p1.txt");
-    EXPECT_TRUE(writer.writeout(connection, out, QStringLiteral("1 "), NG7700A, QString(), AppState()));
-    QFile f(out);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"));
+    return QString::fromLatin1(test::writtenText(home.paths(), NG7700A, QStringLiteral("1 "))).split(QStringLiteral("\r\n"));
 }
 
 // Lines of a soil section: model code, blank, title, blank, headings, dashes, then the records.

@@ -4,7 +4,9 @@
 #include "db/Database.h"
 #include "db/Recordset.h"
 #include "db/TableKinds.h"
+#include "export/Writeout.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -38,6 +40,16 @@ void addTables(const AppPaths &paths, const std::vector<TableRows> &tables)
             ASSERT_TRUE(rs->update()) << name.toStdString() << " " << database.lastError().toStdString();
         }
     }
+}
+
+QByteArray writtenText(const AppPaths &paths, int deviceCode, const QString &list)
+{
+    db::Database connection;
+    exporting::Writeout writer(paths);
+    const QString file = paths.programFolder() + QStringLiteral("/written.txt");
+    EXPECT_TRUE(writer.writeout(connection, file, list, deviceCode, QString(), AppState())) << writer.errorText().toStdString();
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 namespace {

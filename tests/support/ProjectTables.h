@@ -24,6 +24,10 @@ struct TableRows {
 // A value that does not go in fails the running test.
 void addTables(const AppPaths &paths, const std::vector<TableRows> &tables);
 
+// The text written for the tables of list (names each followed by a blank) of the database, for the
+// gauge model; a failed write fails the running test.
+QByteArray writtenText(const AppPaths &paths, int deviceCode, const QString &list);
+
 // The small projects written to the hand-laid-out files tests/data/writeout/<model>.txt, by gauge
 // model (DeviceCode numbering), and the table list that names them.
 std::vector<TableRows> sampleProject(int deviceCode);
