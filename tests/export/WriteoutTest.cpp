@@ -57,6 +57,8 @@ TEST_P(WriteoutGolden, WritesTheProjectByteForByteAsLaidOutByHand)
     EXPECT_EQ(readAll(out).toStdString(), readAll(test::testDataPath(QStringLiteral("writeout/") + g.file)).toStdString());
 }
 
+// ng7700a_comma.txt also shows that a project with asphalt records only (P13) has no soil section
+// and keeps the column layout.
 INSTANTIATE_TEST_SUITE_P(EveryGaugeModel, WriteoutGolden,
                          ::testing::Values(Golden{"ng7700a.txt", NG7700A, false}, Golden{"ng7700b.txt", NG7700B, false},
                                            Golden{"sg2150.txt", SG2150, false}, Golden{"ld4800.txt", LD4800, false},
