@@ -58,12 +58,13 @@ bool Sg2150Listing::writeTable(db::Recordset &records, QString &error)
 
     m_out.line(runLine());
     const std::vector<LayoutField> &layout = binLayout();
-    const int signalToNoise = int(layout.size()) - 2;
+    // The two signal-to-noise ratios are parted by a blank, the other fields by commas.
+    const int forceRatio = int(layout.size()) - 1;
     for (records.moveNext(); !records.isEOF(); records.moveNext()) {
         QString line;
         for (int i = 0; i < int(layout.size()); ++i) {
             if (i > 0)
-                line += i == signalToNoise + 1 ? QLatin1Char(' ') : QLatin1Char(',');
+                line += i == forceRatio ? QLatin1Char(' ') : QLatin1Char(',');
             line += bin.aligned(i, layout[size_t(i)].width);
         }
         m_out.line(line);
