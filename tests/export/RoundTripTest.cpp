@@ -1,4 +1,4 @@
-#include "common/VbConvert.h"
+#include "common/AppState.h"
 #include "db/Database.h"
 #include "db/ProjectOpen.h"
 #include "db/ProjectSave.h"
@@ -7,7 +7,6 @@
 #include "support/StreamBuilders.h"
 #include "support/TempHome.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -40,7 +39,7 @@ protected:
         ASSERT_TRUE(open(QStringLiteral("download.txt")));
         const auto before = test::ProjectSnapshot::of(home.paths());
         for (const auto &table : before.tables)
-            downloadRows += table.second.rows.size();
+            downloadRows += table.second.size();
         const QString list = state.Table_List;
         const int model = state.DeviceCode;
         ASSERT_FALSE(list.isEmpty());
@@ -152,7 +151,7 @@ TEST_P(RoundTrip, DownloadOfFiveHundredReadingsComesBackTheSame)
 TEST_P(RoundTrip, GaugeReportComesBackTheSame)
 {
     const int model = GetParam();
-    roundTrip(vb::printNumber(model).toLatin1() + "\r\n" + parse::sampleStream(model));
+    roundTrip(test::savedProject(model, parse::sampleStream(model)));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGaugeModel, RoundTrip, ::testing::Values(LD4800, NG7700A, NG7700B, SG2150),

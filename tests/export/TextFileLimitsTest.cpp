@@ -62,24 +62,26 @@ TEST_F(TextFileLimits, Ng7700aReadingNumbersOfFourDigitsAreLost)
     // A four-digit number fills its column, so no blank parts it from the end of the line before.
     const auto after = reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, Ng7700aFields, {soilReading("998"), soilReading("999"), soilReading("1000")}}});
     const auto &p1 = after.tables.at("P1");
-    EXPECT_EQ(p1.value(0, "RDNUM").toInt(), 998);
-    EXPECT_EQ(p1.value(0, "PCOMP").toFloat(), 92.5f);
-    for (size_t r = 0; r < p1.rows.size(); ++r)
-        EXPECT_NE(p1.value(r, "RDNUM").toInt(), 1000);
+    ASSERT_FALSE(p1.empty());
+    EXPECT_EQ(p1[0].at("RDNUM").toInt(), 998);
+    EXPECT_EQ(p1[0].at("PCOMP").toFloat(), 92.5f);
+    for (size_t r = 0; r < p1.size(); ++r)
+        EXPECT_NE(p1[r].at("RDNUM").toInt(), 1000);
 }
 
 TEST_F(TextFileLimits, Ng7700aTextWithABlankLosesTheRestOfItsSection)
 {
     const auto after = reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, Ng7700aFields, {soilReading("1"), soilReading("2", "B S"), soilReading("3")}}});
-    ASSERT_EQ(after.tables.at("P1").rows.size(), 1u);
-    EXPECT_EQ(after.tables.at("P1").value(0, "RDNUM").toInt(), 1);
+    ASSERT_EQ(after.tables.at("P1").size(), 1u);
+    EXPECT_EQ(after.tables.at("P1")[0].at("RDNUM").toInt(), 1);
 }
 
 TEST_F(TextFileLimits, Ng7700aCalibrationDateKeepsOnlyDigitsAndSlashes)
 {
     const auto dashed = reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, Ng7700aFields, {soilReading("1", "6", "23817", "2005-03-14")}}});
-    EXPECT_EQ(dashed.tables.at("P1").value(0, "CDATE").toString(), QStringLiteral("20050314"));
-    EXPECT_EQ(dashed.tables.at("P1").value(0, "SERNUM").toInt(), 23817);
+    ASSERT_EQ(dashed.tables.at("P1").size(), 1u);
+    EXPECT_EQ(dashed.tables.at("P1")[0].at("CDATE").toString(), QStringLiteral("20050314"));
+    EXPECT_EQ(dashed.tables.at("P1")[0].at("SERNUM").toInt(), 23817);
 }
 
 TEST_F(TextFileLimits, Ng7700aSerialNumberOfOneDigitLosesTheProject)
@@ -103,9 +105,9 @@ TEST_F(TextFileLimits, Ng7700bProjectsTakeTheSerialNumberOfTheFirst)
         {"P2", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "2", "9999", "09/09/09", "03/04/04", "2345", "678", "0", "2.65", "125.5", "118"}}},
         {"P2", test::SameTable, Ng7700bReading, {Ng7700bValues}},
     });
-    EXPECT_EQ(after.tables.at("P2").value(0, "SERNUM").toInt(), 5678);
-    EXPECT_EQ(after.tables.at("P2").value(0, "CDATE").toString(), QStringLiteral("02/03/04"));
-    EXPECT_EQ(after.tables.at("P2").rows.size(), 2u);
+    ASSERT_EQ(after.tables.at("P2").size(), 2u);
+    EXPECT_EQ(after.tables.at("P2")[0].at("SERNUM").toInt(), 5678);
+    EXPECT_EQ(after.tables.at("P2")[0].at("CDATE").toString(), QStringLiteral("02/03/04"));
 }
 
 TEST_F(TextFileLimits, Ng7700bEmptyProjectValueLosesTheValueAfterIt)
@@ -115,10 +117,10 @@ TEST_F(TextFileLimits, Ng7700bEmptyProjectValueLosesTheValueAfterIt)
         {"P1", test::SameTable, Ng7700bReading, {Ng7700bValues}},
     });
     const auto &p1 = after.tables.at("P1");
-    EXPECT_TRUE(p1.value(0, "DSTD").isNull());
-    EXPECT_TRUE(p1.value(0, "MSTD").isNull());
-    EXPECT_EQ(p1.value(0, "KVAL").toFloat(), 0.0f);
-    EXPECT_EQ(p1.rows.size(), 2u);
+    ASSERT_EQ(p1.size(), 2u);
+    EXPECT_TRUE(p1[0].at("DSTD").isNull());
+    EXPECT_TRUE(p1[0].at("MSTD").isNull());
+    EXPECT_EQ(p1[0].at("KVAL").toFloat(), 0.0f);
 }
 
 const QStringList Sg2150Header{"BIN_NUMBER", "RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"};
@@ -141,7 +143,7 @@ TEST_F(TextFileLimits, Sg2150ForceRatioOfOneCharacterLosesTheRestOfTheFile)
         {"RUN2", db::StiffnessRunTable, Sg2150Header, {{"0", "2", "16.1", "1.02", "01/15/04", "10:20"}}},
     });
     ASSERT_EQ(after.tables.count("RUN1"), 1u);
-    EXPECT_EQ(after.tables.at("RUN1").rows.size(), 2u);
+    EXPECT_EQ(after.tables.at("RUN1").size(), 2u);
     EXPECT_EQ(after.tables.count("RUN2"), 0u);
     EXPECT_EQ(state.Table_List, QStringLiteral("RUN1 "));
 }
@@ -155,7 +157,7 @@ TEST_F(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
         {"CBR_LBR2", db::LoggerTestTable, Ld4800Fields, {{"1", "00:45", "5", "6", "7", "8", "A", "B", "C", "D"}}},
     }, "CBR_LBR2");
     EXPECT_EQ(state.Table_List, QStringLiteral("CBR_LBR1 "));
-    EXPECT_EQ(after.tables.at("CBR_LBR1").rows, before.tables.at("CBR_LBR2").rows);
+    EXPECT_EQ(after.tables.at("CBR_LBR1"), before.tables.at("CBR_LBR2"));
 }
 
 TEST_F(TextFileLimits, Ld4800ValuesWiderThanTheirColumnsComeBack)
@@ -171,10 +173,11 @@ TEST_F(TextFileLimits, Ld4800EmptyChannelNameMovesTheNamesAfterIt)
 {
     const auto after = reopened(LD4800, "CBR_LBR1 ", {{"CBR_LBR1", db::LoggerTestTable, Ld4800Fields, {{"1", "00:30", "1", "2", "3", "4", "", "B", "C", "D"}}}});
     const auto &t = after.tables.at("CBR_LBR1");
-    EXPECT_EQ(t.value(0, "CH1NAME").toString(), QStringLiteral("B"));
-    EXPECT_EQ(t.value(0, "CH2NAME").toString(), QStringLiteral("C"));
-    EXPECT_EQ(t.value(0, "CH4NAME").toString(), QStringLiteral("D"));
-    EXPECT_EQ(t.value(0, "CH4").toDouble(), 4.0);
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0].at("CH1NAME").toString(), QStringLiteral("B"));
+    EXPECT_EQ(t[0].at("CH2NAME").toString(), QStringLiteral("C"));
+    EXPECT_EQ(t[0].at("CH4NAME").toString(), QStringLiteral("D"));
+    EXPECT_EQ(t[0].at("CH4").toDouble(), 4.0);
 }
 
 } // namespace
