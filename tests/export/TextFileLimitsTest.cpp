@@ -19,7 +19,7 @@ class TextFileLimits : public ::testing::Test {
 protected:
     // Saves the tables (only selected when it is given), opens the saved file and returns the
     // database it gave.
-    test::ProjectSnapshot reopened(int model, const QString &list, const std::vector<test::TableRows> &tables, const QString &selected = {})
+    test::ProjectSnapshot reopened(int model, const QString &list, const std::vector<test::TableContent> &tables, const QString &selected = {})
     {
         test::addTables(home.paths(), tables);
         before = test::ProjectSnapshot::of(home.paths());

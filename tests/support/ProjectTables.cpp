@@ -12,7 +12,7 @@
 
 namespace valtrane::test {
 
-void addTables(const AppPaths &paths, const std::vector<TableRows> &tables)
+void addTables(const AppPaths &paths, const std::vector<TableContent> &tables)
 {
     db::CreateDatabase creator(paths);
     if (!QFileInfo::exists(paths.database())) {
@@ -20,7 +20,7 @@ void addTables(const AppPaths &paths, const std::vector<TableRows> &tables)
     }
     db::Database database;
     ASSERT_TRUE(database.open(paths.database()));
-    for (const TableRows &t : tables) {
+    for (const TableContent &t : tables) {
         QString name = t.name;
         if (t.kind == SameTable) {
             name.remove(QLatin1Char('.'));
@@ -67,7 +67,7 @@ const QStringList Sg2150Bin{"BIN_NUMBER",    "FREQUENCY",     "REAL_DISPL_ND", "
                             "NOISE_OL_FLAG", "SIGNL_OL_FLAG", "DSNR",          "FSNR"};
 const QStringList Ld4800Reading{"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"};
 
-std::vector<TableRows> ng7700a()
+std::vector<TableContent> ng7700a()
 {
     return {
         {"P12.5", db::Ng7700aProjectTable, Ng7700aSoil,
@@ -82,7 +82,7 @@ std::vector<TableRows> ng7700a()
     };
 }
 
-std::vector<TableRows> ng7700b()
+std::vector<TableContent> ng7700b()
 {
     return {
         {"P7.7", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "7.7", "5678", "02/03/04", "03/04/04", "2345", "678", "0", "2.65", "125.5", "118"}}},
@@ -96,7 +96,7 @@ std::vector<TableRows> ng7700b()
     };
 }
 
-std::vector<TableRows> sg2150()
+std::vector<TableContent> sg2150()
 {
     return {
         {"RUN1", db::StiffnessRunTable, Sg2150Header, {{"0", "1", "15.3", "1.02", "01/15/04", "10:15"}}},
@@ -109,7 +109,7 @@ std::vector<TableRows> sg2150()
     };
 }
 
-std::vector<TableRows> ld4800()
+std::vector<TableContent> ld4800()
 {
     return {
         {"CBR_LBR1", db::LoggerTestTable, Ld4800Reading,
@@ -122,7 +122,7 @@ std::vector<TableRows> ld4800()
 
 } // namespace
 
-std::vector<TableRows> sampleProject(int deviceCode)
+std::vector<TableContent> sampleProject(int deviceCode)
 {
     switch (deviceCode) {
     case 0: return ld4800();

@@ -13,7 +13,7 @@ namespace valtrane::test {
 // list of texts per record, in field order. "~" leaves a field empty (null).
 constexpr int SameTable = -1;
 
-struct TableRows {
+struct TableContent {
     QString name;
     int kind = 0;
     QStringList fields;
@@ -22,7 +22,7 @@ struct TableRows {
 
 // Creates the tables in info/MIRVAT.vkd (creating the file when there is none) and fills them.
 // A value that does not go in fails the running test.
-void addTables(const AppPaths &paths, const std::vector<TableRows> &tables);
+void addTables(const AppPaths &paths, const std::vector<TableContent> &tables);
 
 // The text written for the tables of list (names each followed by a blank) of the database, for the
 // gauge model; a failed write fails the running test.
@@ -30,7 +30,7 @@ QByteArray writtenText(const AppPaths &paths, int deviceCode, const QString &lis
 
 // The small projects written to the hand-laid-out files tests/data/writeout/<model>.txt, by gauge
 // model (DeviceCode numbering), and the table list that names them.
-std::vector<TableRows> sampleProject(int deviceCode);
+std::vector<TableContent> sampleProject(int deviceCode);
 QString sampleTableList(int deviceCode);
 
 } // namespace valtrane::test
