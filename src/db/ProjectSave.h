@@ -19,7 +19,7 @@ public:
         Saved,          // the file holds the tables
         NothingToSave,  // Table_List is empty: no file was written
         FileExists,     // the file exists and overwriting was not allowed: nothing was written
-        Failed,         // a table could not be read or the file not written; message() says why
+        Failed,         // a table could not be read or the file not written; message says why
     };
 
     struct Result {

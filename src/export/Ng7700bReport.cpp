@@ -35,7 +35,7 @@ const std::array<QStringView, 8> ProjectLabels{u"PROJECT ID: ", u" DATE: ", u" D
 
 enum ProjectField { Id, Date, Dstd, Mstd, Kval, Spg, Maxd, Lowd, Sernum, Cdate };
 
-// Texts (or values) each right-aligned to the width of their column and placed at it, each but the
+// The texts of a line, each right-aligned to the width of its column and placed at it, each but the
 // last followed by a comma.
 template<typename TextOf>
 QString columnLine(TextOf textOf)
