@@ -1,0 +1,255 @@
+#include "link/QtSerialControl.h"
+
+#include "link/ComPortMap.h"
+#include "link/SerialSettings.h"
+
+#include <QFileInfo>
+#include <QThread>
+
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
+
+namespace valtrane::link {
+
+namespace {
+
+constexpr int EventCheckIntervalMs = 50;
+
+QSerialPort::Parity parityOf(QChar letter)
+{
+    switch (letter.toLatin1()) {
+    case 'E': return QSerialPort::EvenParity;
+    case 'O': return QSerialPort::OddParity;
+    case 'M': return QSerialPort::MarkParity;
+    case 'S': return QSerialPort::SpaceParity;
+    default: return QSerialPort::NoParity;
+    }
+}
+
+QSerialPort::StopBits stopBitsOf(const QString &text)
+{
+    if (text == QLatin1String("2"))
+        return QSerialPort::TwoStop;
+    if (text == QLatin1String("1.5"))
+        return QSerialPort::OneAndHalfStop;
+    return QSerialPort::OneStop;
+}
+
+QSerialPort::FlowControl flowControlOf(int handshaking)
+{
+    switch (handshaking) {
+    case 1: return QSerialPort::SoftwareControl;
+    case 2:
+    case 3: return QSerialPort::HardwareControl;
+    default: return QSerialPort::NoFlowControl;
+    }
+}
+
+// A device that cannot be opened although it exists and we may use it is held by someone else.
+int openErrorOf(QSerialPort::SerialPortError error, const QString &device)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return SerialControl::InvalidPortNumber;
+    case QSerialPort::PermissionError: {
+#ifdef Q_OS_WIN
+        Q_UNUSED(device);
+        return SerialControl::PortAlreadyOpen;
+#else
+        const QFileInfo info(device);
+        return info.isReadable() && info.isWritable() ? SerialControl::PortAlreadyOpen : SerialControl::HardwareNotAvailable;
+#endif
+    }
+    default:
+        return SerialControl::HardwareNotAvailable;
+    }
+}
+
+} // namespace
+
+QtSerialControl::QtSerialControl(const ComPortMap &ports)
+    : m_ports(ports)
+{
+}
+
+QString QtSerialControl::device() const
+{
+    return m_ports.device(m_commPort);
+}
+
+bool QtSerialControl::PortOpen() const
+{
+    return m_port.isOpen();
+}
+
+int QtSerialControl::setPortOpen(bool open)
+{
+    if (!open) {
+        if (m_port.isOpen())
+            m_port.close();
+        return NoError;
+    }
+    if (m_port.isOpen())
+        return PortAlreadyOpen;
+    return this->open();
+}
+
+int QtSerialControl::open()
+{
+    const QString path = device();
+    if (path.isEmpty())
+        return InvalidPortNumber;
+    m_port.setPortName(path);
+    m_port.setReadBufferSize(m_inBufferSize);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        const int error = openErrorOf(m_port.error(), path);
+        m_port.clearError();
+        return error;
+    }
+    if (applySettings() != NoError) {
+        m_port.close();
+        return InvalidPropertyValue;
+    }
+    m_commEvent = 0;
+    m_lostAtOpen = lostInputCount();
+    m_sinceEventCheck.start();
+    return NoError;
+}
+
+int QtSerialControl::applySettings()
+{
+    const auto s = SerialSettings::parse(m_settings);
+    if (!s)
+        return InvalidPropertyValue;
+    const bool ok = m_port.setBaudRate(s->baudRate) && m_port.setParity(parityOf(s->parity))
+                    && m_port.setDataBits(QSerialPort::DataBits(s->dataBits)) && m_port.setStopBits(stopBitsOf(s->stopBits))
+                    && m_port.setFlowControl(flowControlOf(m_handshaking));
+    return ok ? NoError : InvalidPropertyValue;
+}
+
+int QtSerialControl::setCommPort(int port)
+{
+    if (m_port.isOpen())
+        return PortAlreadyOpen;
+    if (port < 1 || port > 255)
+        return InvalidPortNumber;
+    m_commPort = port;
+    return NoError;
+}
+
+int QtSerialControl::setSettings(const QString &settings)
+{
+    if (!SerialSettings::parse(settings))
+        return InvalidPropertyValue;
+    m_settings = settings;
+    return m_port.isOpen() ? applySettings() : NoError;
+}
+
+int QtSerialControl::setInputLen(int length)
+{
+    if (length < 0)
+        return InvalidPropertyValue;
+    m_inputLen = length;
+    return NoError;
+}
+
+int QtSerialControl::setHandshaking(int handshaking)
+{
+    if (handshaking < 0 || handshaking > 3)
+        return InvalidPropertyValue;
+    m_handshaking = handshaking;
+    if (m_port.isOpen() && !m_port.setFlowControl(flowControlOf(handshaking)))
+        return InvalidPropertyValue;
+    return NoError;
+}
+
+int QtSerialControl::setInBufferSize(int bytes)
+{
+    if (bytes <= 0)
+        return InvalidPropertyValue;
+    m_inBufferSize = bytes;
+    m_port.setReadBufferSize(bytes);
+    return NoError;
+}
+
+void QtSerialControl::pullWaiting()
+{
+    // Without an event loop running, bytes reach the port's buffer only when asked for.
+    if (m_port.bytesAvailable() == 0)
+        m_port.waitForReadyRead(0);
+}
+
+int QtSerialControl::InBufferCount()
+{
+    if (!m_port.isOpen())
+        return 0;
+    pullWaiting();
+    return int(m_port.bytesAvailable());
+}
+
+int QtSerialControl::setInBufferCount(int count)
+{
+    if (!m_port.isOpen())
+        return PortNotOpen;
+    if (count != 0)
+        return InvalidPropertyValue;
+    m_port.clear(QSerialPort::Input);
+    m_port.readAll();
+    return NoError;
+}
+
+QByteArray QtSerialControl::Input()
+{
+    if (!m_port.isOpen())
+        return QByteArray();
+    pullWaiting();
+    return m_inputLen == 0 ? m_port.readAll() : m_port.read(m_inputLen);
+}
+
+int QtSerialControl::Output(const QByteArray &bytes)
+{
+    if (!m_port.isOpen())
+        return PortNotOpen;
+    m_port.write(bytes);
+    m_port.flush();
+    return NoError;
+}
+
+int QtSerialControl::CommEvent()
+{
+    if (m_port.isOpen() && m_commEvent == 0 && m_sinceEventCheck.elapsed() >= EventCheckIntervalMs) {
+        m_sinceEventCheck.restart();
+        if (lostInputCount() > m_lostAtOpen)
+            m_commEvent = ReceiveBufferOverflow;
+    }
+    return m_commEvent;
+}
+
+bool QtSerialControl::waitForInput(int msecs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    if (m_port.isOpen()) {
+        if (m_port.bytesAvailable() > 0 || m_port.waitForReadyRead(msecs))
+            return true;
+    }
+    // A closed or hung-up port answers at once; sleep the rest so a dead line costs no processor.
+    const qint64 rest = msecs - waited.elapsed();
+    if (rest > 0)
+        QThread::msleep(static_cast<unsigned long>(rest));
+    return m_port.isOpen() && m_port.bytesAvailable() > 0;
+}
+
+long QtSerialControl::lostInputCount() const
+{
+#ifdef Q_OS_LINUX
+    serial_icounter_struct counts{};
+    if (m_port.isOpen() && ::ioctl(int(m_port.handle()), TIOCGICOUNT, &counts) == 0)
+        return long(counts.overrun) + long(counts.buf_overrun);
+#endif
+    return 0;
+}
+
+} // namespace valtrane::link

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace valtrane::link {
+
+// What the read loop needs of a parse run: start and end it, feed it one character of the stream
+// (the download code picks the gauge's grammar), read its table list, and have it commit the rows
+// received so far. The read loop's rules hold whichever grammar sits behind it.
+class StreamParser {
+public:
+    virtual ~StreamParser() = default;
+
+    virtual std::int16_t Initit(const QString &tableList) = 0;
+    virtual void DeInit() = 0;
+    virtual QString retrn_message() const = 0;
+    // 89: the stream is complete; 9876: the stiffness grammar met an error; else 0.
+    virtual int parse(std::int32_t downloadCode, int ch) = 0;
+    virtual void commit() = 0;
+};
+
+} // namespace valtrane::link
