@@ -1,16 +1,54 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/DownloadSession.h"
+#include "link/Communication.h"
+#include "link/FakeSerialControl.h"
+#include "link/GaugeModels.h"
+
+#include <QFile>
 
 namespace valtrane::cli {
 
 int runReplay(CliContext &context, const QStringList &args)
 {
-    CommandLine line(QStringLiteral("replay"), QStringLiteral("replay"));
+    CommandLine line(QStringLiteral("replay"),
+                     QStringLiteral("Runs a captured download (a file of captures/) through the same path as a live one, "
+                                    "as if it came from the port: the database, registry and table list are those of the "
+                                    "download it came from."));
+    QCommandLineParser &parser = line.parser();
+    parser.addPositionalArgument(QStringLiteral("CAPTURE"), QStringLiteral("a capture file"));
+    parser.addOption({QStringLiteral("model"), QStringLiteral("LD4800, NG7700A, NG7700B or SG2150"), QStringLiteral("M")});
+    parser.addOption({QStringLiteral("continuous"), QStringLiteral("LD4800 only: the capture is of a continuous download")});
     int exitCode = 0;
     if (!line.parse(context, args, exitCode))
         return exitCode;
-    return context.fail(QStringLiteral("the replay command is not yet available"));
+    if (parser.positionalArguments().size() != 1)
+        return context.fail(QStringLiteral("replay needs exactly one CAPTURE file"));
+    const auto model = link::modelFromName(parser.value(QStringLiteral("model")));
+    if (!model)
+        return context.fail(QStringLiteral("--model must be ") + link::modelNames());
+    const bool continuous = parser.isSet(QStringLiteral("continuous"));
+    if (continuous && *model != LD4800)
+        return context.fail(QStringLiteral("--continuous is for the LD4800 only"));
+
+    QFile file(parser.positionalArguments().first());
+    if (!file.open(QIODevice::ReadOnly))
+        return context.fail(QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
+    link::FakeSerialControl control;
+    control.queueBytes(file.readAll());
+
+    DownloadSession session(context, control);
+    session.setCapturing(false);
+    // The stored bytes play at once; silence after them passes on the line's own clock, so an idle
+    // end comes as it came live, and a continuous download ends where its capture does ("Done").
+    session.setStiffnessBaud(1200);
+    session.setPrepare([&control, continuous](link::Communication &communication) {
+        communication.setClock(control.clock());
+        if (continuous)
+            control.setOnExhausted([&communication] { communication.Stop_Download = true; });
+    });
+    return session.run({0, *model, continuous ? 1 : 0});
 }
 
 } // namespace valtrane::cli

@@ -20,6 +20,8 @@ constexpr int Stiffness = 4;
 // After each test of a continuous download the logger sends four more characters that belong to
 // no test.
 constexpr int CharactersAfterTest = 4;
+// The answer is awaited in short steps, each measured on the link's clock.
+constexpr int ProbeWaitStepMs = 100;
 
 bool passesToParser(int c)
 {
@@ -82,7 +84,7 @@ QChar Communication::ProbePort(int port)
         const qint64 left = ProbeAnswerWaitMs - (m_clock() - sent);
         if (left <= 0)
             break;
-        m_comm->waitForInput(int(left));
+        m_comm->waitForInput(int(std::min<qint64>(left, ProbeWaitStepMs)));
     }
     QChar result = QChar(QLatin1Char('0').unicode() + port);
     if (m_comm->InBufferCount() >= 2) {

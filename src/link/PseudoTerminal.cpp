@@ -111,14 +111,21 @@ qint64 PseudoTerminal::write(const char *data, qint64 size, int timeoutMs)
 QByteArray PseudoTerminal::read(int timeoutMs)
 {
     QByteArray out;
-    if (!isOpen() || !(pollMaster(m_master, POLLIN, timeoutMs) & POLLIN))
-        return out;
+    QElapsedTimer waited;
+    waited.start();
     char buffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-        if (n <= 0)
+    while (isOpen()) {
+        const short revents = pollMaster(m_master, POLLIN, PollStepMs);
+        for (ssize_t n = 1; (revents & POLLIN) && n > 0;) {
+            n = ::read(m_master, buffer, sizeof buffer);
+            if (n > 0)
+                out.append(buffer, n);
+        }
+        if (!out.isEmpty() || waited.elapsed() >= timeoutMs)
             break;
-        out.append(buffer, n);
+        // While no program has the line open the master reports a hang-up at once.
+        if (revents & POLLHUP)
+            QThread::msleep(PollStepMs);
     }
     return out;
 }

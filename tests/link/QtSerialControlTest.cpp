@@ -1,0 +1,149 @@
+// The link on a real serial device: a pseudo-terminal whose other end plays the gauge.
+#include "link/ComPortMap.h"
+#include "link/Communication.h"
+#include "link/QtSerialControl.h"
+#include "link/ScriptedParser.h"
+#include "support/PtyGauge.h"
+#include "support/TempHome.h"
+
+#include <QSerialPort>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace valtrane;
+
+namespace {
+
+QByteArray filtered(const QByteArray &stream)
+{
+    QByteArray out;
+    for (char c : stream) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == '\r' || (b >= 32 && b <= 90))
+            out.append(c);
+    }
+    return out;
+}
+
+// A report of many lines, with what a gauge puts between them: line feeds, lower case, tabs.
+QByteArray longReport(int lines)
+{
+    QByteArray report = "\r\n\r\n";
+    for (int n = 1; n <= lines; ++n)
+        report += "#Reading " + QByteArray::number(n) + ",\t12.5, 118.2 pcf,A\r\n";
+    return report;
+}
+
+// A clock on which every look takes step milliseconds: a thirty-second wait is over at once.
+link::Communication::Clock fastClock(qint64 step)
+{
+    auto now = std::make_shared<qint64>(0);
+    return [now, step] { return *now += step; };
+}
+
+class QtSerialControlTest : public ::testing::Test {
+protected:
+    void attach(test::PtyGauge &gauge, int port = 1)
+    {
+        ASSERT_TRUE(gauge.isOpen());
+        ports.setDevice(port, gauge.device());
+    }
+
+    std::int16_t download(std::int32_t code)
+    {
+        EXPECT_EQ(comm.RunTest(), 0);
+        return comm.GetData(code, 0);
+    }
+
+    test::TempHome home;
+    AppState state;
+    link::ComPortMap ports{home.paths()};
+    link::QtSerialControl control{ports};
+    test::ScriptedParser *parser = new test::ScriptedParser;
+    link::Communication comm{home.paths(), state, std::unique_ptr<link::StreamParser>(parser)};
+
+    void SetUp() override { comm.setComm_Object(&control); }
+};
+
+TEST_F(QtSerialControlTest, AStreamOfManyKilobytesArrivesWholeAndFiltered)
+{
+    const QByteArray stream = longReport(800) + "\xFD";
+    test::PtyGauge gauge(stream);
+    attach(gauge);
+    QByteArray captured;
+    comm.setReceivedBytesSink([&captured](const QByteArray &bytes) { captured += bytes; });
+    comm.setYield(gauge.startOnFirstYield());
+    ASSERT_GT(stream.size(), 20000);
+    EXPECT_EQ(download(1), 0);
+    EXPECT_EQ(parser->received, filtered(stream.mid(4, stream.size() - 5)));
+    EXPECT_EQ(state.Table_List.count(QLatin1Char(' ')), 800);
+    EXPECT_EQ(captured, stream);
+    comm.Close_Port();
+    EXPECT_FALSE(control.PortOpen());
+}
+
+TEST_F(QtSerialControlTest, AByteAbove127Gives5555)
+{
+    test::PtyGauge gauge("#AB\xC8" "CD");
+    attach(gauge);
+    comm.setYield(gauge.startOnFirstYield());
+    EXPECT_EQ(download(2), 5555);
+    EXPECT_EQ(parser->received, "#AB");
+}
+
+TEST_F(QtSerialControlTest, AGaugeThatNeverSendsGives99)
+{
+    test::PtyGauge gauge("");
+    attach(gauge);
+    comm.setClock(fastClock(1000));
+    EXPECT_EQ(download(0), 99);
+    EXPECT_TRUE(parser->inititLists.isEmpty());
+}
+
+TEST_F(QtSerialControlTest, ALineThatGoesDeadMidStreamEndsByTheIdleRuleWithoutHanging)
+{
+    struct Case {
+        std::int32_t code;
+        std::int16_t result;
+    };
+    for (const Case c : {Case{1, 4545}, Case{0, 0}}) {
+        link::LineFaults dead;
+        dead.dropAfter = 90;
+        test::PtyGauge gauge(longReport(10) + "END\xFD", 0, dead);
+        attach(gauge);
+        comm.setYield(gauge.startOnFirstYield(true));
+        comm.setReadWait(0);
+        parser->received.clear();
+        EXPECT_EQ(download(c.code), c.result);
+        EXPECT_EQ(parser->received, filtered(gauge.bytes().mid(4)));
+        comm.Close_Port();
+    }
+}
+
+TEST_F(QtSerialControlTest, ThePortScanTellsHeldMissingModemAndFreeDevices)
+{
+    test::PtyGauge held(""), modem(""), free("");
+    attach(held, 1);
+    ports.setDevice(2, home.path() + "/no-such-device");
+    attach(modem, 3);
+    attach(free, 4);
+    QSerialPort otherProgram(held.device());
+    ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
+
+    QByteArray asked;
+    std::thread answering([&] {
+        asked = modem.pty().read(10000);
+        modem.pty().write("\r\nOK\r\n", 100);
+    });
+    comm.setClock(fastClock(500));
+    const QString scan = comm.AvailablePorts();
+    answering.join();
+    EXPECT_EQ(scan, "ox" "m4");
+    EXPECT_EQ(asked, "ATI1\r");
+    EXPECT_FALSE(control.PortOpen());
+
+    comm.Serial_Port = 1;
+    EXPECT_EQ(comm.RunTest(), 99);
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "link/StreamParser.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace valtrane::test {
+
+// A parse run with a grammar small enough to reason about in a test: "#" creates a table (T1, T2,
+// ...), the token "END" completes the stream (89), "!" is a stiffness parser error (9876). It
+// records everything the read loop asks of it.
+class ScriptedParser : public link::StreamParser {
+public:
+    std::int16_t Initit(const QString &tableList) override
+    {
+        inititLists.append(tableList);
+        m_tables.clear();
+        m_count = 0;
+        m_recent.clear();
+        return inititResult;
+    }
+    void DeInit() override { ++deInits; }
+    QString retrn_message() const override { return m_tables; }
+    int parse(std::int32_t downloadCode, int ch) override
+    {
+        codes.append(QString::number(downloadCode));
+        received.append(char(ch));
+        if (onParse)
+            onParse(ch);
+        if (ch == '#')
+            m_tables += QStringLiteral("T%1 ").arg(++m_count);
+        if (ch == '!')
+            return 9876;
+        m_recent = (m_recent + char(ch)).right(3);
+        return m_recent == "END" ? 89 : 0;
+    }
+    void commit() override { ++commits; }
+
+    std::int16_t inititResult = 0;
+    QStringList inititLists;
+    QStringList codes;
+    QByteArray received;
+    int deInits = 0;
+    int commits = 0;
+    std::function<void(int)> onParse;
+
+private:
+    QString m_tables;
+    int m_count = 0;
+    QByteArray m_recent;
+};
+
+} // namespace valtrane::test
