@@ -1,0 +1,281 @@
+#include "wizard/DownloadRun.h"
+
+#include "common/ProgramInfo.h"
+#include "db/TableRegistry.h"
+#include "link/Communication.h"
+#include "link/FakeSerialControl.h"
+#include "link/ScriptedParser.h"
+#include "report/InfoFile.h"
+#include "support/TempHome.h"
+
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using wizard::DownloadRun;
+
+namespace {
+
+const QByteArray EndByte("\xFD");
+
+class RecordingPrompter : public Prompter {
+public:
+    struct Asked {
+        QString text, title;
+        Buttons buttons;
+        Icon icon;
+    };
+    Answer ask(const QString &text, const QString &title, Buttons buttons, Icon icon) override
+    {
+        asked.append({text, title, buttons, icon});
+        return buttons == Buttons::Ok ? Answer::Ok : answer;
+    }
+    Answer answer = Answer::Yes;
+    QList<Asked> asked;
+};
+
+class DownloadRunTest : public ::testing::Test {
+protected:
+    DownloadRunTest()
+    {
+        comm.setClock(port.clock());
+        QObject::connect(&run, &DownloadRun::statusShown, [this](int code, const QString &, const QString &) { panels.append(code); });
+        QObject::connect(&run, &DownloadRun::nextPageRequested, [this] { ++nextPages; });
+        QObject::connect(&run, &DownloadRun::wizardCloseRequested, [this] { ++closeRequests; });
+        QObject::connect(&run, &DownloadRun::treeRebuildRequested, [this] { ++treeRebuilds; });
+        QObject::connect(&run, &DownloadRun::timePanelShown, [this](bool shown) { timePanelShown = shown; });
+        run.setCloseMainConnection([this] { ++connectionCloses; });
+    }
+
+    // A download that is already registered: its database and its registry.
+    void previousDownload()
+    {
+        home.writeFile("info/MIRVAT.vkd", "previous tables");
+        home.writeFile("info/DBTbles.vkt", "1\r\n\"12 \"\r\n");
+        state.Table_List = "12 ";
+    }
+
+    QStringList captures() const
+    {
+        return QDir(home.path() + "/captures").entryList(QDir::Files);
+    }
+
+    test::TempHome home;
+    AppState state;
+    link::FakeSerialControl port;
+    test::ScriptedParser *parser = new test::ScriptedParser;
+    link::Communication comm{home.paths(), state, std::unique_ptr<link::StreamParser>(parser)};
+    RecordingPrompter prompter;
+    DownloadRun run{home.paths(), state, comm, port, prompter};
+    QList<int> panels;
+    int nextPages = 0;
+    int closeRequests = 0;
+    int treeRebuilds = 0;
+    int connectionCloses = 0;
+    bool timePanelShown = false;
+};
+
+struct ModelCase {
+    int model;
+    int type;
+    Prompter::Answer answer;
+    const char *settings;
+    const char *code;
+    const char *caption;
+};
+
+class EachModel : public DownloadRunTest, public ::testing::WithParamInterface<ModelCase> {};
+
+TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
+{
+    const ModelCase c = GetParam();
+    prompter.answer = c.answer;
+    port.queueBytes("\r\n#X#Y" + EndByte);
+    port.queueAction([this] { comm.Stop_Download = true; });  // "Done" after a continuous download's stream
+    ASSERT_TRUE(run.start({2, c.model, c.type}));
+
+    EXPECT_EQ(port.commPort(), 3);
+    EXPECT_EQ(port.settings(), c.settings);
+    EXPECT_EQ(parser->codes, QStringList(parser->codes.size(), c.code));
+    EXPECT_EQ(prompter.asked.size(), c.model == SG2150 ? 1 : 0);
+    EXPECT_EQ(panels, (QList<int>{0, 4}));
+    EXPECT_EQ(nextPages, 1);
+    EXPECT_FALSE(port.PortOpen());
+
+    AppState reread;
+    EXPECT_EQ(db::Table_Registry(home.paths(), reread, 0), "T1 T2 ");
+    EXPECT_EQ(reread.DeviceCode, c.model);
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_EQ(state.TreeRootCaption, QString(c.caption) + " (Dwnld:" + date + ")");
+    report::InfoFile::read(home.paths(), reread);
+    EXPECT_EQ(reread.TreeRootCaption, state.TreeRootCaption);
+}
+
+INSTANTIATE_TEST_SUITE_P(DownloadRun, EachModel,
+                         ::testing::Values(ModelCase{LD4800, 0, Prompter::Answer::Yes, "19200,N,8,1", "0", "Tests"},
+                                           ModelCase{LD4800, 1, Prompter::Answer::Yes, "19200,N,8,1", "3", "Tests"},
+                                           ModelCase{NG7700A, 0, Prompter::Answer::Yes, "1200,N,8,1", "1", "Projects"},
+                                           ModelCase{NG7700B, 1, Prompter::Answer::Yes, "1200,N,8,1", "2", "Projects"},
+                                           ModelCase{SG2150, 0, Prompter::Answer::Yes, "1200,N,8,1", "4", "Run Number"},
+                                           ModelCase{SG2150, 0, Prompter::Answer::No, "4800,N,8,1", "4", "Run Number"}));
+
+TEST_F(DownloadRunTest, TheStiffnessGaugeQuestionIsAskedAsTheVibrastatQuestion)
+{
+    port.queueBytes("#" + EndByte);
+    run.start({0, SG2150, 0});
+    ASSERT_EQ(prompter.asked.size(), 1);
+    const auto &q = prompter.asked.first();
+    EXPECT_EQ(q.title, "Vibrastat Question");
+    EXPECT_EQ(q.buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(q.icon, Prompter::Icon::Question);
+    EXPECT_EQ(q.text, "Did you receive your Vibrastat or has this Vibrastat been updated by Valtrane after January 1, 2007?"
+                      "\r\n\r\nClick Yes if this is true, otherwise click No.");
+}
+
+TEST_F(DownloadRunTest, ALockedDatabaseStopsTheDownloadBeforeThePortOpens)
+{
+    previousDownload();
+    home.writeFile("info/MIRVAT.ldb", "held by another program");
+    EXPECT_FALSE(run.start({0, NG7700B, 0}));
+    EXPECT_EQ(state.LastStatus, 789);
+    EXPECT_EQ(panels, QList<int>{7});
+    EXPECT_EQ(port.openCount(), 0);
+    EXPECT_EQ(connectionCloses, 1);
+    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
+    EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
+}
+
+TEST_F(DownloadRunTest, APortThatCannotBeOpenedSaysSoAndKeepsTheLastDownload)
+{
+    previousDownload();
+    port.setOpenError(1, link::SerialControl::PortAlreadyOpen);
+    EXPECT_FALSE(run.start({0, NG7700A, 0}));
+    EXPECT_EQ(state.LastStatus, 99);
+    EXPECT_EQ(panels, QList<int>{3});
+    ASSERT_EQ(prompter.asked.size(), 1);
+    EXPECT_EQ(prompter.asked.first().text, "Error with Port");
+    EXPECT_EQ(prompter.asked.first().title, program::title());
+    EXPECT_FALSE(timePanelShown);
+    EXPECT_EQ(closeRequests, 0);
+    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
+    EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
+}
+
+TEST_F(DownloadRunTest, ADatabaseWithoutATableListIsRemovedBeforeTheDownload)
+{
+    home.writeFile("info/MIRVAT.vkd", "left over");
+    port.setOpenError(1, link::SerialControl::InvalidPortNumber);
+    run.start({0, LD4800, 0});
+    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
+}
+
+struct FailureCase {
+    int model;
+    QByteArray stream;
+    bool abortWhileReceiving;
+    std::int16_t lastStatus;
+    int panel;
+    bool removesLastDownload;
+};
+
+class FailedDownload : public DownloadRunTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailedDownload, ShowsItsStatusAndRemovesWhatItLeftOnlyIfSomethingArrived)
+{
+    const FailureCase c = GetParam();
+    previousDownload();
+    port.queueBytes(c.stream);
+    if (c.abortWhileReceiving)
+        port.queueAction([this] { comm.Abort_Download = true; });
+    EXPECT_FALSE(run.start({0, c.model, 0}));
+    EXPECT_EQ(state.LastStatus, c.lastStatus);
+    EXPECT_EQ(panels.last(), c.panel);
+    EXPECT_EQ(home.exists("info/MIRVAT.vkd"), !c.removesLastDownload);
+    EXPECT_EQ(home.exists("info/DBTbles.vkt"), !c.removesLastDownload);
+    EXPECT_EQ(state.Table_List, c.removesLastDownload ? "" : "12 ");
+    EXPECT_EQ(nextPages, 0);
+    EXPECT_EQ(closeRequests, c.lastStatus == 1978 ? 1 : 0);
+    EXPECT_FALSE(comm.Abort_Download);
+    EXPECT_FALSE(timePanelShown);
+    EXPECT_FALSE(port.PortOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(DownloadRun, FailedDownload,
+                         ::testing::Values(FailureCase{NG7700B, "#A\xC8", false, 5555, 3, true},
+                                           FailureCase{NG7700B, "NOTHING" + EndByte, false, 5454, 6, true},
+                                           FailureCase{NG7700A, "#A", false, 4545, 3, true},
+                                           FailureCase{SG2150, "#A!", false, 9876, 3, true},
+                                           FailureCase{LD4800, "#AB", true, 1978, 3, true},
+                                           FailureCase{LD4800, "\r\n", false, 99, 3, false}));
+
+TEST_F(DownloadRunTest, AnOverflowBeforeTheFirstCharacterKeepsTheLastDownload)
+{
+    previousDownload();
+    port.queueCommEvent(link::SerialControl::ReceiveBufferOverflow);
+    port.queueSilence(3);
+    EXPECT_FALSE(run.start({0, NG7700B, 0}));
+    EXPECT_EQ(state.LastStatus, 7272);
+    EXPECT_EQ(panels.last(), 3);
+    EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
+}
+
+TEST_F(DownloadRunTest, ClosingTheWizardWhileWaitingClosesItWithoutRemovingAnything)
+{
+    previousDownload();
+    port.queueSilence(500);
+    port.queueAction([this] { comm.Abort_Download = true; });
+    EXPECT_FALSE(run.start({0, NG7700B, 0}));
+    EXPECT_EQ(state.LastStatus, 99);
+    EXPECT_EQ(closeRequests, 1);
+    EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
+}
+
+TEST_F(DownloadRunTest, AContinuousDownloadOfTwoTestsEndingWithDoneRegistersBoth)
+{
+    port.queueBytes("\r\n#TEST1END\r\n\r\n");
+    port.queueSilence(45000);
+    port.queueBytes("#TEST2END\r\n\r\n");
+    // The user presses "Done" while the wizard waits for the next test.
+    port.queueAction([this] {
+        EXPECT_TRUE(comm.Between_Tests);
+        comm.Stop_Download = true;
+    });
+    port.queueSilence(10);
+    ASSERT_TRUE(run.start({0, LD4800, 1}));
+    EXPECT_EQ(parser->inititLists.size(), 1);
+    AppState reread;
+    EXPECT_EQ(db::Table_Registry(home.paths(), reread, 0), "T1 T2 ");
+    EXPECT_EQ(reread.DeviceCode, LD4800);
+    EXPECT_EQ(nextPages, 1);
+}
+
+TEST_F(DownloadRunTest, ALiveDownloadKeepsACaptureOfEveryByteItReceived)
+{
+    const QByteArray stream = "\r\n#A\tlower case\r\n#B" + EndByte;
+    port.queueBytes(stream);
+    ASSERT_TRUE(run.start({0, NG7700B, 0}));
+    const QStringList files = captures();
+    ASSERT_EQ(files.size(), 1);
+    EXPECT_TRUE(files.first().endsWith("-NG7700B.cap"));
+    EXPECT_EQ(home.readFile("captures/" + files.first()), stream);
+    EXPECT_EQ(run.capturePath(), home.paths().capturesFolder() + "/" + files.first());
+
+    port.queueBytes("#CEND\r\n\r\n");
+    port.queueAction([this] { comm.Stop_Download = true; });
+    ASSERT_TRUE(run.start({0, LD4800, 1}));
+    EXPECT_EQ(captures().filter("-LD4800-continuous").size(), 1);
+}
+
+TEST_F(DownloadRunTest, NoCaptureIsMadeWhenNothingArrivesOrCapturingIsOff)
+{
+    run.start({0, NG7700B, 0});
+    run.setCapturing(false);
+    port.queueBytes("#A" + EndByte);
+    ASSERT_TRUE(run.start({0, NG7700B, 0}));
+    EXPECT_TRUE(captures().isEmpty());
+    EXPECT_TRUE(run.capturePath().isEmpty());
+}
+
+} // namespace
