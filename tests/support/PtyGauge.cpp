@@ -1,5 +1,6 @@
 #include "support/PtyGauge.h"
 
+#include <chrono>
 #include <memory>
 
 namespace valtrane::test {
@@ -15,11 +16,16 @@ PtyGauge::~PtyGauge()
     waitUntilSent();
 }
 
-void PtyGauge::start()
+void PtyGauge::launch(std::optional<int> delayAfterOpenMs)
 {
     if (m_thread.joinable())
         return;
-    m_thread = std::thread([this] {
+    m_thread = std::thread([this, delayAfterOpenMs] {
+        if (delayAfterOpenMs) {
+            if (!m_pty.waitForSlave(true, 30000, &m_cancel))
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(*delayAfterOpenMs));
+        }
         m_gauge.send([this](const char *data, qint64 size) { return m_pty.write(data, size, 100); }, &m_cancel);
     });
 }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <thread>
 
 namespace valtrane::test {
@@ -24,7 +25,10 @@ public:
     link::PseudoTerminal &pty() { return m_pty; }
     const QByteArray &bytes() const { return m_gauge.bytes(); }
 
-    void start();
+    void start() { launch(std::nullopt); }
+    // Sends once a program has opened the line and had delayMs to get ready, as a person presses
+    // PRINT on the gauge after START on the computer.
+    void startWhenOpened(int delayMs) { launch(delayMs); }
     void waitUntilSent();
 
     // A yield for the read loop that starts the gauge at its first call, when the link has thrown
@@ -34,6 +38,8 @@ public:
     std::function<void()> startOnFirstYield(bool waitUntilSent = false, std::function<void()> then = {});
 
 private:
+    void launch(std::optional<int> delayAfterOpenMs);
+
     link::PseudoTerminal m_pty;
     link::GaugeSimulator m_gauge;
     std::atomic<bool> m_cancel{false};

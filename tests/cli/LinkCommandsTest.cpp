@@ -1,0 +1,126 @@
+// The gauge link's commands, each run as the program it is, on pseudo-terminals.
+#include "link/ComPortMap.h"
+#include "link/Communication.h"
+#include "link/QtSerialControl.h"
+#include "link/ScriptedParser.h"
+#include "support/CliRunner.h"
+#include "support/PtyGauge.h"
+#include "support/TempHome.h"
+
+#include <QProcess>
+#include <QSerialPort>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+
+namespace {
+
+#ifdef Q_OS_UNIX
+
+// Sets the environment variables for the program's ports while it lives.
+class PortEnvironment {
+public:
+    explicit PortEnvironment(const QStringList &devices)
+    {
+        for (int i = 0; i < devices.size(); ++i)
+            qputenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i + 1)), devices.at(i).toLocal8Bit());
+        m_count = int(devices.size());
+    }
+    ~PortEnvironment()
+    {
+        for (int i = 1; i <= m_count; ++i)
+            qunsetenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i)));
+    }
+
+private:
+    int m_count = 0;
+};
+
+TEST(PortsCommand, PrintsTheScanAndACaptionPerPort)
+{
+    test::TempHome home;
+    test::PtyGauge free(""), held("");
+    QSerialPort otherProgram(held.device());
+    ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
+    const PortEnvironment ports({free.device(), held.device(), home.path() + "/none", home.path() + "/none"});
+    const auto r = test::runCli(home.path(), {"ports"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QList<QByteArray> lines = r.out.split('\n');
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[0], "1oxx");
+    EXPECT_EQ(lines[1], "COM1: AVAILABLE (" + free.device().toLocal8Bit() + ")");
+    EXPECT_TRUE(lines[2].startsWith("COM2: IN USE"));
+    EXPECT_TRUE(lines[3].startsWith("COM3: UNAVAILABLE"));
+}
+
+TEST(DownloadCommand, AStreamWithoutTablesEndsAsNoTablesCreatedAndIsCaptured)
+{
+    test::TempHome home;
+    const QByteArray stream = "\r\nNO DATA STORED\r\n\xFD";
+    test::PtyGauge gauge(stream);
+    gauge.startWhenOpened(500);
+    const auto r = test::runCli(home.path(), {"download", "--port", gauge.device(), "--model", "ng7700a"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.contains("Status: Connected\n")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("Status: No Tables Created\n"));
+    EXPECT_TRUE(r.out.contains("LastStatus: 5454"));
+    EXPECT_TRUE(r.err.contains("status 5454"));
+    const qsizetype at = r.out.indexOf("Capture: ");
+    ASSERT_GE(at, 0);
+    const QString capture = QString::fromLocal8Bit(r.out.mid(at + 9).split('\n').first());
+    EXPECT_TRUE(capture.startsWith(home.paths().capturesFolder() + "/"));
+    EXPECT_TRUE(capture.endsWith("-NG7700A.cap"));
+    QFile file(capture);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), stream);
+}
+
+TEST(DownloadCommand, RefusesChoicesTheWizardDoesNotOffer)
+{
+    test::TempHome home;
+    const QList<QStringList> refused{
+        {"download", "--port", "COM1", "--model", "NG7700B", "--baud", "4800"},
+        {"download", "--port", "COM1", "--model", "SG2150", "--baud", "9600"},
+        {"download", "--port", "COM1", "--model", "SG2150", "--continuous"},
+        {"download", "--port", "COM1", "--model", "LD4900"},
+        {"download", "--model", "LD4800"},
+        {"replay", "--model", "LD4800"},
+        {"simulate", "--model", "NG7700A"},
+    };
+    for (const QStringList &args : refused) {
+        const auto r = test::runCli(home.path(), args);
+        EXPECT_NE(r.exitCode, 0) << qPrintable(args.join(' '));
+        EXPECT_TRUE(r.err.startsWith("error: ")) << qPrintable(args.join(' '));
+    }
+    EXPECT_FALSE(home.exists("captures"));
+}
+
+TEST(SimulateCommand, AProgramDownloadsFromThePseudoTerminalItPrints)
+{
+    test::TempHome home;
+    home.writeFile("report.txt", "#A\r\n#B\r\n\xFD");
+    QProcess gauge;
+    gauge.start(test::cliPath(), {"simulate", "--model", "NG7700A", "--pty", "--file", home.path() + "/report.txt",
+                                  "--baud", "115200"});
+    ASSERT_TRUE(gauge.waitForReadyRead(10000));
+    const QString device = QString::fromLocal8Bit(gauge.readLine().trimmed());
+    ASSERT_TRUE(device.startsWith("/dev/"));
+
+    AppState state;
+    link::ComPortMap ports(home.paths());
+    ports.setDevice(1, device);
+    link::QtSerialControl control(ports);
+    auto *parser = new test::ScriptedParser;
+    link::Communication comm(home.paths(), state, std::unique_ptr<link::StreamParser>(parser));
+    comm.setComm_Object(&control);
+    ASSERT_EQ(comm.RunTest(), 0);
+    EXPECT_EQ(comm.GetData(1, 0), 0);
+    EXPECT_EQ(parser->received, "#A\r#B\r");
+    comm.Close_Port();
+    ASSERT_TRUE(gauge.waitForFinished(10000));
+    EXPECT_EQ(gauge.exitCode(), 0);
+}
+
+#endif
+
+} // namespace

@@ -1,0 +1,38 @@
+#include "link/ComPortMap.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using link::ComPortMap;
+
+namespace {
+
+TEST(ComPortMap, ReadsPortNamesInAnyCase)
+{
+    EXPECT_EQ(ComPortMap::portNumber("COM3"), 3);
+    EXPECT_EQ(ComPortMap::portNumber(" com12 "), 12);
+    EXPECT_FALSE(ComPortMap::portNumber("COM"));
+    EXPECT_FALSE(ComPortMap::portNumber("/dev/ttyUSB0"));
+    EXPECT_FALSE(ComPortMap::portNumber("COM3x"));
+}
+
+#ifndef Q_OS_WIN
+TEST(ComPortMap, AnExplicitDeviceWinsThenTheEnvironmentThenTheSettings)
+{
+    test::TempHome home;
+    home.writeFile("info/ComPorts.vkt", "COM1 = /dev/ttyUSB5\r\ncom2=/dev/ttyACM1\r\nCOM3 = /dev/from-settings\r\n");
+    qputenv("VALTRANE_COM2", "/dev/from-environment");
+    qputenv("VALTRANE_COM3", "/dev/from-environment");
+    ComPortMap map(home.paths());
+    map.setDevice(3, "/tmp/explicit");
+    EXPECT_EQ(map.device(1), "/dev/ttyUSB5");
+    EXPECT_EQ(map.device(2), "/dev/from-environment");
+    EXPECT_EQ(map.device(3), "/tmp/explicit");
+    qunsetenv("VALTRANE_COM2");
+    qunsetenv("VALTRANE_COM3");
+    EXPECT_EQ(map.device(2), "/dev/ttyACM1");
+}
+#endif
+
+} // namespace

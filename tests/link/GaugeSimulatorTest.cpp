@@ -1,0 +1,71 @@
+#include "link/GaugeSimulator.h"
+#include "link/PortScan.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using link::GaugeSimulator;
+
+namespace {
+
+QByteArray report(int size)
+{
+    QByteArray r;
+    while (r.size() < size)
+        r += "12+50 ,5R ,  2 ,S ,118.2\r\n";
+    return r.left(size);
+}
+
+TEST(GaugeSimulator, GarbledBytesAreNoiseAboveAndBelow127AndRepeatWithTheSeed)
+{
+    const QByteArray clean = report(20000);
+    EXPECT_EQ(GaugeSimulator::garble(clean, 0, 7), clean);
+
+    const QByteArray noisy = GaugeSimulator::garble(clean, 0.1, 7);
+    ASSERT_EQ(noisy.size(), clean.size());
+    int changed = 0, high = 0;
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        changed += noisy[i] != clean[i];
+        high += static_cast<unsigned char>(noisy[i]) > 127;
+    }
+    EXPECT_GT(changed, 1600);
+    EXPECT_LT(changed, 2400);
+    EXPECT_GT(high, 800);
+    EXPECT_LT(high, 1200);
+    EXPECT_EQ(GaugeSimulator::garble(clean, 0.1, 7), noisy);
+    EXPECT_NE(GaugeSimulator::garble(clean, 0.1, 8), noisy);
+}
+
+TEST(GaugeSimulator, ADeadLineSendsOnlyTheBytesBeforeIt)
+{
+    link::LineFaults faults;
+    faults.dropAfter = 100;
+    const GaugeSimulator gauge(report(1000), 0, faults);
+    QByteArray line;
+    EXPECT_EQ(gauge.send([&line](const char *data, qint64 size) {
+        line.append(data, size);
+        return size;
+    }), 100);
+    EXPECT_EQ(line, report(100));
+}
+
+TEST(GaugeSimulator, SendingStopsWhenTheLineIsGoneOrOnCancel)
+{
+    const GaugeSimulator gauge(report(1000), 0);
+    qint64 calls = 0;
+    // A line that takes three bytes at a time, then is gone.
+    EXPECT_EQ(gauge.send([&calls](const char *, qint64 size) { return ++calls < 5 ? std::min<qint64>(size, 3) : -1; }), 12);
+
+    std::atomic<bool> cancel{true};
+    EXPECT_EQ(gauge.send([](const char *, qint64 size) { return size; }, &cancel), 0);
+}
+
+TEST(PortScan, CaptionsFollowTheScanInPortOrder)
+{
+    EXPECT_EQ(link::PortScan::captions("1o3x"),
+              (QStringList{"COM1: AVAILABLE", "COM2: IN USE", "COM3: AVAILABLE", "COM4: UNAVAILABLE"}));
+    EXPECT_EQ(link::PortScan::captions("m2xo").first(), "COM1: MODEM");
+    EXPECT_FALSE(link::PortScan::selectable(QLatin1Char('m')));
+}
+
+} // namespace
