@@ -102,7 +102,6 @@ int QtSerialControl::open()
     if (path.isEmpty())
         return InvalidPortNumber;
     m_port.setPortName(path);
-    m_port.setReadBufferSize(m_inBufferSize);
     if (!m_port.open(QIODevice::ReadWrite)) {
         const int error = openErrorOf(m_port.error(), path);
         m_port.clearError();
@@ -169,8 +168,9 @@ int QtSerialControl::setInBufferSize(int bytes)
 {
     if (bytes <= 0)
         return InvalidPropertyValue;
-    m_inBufferSize = bytes;
-    m_port.setReadBufferSize(bytes);
+    // The port's own buffer grows as needed, so it is never smaller than asked. Capping it would
+    // make every read from the driver one byte long once it is full, which costs far more than the
+    // bytes are worth; lost input is what the driver reports as overruns.
     return NoError;
 }
 

@@ -48,7 +48,6 @@ private:
     QString m_settings = QStringLiteral("9600,N,8,1");
     int m_inputLen = 0;
     int m_handshaking = 0;
-    int m_inBufferSize = 1024;
     int m_commEvent = 0;
     long m_lostAtOpen = 0;
     QElapsedTimer m_sinceEventCheck;
