@@ -37,26 +37,38 @@ QByteArray loggerTest()
     return s + "END\r\n\r\n\xFD";
 }
 
-// A stream as fast as the pseudo-terminal takes it, read by the link into the database: seconds.
-double readStream(const AppPaths &paths, const QByteArray &stream)
-{
+// The program's link on COM1, a pseudo-terminal, in a program folder of its own.
+struct PtyLink {
+    PtyLink()
+    {
+        paths.ensureInfoFolder();
+        ports.setDevice(1, pty.slavePath());
+        comm.setComm_Object(&control);
+    }
+
+    QTemporaryDir dir;
+    AppPaths paths{dir.path()};
     link::PseudoTerminal pty;
-    link::ComPortMap ports(paths);
-    ports.setDevice(1, pty.slavePath());
-    link::QtSerialControl control(ports);
+    link::ComPortMap ports{paths};
+    link::QtSerialControl control{ports};
     AppState state;
-    link::Communication comm(paths, state);
-    comm.setComm_Object(&control);
+    link::Communication comm{paths, state};
+};
+
+// A stream as fast as the pseudo-terminal takes it, read by the link into the database: seconds.
+double readStream(const QByteArray &stream)
+{
+    PtyLink line;
     const link::GaugeSimulator gauge(stream, 0);
     std::thread sender;
-    comm.setYield([&] {
+    line.comm.setYield([&] {
         if (!sender.joinable())
-            sender = std::thread([&] { gauge.send([&pty](const char *d, qint64 n) { return pty.write(d, n, 100); }); });
+            sender = std::thread([&] { gauge.send([&line](const char *d, qint64 n) { return line.pty.write(d, n, 100); }); });
         QCoreApplication::processEvents();
     });
-    comm.RunTest();
-    const double s = bench::seconds([&] { comm.GetData(0, 0); });
-    comm.Close_Port();
+    line.comm.RunTest();
+    const double s = bench::seconds([&] { line.comm.GetData(0, 0); });
+    line.comm.Close_Port();
     sender.join();
     return s;
 }
@@ -73,11 +85,8 @@ double processorSeconds()
 }
 
 const bench::Register throughput("link: a load-frame test over a pseudo-terminal into the database", [](bench::BenchReport &report) {
-    QTemporaryDir dir;
-    AppPaths paths(dir.path());
-    paths.ensureInfoFolder();
     const QByteArray stream = loggerTest();
-    const double s = readStream(paths, stream);
+    const double s = readStream(stream);
     const double rate = double(stream.size()) / s;
     report.figure(QStringLiteral("stream"), double(stream.size()) / 1e6, QStringLiteral("MB"));
     report.figure(QStringLiteral("read, filtered, parsed and stored"), s, QStringLiteral("s"));
@@ -87,16 +96,8 @@ const bench::Register throughput("link: a load-frame test over a pseudo-terminal
 });
 
 const bench::Register waiting("link: waiting 10 s for a first byte", [](bench::BenchReport &report) {
-    QTemporaryDir dir;
-    AppPaths paths(dir.path());
-    paths.ensureInfoFolder();
-    link::PseudoTerminal pty;
-    link::ComPortMap ports(paths);
-    ports.setDevice(1, pty.slavePath());
-    link::QtSerialControl control(ports);
-    AppState state;
-    link::Communication comm(paths, state);
-    comm.setComm_Object(&control);
+    PtyLink line;
+    link::Communication &comm = line.comm;
     QElapsedTimer wall;
     comm.setYield([&] {
         QCoreApplication::processEvents();

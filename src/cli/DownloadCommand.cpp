@@ -2,8 +2,8 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DownloadSession.h"
+#include "cli/ModelOptions.h"
 #include "link/ComPortMap.h"
-#include "link/GaugeModels.h"
 #include "link/QtSerialControl.h"
 
 namespace valtrane::cli {
@@ -17,8 +17,7 @@ int runDownload(CliContext &context, const QStringList &args)
                                     "In a continuous download Ctrl-C is \"Done\"; otherwise, or a second time, it aborts."));
     QCommandLineParser &parser = line.parser();
     parser.addOption({QStringLiteral("port"), QStringLiteral("COM1 to COM4, or a device path"), QStringLiteral("P")});
-    parser.addOption({QStringLiteral("model"), QStringLiteral("LD4800, NG7700A, NG7700B or SG2150"), QStringLiteral("M")});
-    parser.addOption({QStringLiteral("continuous"), QStringLiteral("LD4800 only: several tests, until Ctrl-C")});
+    addModelOptions(parser);
     parser.addOption({QStringLiteral("baud"),
                       QStringLiteral("SG2150 only: 1200 (received or updated after January 1, 2007) or 4800; asked when not given"),
                       QStringLiteral("N")});
@@ -26,16 +25,13 @@ int runDownload(CliContext &context, const QStringList &args)
     if (!line.parse(context, args, exitCode))
         return exitCode;
 
-    const auto model = link::modelFromName(parser.value(QStringLiteral("model")));
-    if (!model)
-        return context.fail(QStringLiteral("--model must be ") + link::modelNames());
-    const bool continuous = parser.isSet(QStringLiteral("continuous"));
-    if (continuous && *model != LD4800)
-        return context.fail(QStringLiteral("--continuous is for the LD4800 only"));
+    const auto choice = readModelChoice(context, parser, exitCode);
+    if (!choice)
+        return exitCode;
     int baud = 0;
     if (parser.isSet(QStringLiteral("baud"))) {
         baud = parser.value(QStringLiteral("baud")).toInt();
-        if (*model != SG2150 || (baud != 1200 && baud != 4800))
+        if (choice->model != SG2150 || (baud != 1200 && baud != 4800))
             return context.fail(QStringLiteral("--baud is for the SG2150 only, 1200 or 4800"));
     }
     const QString port = parser.value(QStringLiteral("port"));
@@ -51,7 +47,7 @@ int runDownload(CliContext &context, const QStringList &args)
     link::QtSerialControl control(ports);
     DownloadSession session(context, control);
     session.setStiffnessBaud(baud);
-    return session.run({portNumber - 1, *model, continuous ? 1 : 0});
+    return session.run({portNumber - 1, choice->model, choice->continuous ? 1 : 0});
 }
 
 } // namespace valtrane::cli

@@ -2,9 +2,9 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DownloadSession.h"
+#include "cli/ModelOptions.h"
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
-#include "link/GaugeModels.h"
 
 #include <QFile>
 
@@ -18,19 +18,16 @@ int runReplay(CliContext &context, const QStringList &args)
                                     "download it came from."));
     QCommandLineParser &parser = line.parser();
     parser.addPositionalArgument(QStringLiteral("CAPTURE"), QStringLiteral("a capture file"));
-    parser.addOption({QStringLiteral("model"), QStringLiteral("LD4800, NG7700A, NG7700B or SG2150"), QStringLiteral("M")});
-    parser.addOption({QStringLiteral("continuous"), QStringLiteral("LD4800 only: the capture is of a continuous download")});
+    addModelOptions(parser);
     int exitCode = 0;
     if (!line.parse(context, args, exitCode))
         return exitCode;
     if (parser.positionalArguments().size() != 1)
         return context.fail(QStringLiteral("replay needs exactly one CAPTURE file"));
-    const auto model = link::modelFromName(parser.value(QStringLiteral("model")));
-    if (!model)
-        return context.fail(QStringLiteral("--model must be ") + link::modelNames());
-    const bool continuous = parser.isSet(QStringLiteral("continuous"));
-    if (continuous && *model != LD4800)
-        return context.fail(QStringLiteral("--continuous is for the LD4800 only"));
+    const auto choice = readModelChoice(context, parser, exitCode);
+    if (!choice)
+        return exitCode;
+    const bool continuous = choice->continuous;
 
     QFile file(parser.positionalArguments().first());
     if (!file.open(QIODevice::ReadOnly))
@@ -48,7 +45,7 @@ int runReplay(CliContext &context, const QStringList &args)
         if (continuous)
             control.setOnExhausted([&communication] { communication.Stop_Download = true; });
     });
-    return session.run({0, *model, continuous ? 1 : 0});
+    return session.run({0, choice->model, continuous ? 1 : 0});
 }
 
 } // namespace valtrane::cli

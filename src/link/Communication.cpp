@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <algorithm>
+#include <initializer_list>
 
 namespace valtrane::link {
 
@@ -26,6 +27,16 @@ constexpr int ProbeWaitStepMs = 100;
 bool passesToParser(int c)
 {
     return c == '\r' || (c >= 32 && c <= 90);
+}
+
+// Runs the steps in order until one fails: its error, or 0 when all went well.
+int firstError(std::initializer_list<std::function<int()>> steps)
+{
+    for (const auto &step : steps) {
+        if (const int error = step())
+            return error;
+    }
+    return SerialControl::NoError;
 }
 
 QChar probeFailure(int error)
@@ -62,19 +73,14 @@ QString Communication::AvailablePorts()
 
 QChar Communication::ProbePort(int port)
 {
-    int error = SerialControl::NoError;
-    if (m_comm->PortOpen())
-        error = m_comm->setPortOpen(false);
-    if (!error)
-        error = m_comm->setCommPort(port);
-    if (!error)
-        error = m_comm->setSettings(QStringLiteral("9600,N,8,1"));
-    if (!error)
-        error = m_comm->setInputLen(0);
-    if (!error)
-        error = m_comm->setPortOpen(true);
-    if (!error)
-        error = m_comm->Output(QByteArrayLiteral("ATI1\r"));
+    int error = firstError({
+        [this] { return m_comm->PortOpen() ? m_comm->setPortOpen(false) : SerialControl::NoError; },
+        [this, port] { return m_comm->setCommPort(port); },
+        [this] { return m_comm->setSettings(QStringLiteral("9600,N,8,1")); },
+        [this] { return m_comm->setInputLen(0); },
+        [this] { return m_comm->setPortOpen(true); },
+        [this] { return m_comm->Output(QByteArrayLiteral("ATI1\r")); },
+    });
     if (error)
         return probeFailure(error);
 
@@ -100,21 +106,15 @@ std::int16_t Communication::RunTest()
 {
     if (!m_comm)
         return status::PortTimeout;
-    int error = SerialControl::NoError;
-    if (m_comm->PortOpen())
-        error = m_comm->setPortOpen(false);
-    if (!error)
-        error = m_comm->setCommPort(Serial_Port);
-    if (!error)
-        error = m_comm->setSettings(QString::number(Baud_Rate) + QStringLiteral(",N,8,1"));
-    if (!error)
-        error = m_comm->setInputLen(1);
-    if (!error)
-        error = m_comm->setHandshaking(1);
-    if (!error)
-        error = m_comm->setInBufferSize(ReceiveBufferSize);
-    if (!error)
-        error = m_comm->setPortOpen(true);
+    const int error = firstError({
+        [this] { return m_comm->PortOpen() ? m_comm->setPortOpen(false) : SerialControl::NoError; },
+        [this] { return m_comm->setCommPort(Serial_Port); },
+        [this] { return m_comm->setSettings(QString::number(Baud_Rate) + QStringLiteral(",N,8,1")); },
+        [this] { return m_comm->setInputLen(1); },
+        [this] { return m_comm->setHandshaking(1); },  // XON/XOFF
+        [this] { return m_comm->setInBufferSize(ReceiveBufferSize); },
+        [this] { return m_comm->setPortOpen(true); },
+    });
     if (error)
         return status::PortTimeout;
     Stop_Download = false;
