@@ -8,7 +8,7 @@ const std::vector<Command> &commands()
         {QStringLiteral("ports"), QString(), QStringLiteral("probe COM1 to COM4: the 4-character result and the captions"), runPorts},
         {QStringLiteral("download"), QStringLiteral("--port P --model M [--continuous] [--baud N]"),
          QStringLiteral("download from a gauge without windows; prints the status and the table list"), runDownload},
-        {QStringLiteral("replay"), QStringLiteral("CAPTURE --model M"),
+        {QStringLiteral("replay"), QStringLiteral("CAPTURE --model M [--continuous]"),
          QStringLiteral("run a captured download through the live path again"), runReplay},
         {QStringLiteral("open"), QStringLiteral("FILE"),
          QStringLiteral("open a saved project: file to database, registry and Info.vkt"), runOpen},
@@ -20,7 +20,7 @@ const std::vector<Command> &commands()
          QStringLiteral("show or set the stiffness constants"), runConstants},
         {QStringLiteral("stiffness-summary"), QStringLiteral("--table RUNn --out FILE"),
          QStringLiteral("write the stiffness summary of one run"), runStiffnessSummary},
-        {QStringLiteral("simulate"), QStringLiteral("--model M (--port P | --pty) [--file F] [--baud N]"),
+        {QStringLiteral("simulate"), QStringLiteral("--model M (--port P | --pty) [--file F] [--baud N] [--drop-after N] [--garble RATE]"),
          QStringLiteral("act as a gauge: send a model's stream and its end byte"), runSimulate},
     };
     return list;

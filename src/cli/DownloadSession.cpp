@@ -3,6 +3,7 @@
 #include "cli/CliContext.h"
 #include "cli/InterruptCounter.h"
 #include "cli/TerminalPrompter.h"
+#include "common/ProgramInfo.h"
 #include "common/StatusCode.h"
 #include "db/StartupChecks.h"
 #include "link/Communication.h"
@@ -66,7 +67,7 @@ int DownloadSession::run(const wizard::DownloadChoice &choice)
 {
     const QString message = db::StartupChecks::run(m_context.paths, m_context.state);
     if (!message.isEmpty())
-        m_context.prompter.tell(message, QStringLiteral("valtrane-cli"));
+        m_context.prompter.tell(message, program::title());
 
     const bool continuous = wizard::DownloadRun::linkSettings(choice.modelIndex, choice.downloadType == 1).continuous;
     link::Communication comm(m_context.paths, m_context.state);
