@@ -307,6 +307,18 @@ TEST_F(CommunicationTest, AStopInTheMiddleOfAContinuousTestEndsTheReadAtItsNextS
     EXPECT_EQ(state.Table_List, "T1 ");
 }
 
+TEST_F(CommunicationTest, AStopThatMeetsTheEndOfAContinuousTestEndsTheReadRightThere)
+{
+    port.queueBytes("#AEN");
+    port.queueAction([this] { comm->Stop_Download = true; });
+    port.queueBytes("D\r\n\r\n#B");
+    EXPECT_EQ(download(3, 1), 0);
+    EXPECT_EQ(state.Table_List, "T1 ");
+    EXPECT_EQ(state.LastStatus, 89);
+    EXPECT_EQ(port.InBufferCount(), 6);  // what follows the test is left unread
+    EXPECT_FALSE(comm->Between_Tests);
+}
+
 TEST_F(CommunicationTest, TheCaptureGetsEveryByteReceivedButNotTheOldInput)
 {
     QByteArray captured;
