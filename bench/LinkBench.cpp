@@ -4,6 +4,8 @@
 
 #include "common/AppPaths.h"
 #include "common/AppState.h"
+#include "db/Database.h"
+#include "db/Recordset.h"
 #include "link/ComPortMap.h"
 #include "link/Communication.h"
 #include "link/GaugeSimulator.h"
@@ -55,8 +57,26 @@ struct PtyLink {
     link::Communication comm{paths, state};
 };
 
-// A stream as fast as the pseudo-terminal takes it, read by the link into the database: seconds.
-double readStream(const QByteArray &stream)
+int rowsStored(const AppPaths &paths)
+{
+    db::Database database;
+    int rows = 0;
+    if (database.open(paths.database())) {
+        for (const QString &table : database.tableNames()) {
+            if (auto rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + table))
+                rows += rs->recordCount();
+        }
+    }
+    return rows;
+}
+
+struct Reading {
+    double seconds = 0;
+    int rows = 0;
+};
+
+// A stream as fast as the pseudo-terminal takes it, read by the link into the database.
+Reading readStream(const QByteArray &stream)
 {
     PtyLink line;
     const link::GaugeSimulator gauge(stream, 0);
@@ -70,7 +90,7 @@ double readStream(const QByteArray &stream)
     const double s = bench::seconds([&] { line.comm.GetData(0, 0); });
     line.comm.Close_Port();
     sender.join();
-    return s;
+    return {s, rowsStored(line.paths)};
 }
 
 double processorSeconds()
@@ -86,10 +106,11 @@ double processorSeconds()
 
 const bench::Register throughput("link: a load-frame test over a pseudo-terminal into the database", [](bench::BenchReport &report) {
     const QByteArray stream = loggerTest();
-    const double s = readStream(stream);
-    const double rate = double(stream.size()) / s;
+    const Reading reading = readStream(stream);
+    const double rate = double(stream.size()) / reading.seconds;
     report.figure(QStringLiteral("stream"), double(stream.size()) / 1e6, QStringLiteral("MB"));
-    report.figure(QStringLiteral("read, filtered, parsed and stored"), s, QStringLiteral("s"));
+    report.figure(QStringLiteral("rows stored"), reading.rows, QStringLiteral("rows"));
+    report.figure(QStringLiteral("read, filtered, parsed and stored"), reading.seconds, QStringLiteral("s"));
     report.figure(QStringLiteral("rate"), rate, QStringLiteral("bytes/s"));
     report.figure(QStringLiteral("multiple of the 19200-baud line rate (goal >= 100)"), rate / LineBytesPerSecond, QStringLiteral("x"));
     report.ratio(QStringLiteral("time per byte / line time per byte"), 1 / rate, 1 / LineBytesPerSecond, 0.01);
