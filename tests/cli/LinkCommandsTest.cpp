@@ -3,6 +3,8 @@
 #include "link/Communication.h"
 #include "link/QtSerialControl.h"
 #include "link/ScriptedParser.h"
+#include "parse/SampleStreams.h"
+#include "support/DatabaseRows.h"
 #include "support/CliRunner.h"
 #include "support/PtyGauge.h"
 #include "support/TempHome.h"
@@ -119,6 +121,27 @@ TEST(SimulateCommand, AProgramDownloadsFromThePseudoTerminalItPrints)
     comm.Close_Port();
     ASSERT_TRUE(gauge.waitForFinished(10000));
     EXPECT_EQ(gauge.exitCode(), 0);
+}
+
+TEST(ReplayCommand, ACapturedDownloadReplaysIntoTheSameDatabase)
+{
+    test::TempHome live, again;
+    test::PtyGauge gauge(parse::sampleStream(NG7700B));
+    gauge.startWhenOpened(500);
+    const auto downloaded = test::runCli(live.path(), {"download", "--port", gauge.device(), "--model", "NG7700B"});
+    ASSERT_EQ(downloaded.exitCode, 0) << downloaded.err.constData();
+    const qsizetype at = downloaded.out.indexOf("Capture: ");
+    ASSERT_GE(at, 0);
+    const QString capture = QString::fromLocal8Bit(downloaded.out.mid(at + 9).split('\n').first());
+
+    const auto replayed = test::runCli(again.path(), {"replay", capture, "--model", "NG7700B"});
+    ASSERT_EQ(replayed.exitCode, 0) << replayed.err.constData();
+    const auto tableList = [](const QByteArray &out) { return out.mid(out.indexOf("Table_List: ")).split('\n').first(); };
+    EXPECT_EQ(tableList(replayed.out), tableList(downloaded.out));
+    EXPECT_EQ(again.readFile("info/DBTbles.vkt"), live.readFile("info/DBTbles.vkt"));
+    EXPECT_FALSE(test::databaseRows(live.paths()).isEmpty());
+    EXPECT_EQ(test::databaseRows(again.paths()), test::databaseRows(live.paths()));
+    EXPECT_FALSE(again.exists("captures"));  // a replay is not a live download
 }
 
 #endif

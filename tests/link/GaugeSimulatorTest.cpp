@@ -1,5 +1,8 @@
 #include "link/GaugeSimulator.h"
+
+#include "common/AppState.h"
 #include "link/PortScan.h"
+#include "parse/SampleStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +61,14 @@ TEST(GaugeSimulator, SendingStopsWhenTheLineIsGoneOrOnCancel)
 
     std::atomic<bool> cancel{true};
     EXPECT_EQ(gauge.send([](const char *, qint64 size) { return size; }, &cancel), 0);
+}
+
+TEST(GaugeSimulator, AFileEndsWithTheEndByteWhereTheModelsGaugeSendsOne)
+{
+    EXPECT_EQ(GaugeSimulator::streamFor(NG7700A, QByteArray("#A\r\n")), "#A\r\n\xFD");
+    EXPECT_EQ(GaugeSimulator::streamFor(NG7700A, QByteArray("#A\r\n\xFD")), "#A\r\n\xFD");
+    EXPECT_EQ(GaugeSimulator::streamFor(NG7700B, QByteArray("#A\r\n")), "#A\r\n");  // ends with its own last line
+    EXPECT_EQ(GaugeSimulator::streamFor(SG2150), parse::sampleStream(SG2150));
 }
 
 TEST(PortScan, CaptionsFollowTheScanInPortOrder)
