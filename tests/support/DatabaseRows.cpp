@@ -1,29 +1,21 @@
 #include "support/DatabaseRows.h"
 
-#include "db/Database.h"
 #include "db/FieldValue.h"
-#include "db/Recordset.h"
+#include "support/TableRows.h"
 
 namespace valtrane::test {
 
 QStringList databaseRows(const AppPaths &paths)
 {
     QStringList rows;
-    db::Database database;
-    if (!database.open(paths.database()))
-        return rows;
-    QStringList tables = database.tableNames();
+    QStringList tables = tableNames(paths);
     tables.sort();
     for (const QString &table : tables) {
-        auto rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + table);
-        if (!rs)
-            continue;
-        const int columns = int(rs->schema().fields.size());
-        for (rs->moveFirst(); !rs->isEOF(); rs->moveNext()) {
-            QStringList row{table};
-            for (int i = 0; i < columns; ++i)
-                row.append(db::fieldText(rs->field(i)));
-            rows.append(row.join(QLatin1Char('|')));
+        for (const Row &row : tableRows(paths, table)) {
+            QStringList fields{table};
+            for (const auto &[name, value] : row)
+                fields.append(name + QLatin1Char('=') + db::fieldText(value));
+            rows.append(fields.join(QLatin1Char('|')));
         }
     }
     return rows;

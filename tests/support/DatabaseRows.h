@@ -6,8 +6,9 @@
 
 namespace valtrane::test {
 
-// Every row of every table of a program folder's database as one line of text ("TABLE|field|..."),
-// tables in name order and rows in key order: two downloads gave the same data when these match.
+// Every row of every table of a program folder's database as one line of text
+// ("TABLE|FIELD=value|..."), tables in name order and rows in key order: two downloads gave the
+// same data when these match.
 QStringList databaseRows(const AppPaths &paths);
 
 } // namespace valtrane::test

@@ -16,13 +16,14 @@ public:
         QString text;
         QString title;
         Buttons buttons;
+        Icon icon;
     };
 
     explicit ScriptedPrompter(std::deque<Answer> answers = {}) : m_answers(std::move(answers)) {}
 
-    Answer ask(const QString &text, const QString &title, Buttons buttons, Icon) override
+    Answer ask(const QString &text, const QString &title, Buttons buttons, Icon icon) override
     {
-        shown.push_back({text, title, buttons});
+        shown.push_back({text, title, buttons, icon});
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         if (m_answers.empty())

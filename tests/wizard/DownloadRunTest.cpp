@@ -6,6 +6,7 @@
 #include "link/FakeSerialControl.h"
 #include "link/ScriptedParser.h"
 #include "report/InfoFile.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
 
 #include <QDate>
@@ -19,22 +20,6 @@ using wizard::DownloadRun;
 namespace {
 
 const QByteArray EndByte("\xFD");
-
-class RecordingPrompter : public Prompter {
-public:
-    struct Asked {
-        QString text, title;
-        Buttons buttons;
-        Icon icon;
-    };
-    Answer ask(const QString &text, const QString &title, Buttons buttons, Icon icon) override
-    {
-        asked.append({text, title, buttons, icon});
-        return buttons == Buttons::Ok ? Answer::Ok : answer;
-    }
-    Answer answer = Answer::Yes;
-    QList<Asked> asked;
-};
 
 class DownloadRunTest : public ::testing::Test {
 protected:
@@ -67,7 +52,7 @@ protected:
     link::FakeSerialControl port;
     test::ScriptedParser *parser = new test::ScriptedParser;
     link::Communication comm{home.paths(), state, std::unique_ptr<link::StreamParser>(parser)};
-    RecordingPrompter prompter;
+    test::ScriptedPrompter prompter;
     DownloadRun run{home.paths(), state, comm, port, prompter};
     QList<int> panels;
     int nextPages = 0;
@@ -91,7 +76,7 @@ class EachModel : public DownloadRunTest, public ::testing::WithParamInterface<M
 TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
 {
     const ModelCase c = GetParam();
-    prompter.answer = c.answer;
+    prompter = test::ScriptedPrompter({c.answer});
     port.queueBytes("\r\n#X#Y" + EndByte);
     port.queueAction([this] { comm.Stop_Download = true; });  // "Done" after a continuous download's stream
     ASSERT_TRUE(run.start({2, c.model, c.type}));
@@ -99,7 +84,7 @@ TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
     EXPECT_EQ(port.commPort(), 3);
     EXPECT_EQ(port.settings(), c.settings);
     EXPECT_EQ(parser->codes, QStringList(parser->codes.size(), c.code));
-    EXPECT_EQ(prompter.asked.size(), c.model == SG2150 ? 1 : 0);
+    EXPECT_EQ(prompter.shown.size(), c.model == SG2150 ? 1 : 0);
     EXPECT_EQ(panels, (QList<int>{0, 4}));
     EXPECT_EQ(nextPages, 1);
     EXPECT_FALSE(port.PortOpen());
@@ -125,8 +110,8 @@ TEST_F(DownloadRunTest, TheStiffnessGaugeQuestionIsAskedAsTheVibrastatQuestion)
 {
     port.queueBytes("#" + EndByte);
     run.start({0, SG2150, 0});
-    ASSERT_EQ(prompter.asked.size(), 1);
-    const auto &q = prompter.asked.first();
+    ASSERT_EQ(prompter.shown.size(), 1);
+    const auto &q = prompter.shown.front();
     EXPECT_EQ(q.title, "Vibrastat Question");
     EXPECT_EQ(q.buttons, Prompter::Buttons::YesNo);
     EXPECT_EQ(q.icon, Prompter::Icon::Question);
@@ -154,9 +139,9 @@ TEST_F(DownloadRunTest, APortThatCannotBeOpenedSaysSoAndKeepsTheLastDownload)
     EXPECT_FALSE(run.start({0, NG7700A, 0}));
     EXPECT_EQ(state.LastStatus, 99);
     EXPECT_EQ(panels, QList<int>{3});
-    ASSERT_EQ(prompter.asked.size(), 1);
-    EXPECT_EQ(prompter.asked.first().text, "Error with Port");
-    EXPECT_EQ(prompter.asked.first().title, program::title());
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown.front().text, "Error with Port");
+    EXPECT_EQ(prompter.shown.front().title, program::title());
     EXPECT_FALSE(timePanelShown);
     EXPECT_EQ(closeRequests, 0);
     EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));

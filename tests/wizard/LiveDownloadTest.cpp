@@ -10,6 +10,7 @@
 #include "parse/SampleStreams.h"
 #include "support/DatabaseRows.h"
 #include "support/PtyGauge.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
 
 #include <QFile>
@@ -21,14 +22,6 @@ using wizard::DownloadRun;
 namespace {
 
 #ifdef Q_OS_UNIX
-
-class YesPrompter : public Prompter {
-public:
-    Answer ask(const QString &, const QString &, Buttons buttons, Icon) override
-    {
-        return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
-    }
-};
 
 struct Outcome {
     bool succeeded = false;
@@ -46,7 +39,7 @@ Outcome download(link::SerialControl &control, const wizard::DownloadChoice &cho
     AppState state;
     link::Communication comm(home.paths(), state);
     prepare(comm);
-    YesPrompter prompter;
+    test::ScriptedPrompter prompter;
     DownloadRun run(home.paths(), state, comm, control, prompter);
     run.setCapturing(capturing);
     Outcome outcome;
