@@ -4,7 +4,7 @@
 #include "link/QtSerialControl.h"
 #include "link/ScriptedParser.h"
 #include "parse/SampleStreams.h"
-#include "support/DatabaseRows.h"
+#include "support/ProjectSnapshot.h"
 #include "support/CliRunner.h"
 #include "support/PtyGauge.h"
 #include "support/TempHome.h"
@@ -139,8 +139,9 @@ TEST(ReplayCommand, ACapturedDownloadReplaysIntoTheSameDatabase)
     const auto tableList = [](const QByteArray &out) { return out.mid(out.indexOf("Table_List: ")).split('\n').first(); };
     EXPECT_EQ(tableList(replayed.out), tableList(downloaded.out));
     EXPECT_EQ(again.readFile("info/DBTbles.vkt"), live.readFile("info/DBTbles.vkt"));
-    EXPECT_FALSE(test::databaseRows(live.paths()).isEmpty());
-    EXPECT_EQ(test::databaseRows(again.paths()), test::databaseRows(live.paths()));
+    const auto liveRows = test::ProjectSnapshot::of(live.paths());
+    EXPECT_FALSE(liveRows.tables.empty());
+    EXPECT_EQ(test::ProjectSnapshot::difference(test::ProjectSnapshot::of(again.paths()), liveRows), "");
     EXPECT_FALSE(again.exists("captures"));  // a replay is not a live download
 }
 

@@ -8,7 +8,7 @@
 #include "link/FakeSerialControl.h"
 #include "link/QtSerialControl.h"
 #include "parse/SampleStreams.h"
-#include "support/DatabaseRows.h"
+#include "support/ProjectSnapshot.h"
 #include "support/PtyGauge.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
@@ -27,7 +27,7 @@ struct Outcome {
     bool succeeded = false;
     std::int16_t lastStatus = -1;
     QString tableList;
-    QStringList rows;
+    test::ProjectSnapshot rows;
     QString capture;
 };
 
@@ -46,7 +46,7 @@ Outcome download(link::SerialControl &control, const wizard::DownloadChoice &cho
     outcome.succeeded = run.start(choice);
     outcome.lastStatus = state.LastStatus;
     outcome.tableList = state.Table_List;
-    outcome.rows = test::databaseRows(home.paths());
+    outcome.rows = test::ProjectSnapshot::of(home.paths());
     QFile capture(run.capturePath());
     if (capture.open(QIODevice::ReadOnly))
         outcome.capture = QString::fromLatin1(capture.readAll());
@@ -93,17 +93,19 @@ TEST_P(EveryModel, DownloadsItsReportOverAPseudoTerminalRowForRowAndReplaysItsCa
     const Outcome live = downloadOverPty(gauge, choice);
     ASSERT_TRUE(live.succeeded) << live.lastStatus;
     EXPECT_FALSE(live.tableList.isEmpty());
-    EXPECT_GT(live.rows.size(), 3);
+    ASSERT_FALSE(live.rows.tables.empty());
+    for (const auto &[table, rows] : live.rows.tables)
+        EXPECT_FALSE(rows.empty()) << qPrintable(table);
 
     const Outcome direct = downloadWithoutPort(stream, choice);
     EXPECT_EQ(live.tableList, direct.tableList);
-    EXPECT_EQ(live.rows, direct.rows);
+    EXPECT_EQ(test::ProjectSnapshot::difference(live.rows, direct.rows), "");
 
     ASSERT_FALSE(live.capture.isEmpty());
     EXPECT_TRUE(stream.startsWith(live.capture.toLatin1()));
     const Outcome replayed = downloadWithoutPort(live.capture.toLatin1(), choice);
     EXPECT_EQ(replayed.tableList, live.tableList);
-    EXPECT_EQ(replayed.rows, live.rows);
+    EXPECT_EQ(test::ProjectSnapshot::difference(replayed.rows, live.rows), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(LiveDownload, EveryModel, ::testing::Values(LD4800, NG7700A, NG7700B, SG2150));
@@ -124,7 +126,7 @@ TEST(LiveDownload, AContinuousLoggerDownloadOfTwoTestsStoppedAfterTheSecondKeeps
     });
     ASSERT_TRUE(live.succeeded) << live.lastStatus;
     EXPECT_EQ(live.tableList.count(' '), 2);
-    EXPECT_EQ(live.rows, downloadWithoutPort(twoTests, {0, LD4800, 1}).rows);
+    EXPECT_EQ(test::ProjectSnapshot::difference(live.rows, downloadWithoutPort(twoTests, {0, LD4800, 1}).rows), "");
 }
 
 TEST(LiveDownload, ANuclearGaugeWhoseLineDiesHalfwayLeavesNoPartialDownload)
@@ -142,7 +144,7 @@ TEST(LiveDownload, ANuclearGaugeWhoseLineDiesHalfwayLeavesNoPartialDownload)
     });
     EXPECT_FALSE(live.succeeded);
     EXPECT_EQ(live.lastStatus, 4545);
-    EXPECT_TRUE(live.rows.isEmpty());
+    EXPECT_TRUE(live.rows.tables.empty());
 }
 
 #endif
