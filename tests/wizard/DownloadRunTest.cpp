@@ -106,19 +106,6 @@ INSTANTIATE_TEST_SUITE_P(DownloadRun, EachModel,
                                            ModelCase{SG2150, 0, Prompter::Answer::Yes, "1200,N,8,1", "4", "Run Number"},
                                            ModelCase{SG2150, 0, Prompter::Answer::No, "4800,N,8,1", "4", "Run Number"}));
 
-TEST_F(DownloadRunTest, TheStiffnessGaugeQuestionIsAskedAsTheVibrastatQuestion)
-{
-    port.queueBytes("#" + EndByte);
-    run.start({0, SG2150, 0});
-    ASSERT_EQ(prompter.shown.size(), 1);
-    const auto &q = prompter.shown.front();
-    EXPECT_EQ(q.title, "Vibrastat Question");
-    EXPECT_EQ(q.buttons, Prompter::Buttons::YesNo);
-    EXPECT_EQ(q.icon, Prompter::Icon::Question);
-    EXPECT_EQ(q.text, "Did you receive your Vibrastat or has this Vibrastat been updated by Valtrane after January 1, 2007?"
-                      "\r\n\r\nClick Yes if this is true, otherwise click No.");
-}
-
 TEST_F(DownloadRunTest, ALockedDatabaseStopsTheDownloadBeforeThePortOpens)
 {
     previousDownload();
