@@ -84,7 +84,10 @@ TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
     EXPECT_EQ(port.commPort(), 3);
     EXPECT_EQ(port.settings(), c.settings);
     EXPECT_EQ(parser->codes, QStringList(parser->codes.size(), c.code));
-    EXPECT_EQ(prompter.shown.size(), c.model == SG2150 ? 1 : 0);
+    ASSERT_EQ(prompter.shown.size(), c.model == SG2150 ? 1 : 0);
+    if (c.model == SG2150) {
+        EXPECT_EQ(prompter.shown.front().title, "Vibrastat Question");
+    }
     EXPECT_EQ(panels, (QList<int>{0, 4}));
     EXPECT_EQ(nextPages, 1);
     EXPECT_FALSE(port.PortOpen());
