@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 
 #include <QString>
+#include <QStringList>
 #include <deque>
 #include <vector>
 
@@ -34,6 +35,14 @@ public:
     }
 
     std::vector<Shown> shown;
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Shown &s : shown)
+            out.append(s.text);
+        return out;
+    }
 
 private:
     std::deque<Answer> m_answers;

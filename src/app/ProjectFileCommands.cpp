@@ -1,0 +1,96 @@
+#include "app/ProjectFileCommands.h"
+
+#include "common/ProgramInfo.h"
+#include "db/Database.h"
+#include "db/ProjectOpen.h"
+#include "db/ProjectSave.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace valtrane::app {
+
+ProjectFileCommands::ProjectFileCommands(const AppPaths &paths, AppState &state, Prompter &prompter, FileChooser &chooser)
+    : m_paths(paths)
+    , m_state(state)
+    , m_prompter(prompter)
+    , m_chooser(chooser)
+{
+}
+
+void ProjectFileCommands::busy(bool on) const
+{
+    if (m_busy)
+        m_busy(on);
+}
+
+void ProjectFileCommands::noteFolder(const QString &fileName)
+{
+    const QString folder = QFileInfo(fileName).absolutePath();
+    if (QDir(folder) != QDir(m_state.LastFolder))
+        m_state.LastFolder = folder;
+}
+
+std::optional<QString> ProjectFileCommands::chooseSaveFile(const QString &title)
+{
+    for (;;) {
+        const std::optional<QString> file = m_chooser.saveFile({title, m_state.LastFolder, filter()});
+        if (!file)
+            return std::nullopt;
+        noteFolder(*file);
+        if (!QFileInfo::exists(*file))
+            return file;
+        const auto answer = m_prompter.ask(db::ProjectSave::overwriteQuestion(*file), program::title(),
+                                           Prompter::Buttons::YesNoCancel, Prompter::Icon::Warning);
+        if (answer == Prompter::Answer::Yes)
+            return file;
+        if (answer != Prompter::Answer::No)
+            return std::nullopt;
+    }
+}
+
+void ProjectFileCommands::save(bool selectedOnly)
+{
+    const std::optional<QString> file = chooseSaveFile(selectedOnly ? QStringLiteral("Save Selected Project") : QStringLiteral("Save All Projects"));
+    if (!file)
+        return;
+    busy(true);
+    // A connection of its own, which the writer closes when it is done: the grids keep theirs.
+    db::Database connection;
+    db::ProjectSave saver(m_paths, m_state);
+    const db::ProjectSave::Result result = selectedOnly ? saver.saveSelected(connection, *file, true) : saver.saveAll(connection, *file, true);
+    busy(false);
+    // A save that fails says why; the old file, if any, is left as it was. An empty table list
+    // writes no file, and the message still reads as after any save.
+    if (result.outcome == db::ProjectSave::Outcome::Failed) {
+        m_prompter.tell(QStringLiteral("Project(s) not saved: ") + result.message + QLatin1Char('.'), program::title(),
+                        Prompter::Icon::Critical);
+        return;
+    }
+    m_prompter.tell(db::ProjectSave::savedMessage(*file), db::ProjectSave::savedTitle(), Prompter::Icon::Information);
+}
+
+std::optional<QString> ProjectFileCommands::chooseOpenFile()
+{
+    for (;;) {
+        const std::optional<QString> file = m_chooser.openFile({QStringLiteral("Open Project(s)"), m_state.LastFolder, filter()});
+        if (!file)
+            return std::nullopt;
+        noteFolder(*file);
+        if (QFileInfo(*file).isFile())
+            return file;
+        m_prompter.tell(db::ProjectOpen::missingFileMessage(), program::title(), Prompter::Icon::Warning);
+    }
+}
+
+bool ProjectFileCommands::openFile(const QString &fileName)
+{
+    busy(true);
+    const db::ProjectOpenResult result = db::ProjectOpen::open(m_paths, m_state, fileName);
+    busy(false);
+    if (!result.opened)
+        m_prompter.tell(result.error, program::title(), Prompter::Icon::Warning);
+    return result.opened;
+}
+
+} // namespace valtrane::app

@@ -1,0 +1,135 @@
+#include "app/GridConnection.h"
+#include "app/NodeSelection.h"
+#include "db/TableKinds.h"
+#include "support/BrowsingTables.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using app::ClickedNode;
+using app::NodeSelection;
+using Level = app::TreeNode::Level;
+
+namespace {
+
+AppState stateFor(int deviceCode, const QString &currentTable = QString())
+{
+    AppState s;
+    s.DeviceCode = deviceCode;
+    s.CurrentTable = currentTable;
+    return s;
+}
+
+} // namespace
+
+TEST(NodeSelection, ClicksThatLoadNothingAreIgnored)
+{
+    struct Case {
+        int device;
+        ClickedNode node;
+        QString currentTable;
+    };
+    const std::vector<Case> cases{
+        {NG7700B, {Level::Root, "Projects", ""}, ""},
+        {LD4800, {Level::Root, "Tests (Dwnld:5/6/2024)", ""}, ""},
+        {SG2150, {Level::Table, "Run Number", "x"}, ""},
+        {LD4800, {Level::Table, "Tests", "x"}, ""},
+        {NG7700B, {Level::Table, "12.5", "Projects"}, ""},
+        {NG7700A, {Level::Table, "ABC", "Projects"}, ""},
+        {LD4800, {Level::Table, "UC1", "Tests"}, "UC1"},
+        {SG2150, {Level::Table, "RUN2", "Run Number"}, "RUN2"},
+    };
+    for (const Case &c : cases)
+        EXPECT_FALSE(NodeSelection::plan(c.node, stateFor(c.device, c.currentTable))) << c.node.text.toStdString();
+}
+
+TEST(NodeSelection, NuclearSurfaceQueriesItsProjectTableWithTheSurfaceLetter)
+{
+    const auto b = NodeSelection::plan({Level::Surface, "Soil", "12.5"}, stateFor(NG7700B, "13"));
+    ASSERT_TRUE(b);
+    EXPECT_EQ(b->table, "125");
+    EXPECT_EQ(b->surface, "SOIL");
+    EXPECT_EQ(b->dataSql, "Select * From P125 WHERE SA = 'S' AND RDNUM > 0");
+    EXPECT_EQ(b->infoSql, "Select * From P125 WHERE RDNUM = 0");
+    EXPECT_FALSE(b->loggerTest);
+
+    const auto a = NodeSelection::plan({Level::Surface, "Asphalt", "4"}, stateFor(NG7700A));
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->dataSql, "Select * From P4 WHERE SA = 'A' AND RDNUM > 0");
+    EXPECT_TRUE(a->infoFromFirstReading);
+}
+
+TEST(NodeSelection, StiffnessRunsSplitHeaderBinFromTheOthersExceptTheSummaryRun)
+{
+    const auto run = NodeSelection::plan({Level::Table, "RUN3", "Run Number"}, stateFor(SG2150));
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->dataSql, "Select * From RUN3 WHERE BIN_NUMBER > 0");
+    EXPECT_EQ(run->infoSql, "Select * From RUN3 WHERE BIN_NUMBER = 0");
+    EXPECT_EQ(run->surface, "NONE");
+    EXPECT_FALSE(run->singleGrid);
+
+    const auto summary = NodeSelection::plan({Level::Table, "RUN21+", "Run Number"}, stateFor(SG2150));
+    ASSERT_TRUE(summary);
+    EXPECT_EQ(summary->table, "RUN21");
+    EXPECT_TRUE(summary->dataSql.isEmpty());
+    EXPECT_EQ(summary->infoSql, "Select * From RUN21");
+    EXPECT_TRUE(summary->singleGrid);
+}
+
+TEST(NodeSelection, LoggerTestShowsAllReadingsAndDrawsTheGraph)
+{
+    const auto p = NodeSelection::plan({Level::Table, "CBR_LBR1", "Tests"}, stateFor(LD4800, "UC1"));
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->dataSql, "Select * From CBR_LBR1");
+    EXPECT_EQ(p->infoSql, "Select * From CBR_LBR1 WHERE READNUMBER < 2");
+    EXPECT_TRUE(p->loggerTest);
+}
+
+TEST(NodeSelection, Ng7700aInformationIsTheFirstReadingOfTheSurfaceOrReadingZero)
+{
+    test::TempHome home;
+    test::addTables(home.paths(), {{"P4", db::Ng7700aProjectTable, {"RDNUM", "SA", "MAXD"}, {{"0", "X", "99"}, {"3", "S", "120"}, {"5", "S", "121"}}}});
+    AppState state = stateFor(NG7700A);
+    app::GridConnection grids(home.paths());
+
+    EXPECT_EQ(NodeSelection::open(*NodeSelection::plan({Level::Surface, "Soil", "4"}, state), state, grids), 2);
+    ASSERT_EQ(grids.infoModel().rowCount(), 1);
+    EXPECT_EQ(grids.infoSet()->field(u"RDNUM").toInt(), 3);
+
+    EXPECT_EQ(NodeSelection::open(*NodeSelection::plan({Level::Surface, "Asphalt", "4"}, state), state, grids), 0);
+    ASSERT_EQ(grids.infoModel().rowCount(), 1);
+    EXPECT_EQ(grids.infoSet()->field(u"MAXD").toFloat(), 99.0f);
+}
+
+TEST(NodeSelection, OpeningPutsTheTableOnScreenAndBindsBothGrids)
+{
+    test::TempHome home;
+    test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"},
+                                    {{"3", "0", "1.5", "~"}, {"~", "1", "~", "100"}, {"~", "2", "~", "104"}}}});
+    AppState state = stateFor(SG2150);
+    state.ReportFontSize = 12;
+    app::GridConnection grids(home.paths());
+
+    const int readings = NodeSelection::open(*NodeSelection::plan({Level::Table, "RUN3", "Run Number"}, state), state, grids);
+    EXPECT_EQ(readings, 2);
+    EXPECT_EQ(state.CurrentTable, "RUN3");
+    EXPECT_EQ(state.CurrentSurface, "NONE");
+    EXPECT_EQ(state.ReportFontSize, 9);
+    EXPECT_EQ(grids.dataModel().rowCount(), 2);
+    EXPECT_EQ(grids.infoModel().rowCount(), 1);
+    EXPECT_EQ(grids.infoModel().data(grids.infoModel().index(0, 0)).toString(), "3");
+}
+
+TEST(NodeSelection, AMissingTableLeavesBothGridsEmpty)
+{
+    test::TempHome home;
+    test::addTables(home.paths(), {test::loggerTest("UC1", {{1, 2, 3, 4}}, {"A", "B", "C", "D"})});
+    AppState state = stateFor(LD4800);
+    app::GridConnection grids(home.paths());
+
+    EXPECT_EQ(NodeSelection::open(*NodeSelection::plan({Level::Table, "UC9", "Tests"}, state), state, grids), 0);
+    EXPECT_EQ(state.CurrentTable, "UC9");
+    EXPECT_EQ(grids.dataModel().columnCount(), 0);
+    EXPECT_EQ(grids.infoModel().columnCount(), 0);
+}

@@ -1,0 +1,84 @@
+#include "app/ProjectTree.h"
+#include "support/BrowsingTables.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using app::ProjectTree;
+using app::TreeNode;
+
+namespace {
+
+// "key text parentKey" per node, in the order the nodes are added.
+QStringList describe(const std::vector<TreeNode> &nodes)
+{
+    QStringList out;
+    for (const TreeNode &n : nodes)
+        out.append(QStringLiteral("%1 %2 %3").arg(n.key, n.text, n.parent < 0 ? QStringLiteral("-") : nodes[size_t(n.parent)].key));
+    return out;
+}
+
+} // namespace
+
+TEST(ProjectTree, Ng7700bProjectsEachGetThreeSurfacesCountedOverTheWholeTree)
+{
+    const QStringList expected{"Top Projects -", "T1 12.5 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1",
+                               "T2 13 Top",      "C4 Asphalt T2", "C5 Soil T2", "C6 Thin T2"};
+    EXPECT_EQ(describe(ProjectTree::nodes(NG7700B, "12.5 13 ", QString())), expected);
+}
+
+TEST(ProjectTree, Ng7700aProjectsHaveNoThinSurface)
+{
+    const QStringList expected{"Top Projects -", "T1 4 Top", "C1 Asphalt T1", "C2 Soil T1", "T2 7 Top", "C3 Asphalt T2", "C4 Soil T2"};
+    EXPECT_EQ(describe(ProjectTree::nodes(NG7700A, "4 7 ", QString())), expected);
+}
+
+TEST(ProjectTree, StiffnessAndLoggerTablesAreLeavesUnderTheirModelsRoot)
+{
+    EXPECT_EQ(describe(ProjectTree::nodes(SG2150, "RUN1 RUN2 RUN21 ", QString())),
+              (QStringList{"Top Run Number -", "T1 RUN1 Top", "T2 RUN2 Top", "T3 RUN21+ Top"}));
+    EXPECT_EQ(describe(ProjectTree::nodes(LD4800, "CBR_LBR1 MARSHALL1 ", QString())),
+              (QStringList{"Top Tests -", "T1 CBR_LBR1 Top", "T2 MARSHALL1 Top"}));
+}
+
+TEST(ProjectTree, RootCaptionOfALoadReplacesTheModelsRootText)
+{
+    const auto nodes = ProjectTree::nodes(NG7700B, "1 ", QStringLiteral("Projects (site.txt)"));
+    EXPECT_EQ(nodes.front().text, "Projects (site.txt)");
+}
+
+TEST(ProjectTree, ANameWithoutItsTrailingBlankGetsNoNode)
+{
+    EXPECT_EQ(describe(ProjectTree::nodes(LD4800, "UC1 UC2", QString())), (QStringList{"Top Tests -", "T1 UC1 Top"}));
+    EXPECT_EQ(ProjectTree::nodes(LD4800, QString(), QString()).size(), 1u);
+}
+
+TEST(ProjectTree, SummaryRunShownWithPlusStandsForItsTable)
+{
+    EXPECT_EQ(ProjectTree::tableName(ProjectTree::tableText("RUN21")), "RUN21");
+    EXPECT_EQ(ProjectTree::tableText("RUN2"), "RUN2");
+    EXPECT_EQ(ProjectTree::tableName("RUN21+"), "RUN21");
+}
+
+TEST(ProjectTree, AnEmptyTableListIsTakenFromTheRegistryWithItsModel)
+{
+    test::TempHome home;
+    test::writeRegistry(home.paths(), SG2150, "RUN4 RUN5 ");
+    AppState state;
+    const auto nodes = ProjectTree::build(home.paths(), state);
+    EXPECT_EQ(state.Table_List, "RUN4 RUN5 ");
+    EXPECT_EQ(state.DeviceCode, SG2150);
+    EXPECT_EQ(describe(nodes), (QStringList{"Top Run Number -", "T1 RUN4 Top", "T2 RUN5 Top"}));
+}
+
+TEST(ProjectTree, AListInMemoryWinsOverTheRegistry)
+{
+    test::TempHome home;
+    test::writeRegistry(home.paths(), SG2150, "RUN4 ");
+    AppState state;
+    state.DeviceCode = LD4800;
+    state.Table_List = "UC1 ";
+    EXPECT_EQ(describe(ProjectTree::build(home.paths(), state)), (QStringList{"Top Tests -", "T1 UC1 Top"}));
+    EXPECT_EQ(state.DeviceCode, LD4800);
+}
