@@ -1,19 +1,359 @@
 #include "app/ui/MainWindow.h"
 
+#include "app/ChannelGraphData.h"
+#include "app/CompactionRecompute.h"
+#include "app/ProjectTree.h"
+#include "app/ui/AboutBox.h"
+#include "app/ui/ChannelGraphView.h"
+#include "app/ui/ComSummary.h"
+#include "app/ui/DataPage.h"
+#include "app/ui/ReportPage.h"
 #include "common/ProgramInfo.h"
+#include "common/Twips.h"
+#include "db/StartupChecks.h"
+#include "link/PortScan.h"
+#include "report/InfoFile.h"
 
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
 
 namespace valtrane::app {
 
-MainWindow::MainWindow(AppPaths &paths, AppState &state, QWidget *parent)
+namespace {
+
+constexpr int MinimumWidthTwips = 7635;
+constexpr int MinimumHeightTwips = 7335;
+constexpr int PortCheckIntervalMs = 60000;
+
+} // namespace
+
+MainWindow::MainWindow(AppPaths &paths, AppState &state, MainWindowServices services, QWidget *parent)
     : QMainWindow(parent)
     , m_paths(paths)
     , m_state(state)
+    , m_services(services)
+    , m_grids(paths)
+    , m_fileCommands(paths, state, services.prompter, services.files)
 {
+    setObjectName(QStringLiteral("Main"));
     setWindowTitle(program::title());
-    statusBar()->showMessage(QStringLiteral("Status: Ok"));
-    resize(800, 600);
+    m_fileCommands.setBusyPointer([](bool busy) {
+        if (busy)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QGuiApplication::restoreOverrideCursor();
+    });
+
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(true);
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("StatusText"));
+    m_status->setContentsMargins(4, 0, 4, 0);
+    statusBar()->addWidget(m_status);
+
+    buildPages();
+    buildMenus();
+
+    m_checkTimer.setObjectName(QStringLiteral("Check_Timer"));
+    m_checkTimer.setInterval(PortCheckIntervalMs);
+    connect(&m_checkTimer, &QTimer::timeout, this, &MainWindow::scanPorts);
+
+    setMinimumSize(twips::toPixels(MinimumWidthTwips, logicalDpiX()), twips::toPixels(MinimumHeightTwips, logicalDpiY()));
+    resize(1040, 720);
+}
+
+void MainWindow::buildPages()
+{
+    m_mainTab = new QTabWidget;
+    m_mainTab->setObjectName(QStringLiteral("MainTab"));
+    m_dataPage = new DataPage;
+    m_reportPage = new ReportPage;
+    m_graph = new ChannelGraphView;
+    m_graph->setObjectName(QStringLiteral("MSGraph"));
+    m_mainTab->addTab(m_dataPage, QString());
+    m_mainTab->addTab(m_reportPage, QString());
+    m_mainTab->addTab(m_graph, QString());
+    setCentralWidget(m_mainTab);
+
+    m_dataPage->setModels(&m_grids.dataModel(), &m_grids.infoModel());
+    connect(m_dataPage, &DataPage::nodeChosen, this, &MainWindow::onNodeChosen);
+    connect(&m_grids.infoModel(), &RecordsetTableModel::cellEdited, this,
+            [this](int, const QString &, bool stored) { onInformationEdited(stored); });
+    connect(m_mainTab, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
+    connect(m_dataPage->saveAllButton(), &QPushButton::clicked, this, &MainWindow::Save_DB);
+    connect(m_dataPage->saveSelectedButton(), &QPushButton::clicked, this, &MainWindow::save_selected);
+    connect(m_dataPage->openButton(), &QPushButton::clicked, this, &MainWindow::Load_DB);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    m_fileActions = {file->addAction(m_dataPage->openButton()->icon(), QStringLiteral("&Open Project(s)..."), this, &MainWindow::Load_DB),
+                     file->addAction(m_dataPage->saveAllButton()->icon(), QStringLiteral("Save &All Projects..."), this, &MainWindow::Save_DB),
+                     file->addAction(QStringLiteral("Save &Selected Project..."), this, &MainWindow::save_selected)};
+    m_fileActions[0]->setShortcut(QKeySequence::Open);
+    m_fileActions[1]->setShortcut(QKeySequence::Save);
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("File_Exit"));
+    exit->setShortcut(QKeySequence::Quit);
+
+    QMenu *ports = menuBar()->addMenu(QStringLiteral("&Ports"));
+    QAction *check = ports->addAction(QStringLiteral("&Check Ports"), this, &MainWindow::Check_Ports);
+    check->setObjectName(QStringLiteral("Check_Ports"));
+    ports->addSeparator();
+    for (int i = 0; i < int(m_comStat.size()); ++i) {
+        m_comStat[size_t(i)] = ports->addAction(QStringLiteral("COM%1:").arg(i + 1));
+        m_comStat[size_t(i)]->setObjectName(QStringLiteral("COM_STAT%1").arg(i));
+    }
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction *contents = help->addAction(QStringLiteral("&Contents"), this, &MainWindow::Contents);
+    contents->setObjectName(QStringLiteral("Contents"));
+    contents->setShortcut(QKeySequence::HelpContents);
+    QAction *web = help->addAction(QStringLiteral("Valtrane on the &Web"), this, &MainWindow::Weblink);
+    web->setObjectName(QStringLiteral("Weblink"));
+    help->addSeparator();
+    QAction *about = help->addAction(QStringLiteral("&About ") + program::title(), this, &MainWindow::About);
+    about->setObjectName(QStringLiteral("About"));
+}
+
+QIcon MainWindow::programIcon() const
+{
+    return QIcon(m_paths.image(QStringLiteral("iricon.ico")));
+}
+
+QString MainWindow::statusText() const
+{
+    return m_status->text();
+}
+
+void MainWindow::setStatusText(const QString &text)
+{
+    m_status->setText(text);
+}
+
+void MainWindow::startUp()
+{
+    setStatusText(QStringLiteral("Status: Loading Application..."));
+    m_mainTab->setTabText(GraphPageIndex, QStringLiteral("View Graph"));
+    m_mainTab->setTabText(ReportPageIndex, QStringLiteral("View Report"));
+    m_mainTab->setTabText(DataPageIndex, QStringLiteral("View Data"));
+    m_mainTab->setTabEnabled(ReportPageIndex, false);
+
+    setWindowIcon(programIcon());
+    report::InfoFile::read(m_paths, m_state);
+    if (m_services.makeLink)
+        m_link = m_services.makeLink();
+    const QString reset = db::StartupChecks::run(m_paths, m_state);
+    if (!reset.isEmpty())
+        m_services.prompter.tell(reset, program::title());
+    m_helpFile = QFileInfo::exists(m_paths.helpFile()) ? m_paths.helpFile() : QString();
+
+    scanPorts();
+
+    centreOnScreen();
+    setWindowIcon(programIcon());
+    m_state.ConstantsChanged = false;
+    setStatusText(QStringLiteral("Status: Ok"));
+
+    Rebuild_Tree();
+    // The graph belongs to load-frame tests only, as after opening a project file.
+    m_mainTab->setTabEnabled(GraphPageIndex, m_state.DeviceCode == LD4800);
+    m_reportPage->showSelection(m_state);
+    m_checkTimer.start();
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QScreen *s = screen();
+    if (!s)
+        return;
+    const QRect available = s->availableGeometry();
+    resize(std::min(width(), available.width()), std::min(height(), available.height()));
+    move(available.left() + (available.width() - frameGeometry().width()) / 2,
+         available.top() + (available.height() - frameGeometry().height()) / 2);
+}
+
+void MainWindow::Rebuild_Tree()
+{
+    m_dataPage->setCaptions();
+    m_dataPage->setNodes(ProjectTree::build(m_paths, m_state));
+    m_dataPage->dataGrid()->viewport()->update();
+    m_dataPage->infoGrid()->viewport()->update();
+}
+
+void MainWindow::onNodeChosen(const ClickedNode &node)
+{
+    const std::optional<NodePlan> plan = NodeSelection::plan(node, m_state);
+    if (!plan)
+        return;
+    const int readingCount = NodeSelection::open(*plan, m_state, m_grids);
+    if (plan->loggerTest) {
+        m_mainTab->setTabEnabled(GraphPageIndex, true);
+        drawGraph(readingCount);
+    }
+    m_dataPage->applyColumns(m_state.DeviceCode);
+    m_dataPage->showSingleGrid(plan->singleGrid);
+    m_mainTab->setTabEnabled(ReportPageIndex, !m_state.CurrentTable.isEmpty());
+    m_reportPage->showSelection(m_state);
+}
+
+void MainWindow::drawGraph(int readingCount)
+{
+    const std::optional<ChannelGraphData> data = ChannelGraphData::read(m_paths, m_state, m_grids.dataSet(), readingCount);
+    m_grids.dataModel().resync();
+    if (!data)
+        return;
+    m_graph->draw(*data);
+    QDir().mkpath(m_paths.imagesFolder());
+    m_graph->savePicture(m_paths.graphImage());
+}
+
+void MainWindow::onInformationEdited(bool stored)
+{
+    const bool ok = stored && CompactionRecompute::run(m_grids.database(), m_state);
+    m_grids.dataModel().requery();
+    m_dataPage->applyDataColumns();
+    if (!ok)
+        m_services.prompter.tell(CompactionRecompute::failureMessage(), program::title(), Prompter::Icon::Critical);
+}
+
+void MainWindow::onPageChanged(int index)
+{
+    if (index == DataPageIndex)
+        Rebuild_Tree();
+    else if (index == ReportPageIndex)
+        m_reportPage->showSelection(m_state);
+}
+
+void MainWindow::scanPorts()
+{
+    if (!m_link)
+        return;
+    const QStringList captions = link::PortScan::captions(m_link->AvailablePorts());
+    for (int i = 0; i < int(m_comStat.size()) && i < captions.size(); ++i)
+        m_comStat[size_t(i)]->setText(captions.at(i));
+}
+
+QStringList MainWindow::portCaptions() const
+{
+    QStringList captions;
+    for (const QAction *a : m_comStat)
+        captions.append(a->text());
+    return captions;
+}
+
+void MainWindow::Check_Ports()
+{
+    scanPorts();
+    (new ComSummary(portCaptions(), this))->show();
+}
+
+void MainWindow::Save_DB()
+{
+    m_fileCommands.save(false);
+}
+
+void MainWindow::save_selected()
+{
+    m_fileCommands.save(true);
+}
+
+void MainWindow::setPagesAndCommandsAvailable(bool available)
+{
+    // The other pages go first, so that taking the data page away does not move to one of them.
+    for (int page : {GraphPageIndex, ReportPageIndex, DataPageIndex})
+        m_mainTab->setTabEnabled(page, available);
+    m_dataPage->setCommandsEnabled(available);
+    for (QAction *a : m_fileActions)
+        a->setEnabled(available);
+}
+
+void MainWindow::Load_DB()
+{
+    setPagesAndCommandsAvailable(false);
+    if (const std::optional<QString> file = m_fileCommands.chooseOpenFile()) {
+        m_grids.close();
+        if (m_link)
+            m_link->Between_Tests = false;
+        const bool opened = m_fileCommands.openFile(*file);
+        if (m_link)
+            m_link->Between_Tests = true;
+        if (opened) {
+            onPageChanged(m_mainTab->currentIndex());
+            m_grids.clearGrids();
+        }
+    }
+    setPagesAndCommandsAvailable(true);
+    m_mainTab->setTabEnabled(GraphPageIndex, m_state.DeviceCode == LD4800);
+}
+
+void MainWindow::Contents()
+{
+    if (m_helpFile.isEmpty() || !QFileInfo::exists(m_helpFile)) {
+        m_services.prompter.tell(QStringLiteral("No Help File Found"), program::title());
+        return;
+    }
+    // The help file opens in whatever program the desktop has for it.
+    m_services.desktop.openUrl(QUrl::fromLocalFile(m_helpFile));
+}
+
+void MainWindow::About()
+{
+    if (!m_about) {
+        m_about = new AboutBox(m_paths, m_services.prompter, m_services.desktop, this);
+        m_about->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_about->show();
+    m_about->raise();
+}
+
+void MainWindow::Weblink()
+{
+    m_services.desktop.openUrl(QUrl(program::webAddress()));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_shutDown)
+        setStatusText(QStringLiteral("Status: OK"));
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    shutDown();
+    event->accept();
+}
+
+void MainWindow::shutDown()
+{
+    // Closing always completes: each step that fails is passed over.
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    m_checkTimer.stop();
+    m_grids.close();
+    if (m_link && !m_link->Between_Tests)
+        m_link->Close_Port();
+    if (m_state.InformationChanged
+        && m_services.prompter.ask(QStringLiteral("Information changed.  Do you want to save changes?"), program::title(),
+                                   Prompter::Buttons::YesNo, Prompter::Icon::Question)
+               == Prompter::Answer::Yes) {
+        if (report::InfoFile::write(m_paths, m_state))
+            m_state.InformationChanged = false;
+    }
+    m_link.reset();
 }
 
 } // namespace valtrane::app

@@ -1,21 +1,116 @@
 #pragma once
 
+#include "app/DesktopActions.h"
+#include "app/GridConnection.h"
+#include "app/NodeSelection.h"
+#include "app/ProjectFileCommands.h"
 #include "common/AppPaths.h"
 #include "common/AppState.h"
+#include "common/FileChooser.h"
+#include "common/Prompter.h"
+#include "link/Communication.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QTabWidget;
 
 namespace valtrane::app {
 
-// The program's one main window.
+class AboutBox;
+class ChannelGraphView;
+class DataPage;
+class ReportPage;
+
+// What the main window asks of the world outside it; tests pass their own.
+struct MainWindowServices {
+    Prompter &prompter;
+    FileChooser &files;
+    DesktopActions &desktop;
+    // Makes the serial link when the window starts up; the window releases it when it closes.
+    std::function<std::unique_ptr<link::Communication>()> makeLink;
+};
+
+// The program's one main window: the "View Data", "View Report" and "View Graph" pages, the
+// status bar, the port status menu and the save and open commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(AppPaths &paths, AppState &state, QWidget *parent = nullptr);
+    enum Page { DataPageIndex = 0, ReportPageIndex = 1, GraphPageIndex = 2 };
+
+    MainWindow(AppPaths &paths, AppState &state, MainWindowServices services, QWidget *parent = nullptr);
+
+    // Loading the window: status, page captions, the start-up checks, help file, port scan,
+    // window set-up and the project tree, in that order.
+    void startUp();
+
+    void Rebuild_Tree();
+
+    // The port scan: the four port captions of the Ports menu.
+    void scanPorts();
+    QStringList portCaptions() const;
+
+    QString statusText() const;
+    void setStatusText(const QString &text);
+
+    QTabWidget *mainTab() const { return m_mainTab; }
+    DataPage *dataPage() const { return m_dataPage; }
+    ReportPage *reportPage() const { return m_reportPage; }
+    ChannelGraphView *graphView() const { return m_graph; }
+    GridConnection &gridConnection() { return m_grids; }
+    link::Communication *serialLink() const { return m_link.get(); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildPages();
+    void centreOnScreen();
+    QIcon programIcon() const;
+
+    void onNodeChosen(const ClickedNode &node);
+    void drawGraph(int readingCount);
+    void onInformationEdited(bool stored);
+    void onPageChanged(int index);
+    void setPagesAndCommandsAvailable(bool available);
+
+    void Save_DB();
+    void save_selected();
+    void Load_DB();
+    void Check_Ports();
+
+    void Contents();
+    void About();
+    void Weblink();
+    void shutDown();
+
     AppPaths &m_paths;
     AppState &m_state;
+    MainWindowServices m_services;
+    GridConnection m_grids;
+    ProjectFileCommands m_fileCommands;
+    std::unique_ptr<link::Communication> m_link;
+    QTimer m_checkTimer{this};
+
+    QLabel *m_status = nullptr;
+    QTabWidget *m_mainTab = nullptr;
+    DataPage *m_dataPage = nullptr;
+    ReportPage *m_reportPage = nullptr;
+    ChannelGraphView *m_graph = nullptr;
+    std::array<QAction *, 4> m_comStat{};
+    std::array<QAction *, 3> m_fileActions{};
+    QPointer<AboutBox> m_about;
+
+    QString m_helpFile;
+    bool m_shutDown = false;
 };
 
 } // namespace valtrane::app

@@ -1,14 +1,243 @@
+#include "app/ui/AboutBox.h"
+#include "app/ui/ComSummary.h"
+#include "app/ui/DataPage.h"
 #include "app/ui/MainWindow.h"
-#include "support/TempHome.h"
+#include "common/ProgramInfo.h"
+#include "common/Twips.h"
+#include "db/CreateDatabase.h"
+#include "db/TableKinds.h"
+#include "link/SerialControl.h"
+#include "support/BrowsingTables.h"
+#include "support/ui/MainWindowFixture.h"
 
-#include <gtest/gtest.h>
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 
 using namespace valtrane;
+using Answer = Prompter::Answer;
+using link::SerialControl;
 
-TEST(MainWindow, CarriesTheProgramTitle)
+namespace {
+
+class MainWindowTest : public test::MainWindowFixture {
+protected:
+    void trigger(const char *actionName)
+    {
+        auto *action = window->findChild<QAction *>(QString::fromLatin1(actionName));
+        ASSERT_TRUE(action) << actionName;
+        action->trigger();
+    }
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessage)
 {
-    test::TempHome home;
-    AppState state;
-    app::MainWindow window(home.paths(), state);
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Valtrane IR Download"));
+    start();
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(treeTexts(), QStringList{"Tests"});
+    EXPECT_EQ(window->statusText(), "Status: Ok");
+    EXPECT_EQ(window->windowTitle(), "Valtrane IR Download");
+    QTabWidget *tabs = window->mainTab();
+    EXPECT_EQ(tabs->tabText(0), "View Data");
+    EXPECT_EQ(tabs->tabText(1), "View Report");
+    EXPECT_EQ(tabs->tabText(2), "View Graph");
+    EXPECT_FALSE(tabs->isTabEnabled(1));
+    EXPECT_EQ(state.LastFolder, home.path());
+    EXPECT_EQ(window->findChild<QLabel *>("What_report")->text(), "No Project Selected");
+}
+
+TEST_F(MainWindowTest, ADatabaseWithoutRegistryIsResetWithOneMessage)
+{
+    db::CreateDatabase(home.paths()).Create();
+    start();
+    ASSERT_EQ(prompter.texts(), QStringList{"Database with no tables, reseting."});
+    EXPECT_EQ(prompter.shown[0].title, "Valtrane IR Download");
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::Ok);
+    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
+    EXPECT_EQ(treeTexts(), QStringList{"Tests"});
+}
+
+TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTree)
+{
+    test::addTables(home.paths(), {{"RUN1", db::StiffnessRunTable, {}, {}}});
+    test::writeRegistry(home.paths(), SG2150, "RUN1 RUN21 ");
+    home.writeFile("info/Info.vkt", "\"Acme\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rRun Number (field.txt)\r\"\r\n");
+    start();
+    EXPECT_EQ(treeTexts(), (QStringList{"Run Number (field.txt)", "RUN1", "RUN21+"}));
+    EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
+}
+
+TEST_F(MainWindowTest, TheGraphPageIsOfferedForLoggerTestsOnly)
+{
+    test::addTables(home.paths(), {{"UC1", db::LoggerTestTable, {}, {}}});
+    test::writeRegistry(home.paths(), LD4800, "UC1 ");
+    start();
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(2));
+}
+
+TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsMinimumSize)
+{
+    start();
+    const int minWidth = twips::toPixels(7635, window->logicalDpiX());
+    const int minHeight = twips::toPixels(7335, window->logicalDpiY());
+    window->resize(minWidth / 2, minHeight + 40);
+    EXPECT_EQ(window->width(), minWidth);
+    EXPECT_EQ(window->height(), minHeight + 40);
+    window->resize(minWidth + 40, 10);
+    EXPECT_EQ(window->height(), minHeight);
+}
+
+TEST_F(MainWindowTest, BecomingActiveSaysStatusOK)
+{
+    start();
+    show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(window->statusText(), "Status: OK");
+}
+
+TEST_F(MainWindowTest, HelpContentsOpensTheHelpFileOnlyWhenItWasThereAtStartUp)
+{
+    start();
+    trigger("Contents");
+    EXPECT_EQ(prompter.texts(), QStringList{"No Help File Found"});
+    EXPECT_TRUE(desktop.urls.empty());
+
+    home.writeFile("help/TELVAR.hlp", "help");
+    start();
+    trigger("Contents");
+    ASSERT_EQ(desktop.urls.size(), 1u);
+    EXPECT_EQ(desktop.urls[0], QUrl::fromLocalFile(home.paths().helpFile()));
+    EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, WebLinkOpensTheMakersSite)
+{
+    start();
+    trigger("Weblink");
+    ASSERT_EQ(desktop.urls.size(), 1u);
+    EXPECT_EQ(desktop.urls[0], QUrl(program::webAddress()));
+}
+
+TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndVersionWithoutBlocking)
+{
+    start();
+    show();
+    trigger("About");
+    auto *about = window->findChild<app::AboutBox *>();
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(about->windowTitle(), "About Valtrane IR Download");
+    EXPECT_EQ(about->findChild<QLabel *>("lblTitle")->text(), "Valtrane IR Download");
+    EXPECT_EQ(about->findChild<QLabel *>("lblVersion")->text(),
+              QStringLiteral("Version %1.%2.%3").arg(VALTRANE_VERSION_MAJOR).arg(VALTRANE_VERSION_MINOR).arg(VALTRANE_VERSION_PATCH));
+
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "");
+    QTest::mouseClick(about->findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
+    qputenv("PATH", path);
+#ifndef Q_OS_WIN
+    EXPECT_EQ(prompter.texts(), QStringList{"System Information Is Unavailable At This Time"});
+#endif
+    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedInformationAsksOnceAndNoKeepsTheFile)
+{
+    home.writeFile("info/Info.vkt", "\"Old Co\r\"\r\n");
+    start();
+    state.InformationChanged = true;
+    state.CInfo[0] = "New Co";
+    prompter = test::ScriptedPrompter({Answer::No});
+    window->close();
+    window->close();
+    EXPECT_EQ(prompter.texts(), QStringList{"Information changed.  Do you want to save changes?"});
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(home.readFile("info/Info.vkt"), "\"Old Co\r\"\r\n");
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedInformationAndYesSavesIt)
+{
+    start();
+    state.InformationChanged = true;
+    state.CInfo[0] = "New Co";
+    prompter = test::ScriptedPrompter({Answer::Yes});
+    window->close();
+    EXPECT_TRUE(home.readFile("info/Info.vkt").startsWith("\"New Co\r"));
+    EXPECT_FALSE(state.InformationChanged);
+}
+
+TEST_F(MainWindowTest, ReturningToTheDataPageRebuildsTheTree)
+{
+    test::addTables(home.paths(), {{"UC1", db::LoggerTestTable, {}, {}}});
+    test::writeRegistry(home.paths(), LD4800, "UC1 ");
+    start();
+    window->mainTab()->setCurrentIndex(2);
+    state.Table_List = "UC1 UC2 ";
+    window->mainTab()->setCurrentIndex(0);
+    EXPECT_EQ(treeTexts(), (QStringList{"Tests", "UC1", "UC2"}));
+}
+
+TEST_F(MainWindowTest, StartUpShowsEachPortsStateInThePortsMenu)
+{
+    serial.setModemAnswer(1, "\r\nOK\r\n");
+    serial.setOpenError(2, SerialControl::PortAlreadyOpen);
+    serial.setOpenError(3, SerialControl::InvalidPortNumber);
+    serial.setOpenError(4, SerialControl::InvalidPortNumber);
+    start();
+    EXPECT_EQ(window->portCaptions(), (QStringList{"COM1: MODEM", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: UNAVAILABLE"}));
+    EXPECT_EQ(window->findChild<QAction *>("COM_STAT1")->text(), "COM2: IN USE");
+}
+
+TEST_F(MainWindowTest, PortsAreScannedAgainEveryMinute)
+{
+    start();
+    EXPECT_EQ(window->portCaptions().first(), "COM1: AVAILABLE");
+    auto *timer = window->findChild<QTimer *>("Check_Timer");
+    ASSERT_TRUE(timer);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 60000);
+    serial.setOpenError(1, SerialControl::PortAlreadyOpen);
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+    EXPECT_EQ(window->portCaptions().first(), "COM1: IN USE");
+}
+
+TEST_F(MainWindowTest, PortCheckScansAgainAndShowsTheSummaryWhileTheWindowWaits)
+{
+    start();
+    show();
+    serial.setOpenError(3, SerialControl::PortAlreadyOpen);
+    trigger("Check_Ports");
+    auto *summary = window->findChild<app::ComSummary *>();
+    ASSERT_TRUE(summary);
+    EXPECT_TRUE(summary->isVisible());
+    EXPECT_FALSE(window->isEnabled());
+    EXPECT_TRUE(summary->findChild<QLabel *>("Label1")->text().contains("COM2: AVAILABLE\nCOM3: IN USE\n"));
+    QTest::mouseClick(summary->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(MainWindowTest, ClosingClosesTheSerialPortUnlessItIsBetweenTests)
+{
+    start();
+    link::Communication *serialLink = window->serialLink();
+    ASSERT_TRUE(serialLink);
+    ASSERT_EQ(serialLink->RunTest(), 0);
+    serialLink->Between_Tests = false;
+    window->close();
+    EXPECT_FALSE(serial.PortOpen());
+    EXPECT_FALSE(window->serialLink());
+
+    start();
+    ASSERT_EQ(window->serialLink()->RunTest(), 0);
+    ASSERT_TRUE(window->serialLink()->Between_Tests);
+    window->close();
+    EXPECT_TRUE(serial.PortOpen());
 }

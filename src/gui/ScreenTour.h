@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace valtrane::gui {
+
+// valtrane --screens DIR: opens a saved project of each gauge model in the main window, as a user
+// would, and writes pictures of the window to DIR for people to look at.
+class ScreenTour {
+public:
+    // 0 when every picture was written.
+    static int run(const QString &outputFolder);
+};
+
+} // namespace valtrane::gui

@@ -1,0 +1,237 @@
+#include "app/ChannelGraphData.h"
+#include "app/ui/ChannelGraphView.h"
+#include "app/ui/DataPage.h"
+#include "db/Database.h"
+#include "db/Recordset.h"
+#include "db/TableKinds.h"
+#include "support/BrowsingTables.h"
+#include "support/ui/MainWindowFixture.h"
+
+#include <QAbstractItemView>
+#include <QChart>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QTabWidget>
+#include <QTest>
+#include <QValueAxis>
+
+using namespace valtrane;
+
+namespace {
+
+const QStringList ProjectFields{"RDNUM", "ID", "SERNUM", "DATE", "MAXD", "LOWD", "SA", "DD", "WD", "PERC_COMP", "STAT1"};
+
+QStringList reading(int rdnum, const char *sa, const char *dd, const char *wd)
+{
+    return {QString::number(rdnum), "~", "~", "~", "~", "~", sa, dd, wd, "0", QString("10+%1").arg(rdnum)};
+}
+
+class DataBrowsingTest : public test::MainWindowFixture {
+protected:
+    void nuclearProjects()
+    {
+        test::addTables(home.paths(),
+                        {{"P12.5", db::Ng7700bProjectTable, ProjectFields,
+                          {{"0", "12.5", "3321", "05/06/2024", "120", "90", "~", "~", "~", "~", "~"}, reading(1, "S", "110", "125"),
+                           reading(2, "A", "140", "150"), reading(3, "S", "102", "118")}},
+                         {"P13", db::Ng7700bProjectTable, ProjectFields,
+                          {{"0", "13", "~", "~", "130", "~", "~", "~", "~", "~", "~"}, reading(1, "T", "99", "101")}}});
+        test::writeRegistry(home.paths(), NG7700B, "12.5 13 ");
+        start();
+        show();
+    }
+
+    QTableView *dataGrid() const { return window->dataPage()->dataGrid(); }
+    QTableView *infoGrid() const { return window->dataPage()->infoGrid(); }
+
+    float storedPercent(int rdnum)
+    {
+        db::Database database;
+        EXPECT_TRUE(database.open(home.paths().database()));
+        auto set = database.openRecordset(QString("SELECT * FROM P125 WHERE RDNUM = %1").arg(rdnum));
+        return set->field(u"PERC_COMP").toFloat();
+    }
+
+    // Types text into the information grid's MAXD cell and presses Enter.
+    void typeMaxd(const QString &text)
+    {
+        QTableView *grid = infoGrid();
+        int column = -1;
+        for (int c = 0; c < grid->model()->columnCount(); ++c) {
+            if (grid->model()->headerData(c, Qt::Horizontal).toString() == "MAXD")
+                column = c;
+        }
+        ASSERT_GE(column, 0);
+        const QModelIndex index = grid->model()->index(0, column);
+        grid->setCurrentIndex(index);
+        grid->edit(index);
+        auto *editor = grid->findChild<QLineEdit *>();
+        ASSERT_TRUE(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The grid commits the edit once the key press has been handled.
+        QCoreApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(DataBrowsingTest, ASurfaceShowsItsProjectHeaderAboveItsReadings)
+{
+    nuclearProjects();
+    EXPECT_EQ(treeTexts(), (QStringList{"Projects", "12.5", "Asphalt", "Soil", "Thin", "13", "Asphalt", "Soil", "Thin"}));
+    click({"12.5", "Soil"});
+
+    EXPECT_EQ(state.CurrentTable, "125");
+    EXPECT_EQ(state.CurrentSurface, "SOIL");
+    EXPECT_EQ(visibleCaptions(infoGrid()),
+              (QStringList{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"}));
+    EXPECT_EQ(cell(infoGrid(), 0, "ID"), "12.5");
+    EXPECT_EQ(cell(infoGrid(), 0, "SERNUM"), "3321");
+    EXPECT_EQ(visibleCaptions(dataGrid()).first(), "RDNUM");
+    EXPECT_FALSE(visibleCaptions(dataGrid()).contains("MAXD"));
+    EXPECT_EQ(dataGrid()->model()->rowCount(), 2);
+    EXPECT_EQ(cell(dataGrid(), 1, "STAT1"), "10+3");
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
+    EXPECT_EQ(window->findChild<QLabel *>("What_report")->text(), "Project 125, SOIL");
+}
+
+TEST_F(DataBrowsingTest, ColumnsShareTheGridWidthByTheModelsFactor)
+{
+    nuclearProjects();
+    click({"12.5", "Asphalt"});
+    const int columns = dataGrid()->model()->columnCount();
+    const int rdnum = 10;
+    ASSERT_EQ(dataGrid()->model()->headerData(rdnum, Qt::Horizontal), "RDNUM");
+    EXPECT_EQ(dataGrid()->columnWidth(rdnum), qRound(dataGrid()->width() * 4.25 / (columns - 1)));
+    EXPECT_EQ(infoGrid()->columnWidth(0), qRound(infoGrid()->width() * 4.35 / (columns - 1)));
+
+    // Wider grids, wider columns.
+    window->resize(window->width() + 300, window->height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dataGrid()->columnWidth(rdnum), qRound(dataGrid()->width() * 4.25 / (columns - 1)));
+}
+
+TEST_F(DataBrowsingTest, ClicksOnTheRootOrAProjectKeepTheTableOnScreen)
+{
+    nuclearProjects();
+    click({"13", "Thin"});
+    ASSERT_EQ(state.CurrentTable, "13");
+    click(QStringList{});
+    click({"12.5"});
+    EXPECT_EQ(state.CurrentTable, "13");
+    EXPECT_EQ(cell(dataGrid(), 0, "SA"), "T");
+    click({"12.5", "Asphalt"});
+    EXPECT_EQ(cell(dataGrid(), 0, "SA"), "A");
+}
+
+TEST_F(DataBrowsingTest, ANewMaximumDensityRecomputesCompactionOfTheSurface)
+{
+    nuclearProjects();
+    click({"12.5", "Soil"});
+    typeMaxd("100");
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_FLOAT_EQ(storedPercent(1), 110.0f);
+    EXPECT_FLOAT_EQ(storedPercent(3), 102.0f);
+    EXPECT_FLOAT_EQ(storedPercent(2), 0.0f);
+    EXPECT_EQ(cell(dataGrid(), 0, "PERC_COMP"), "110");
+    EXPECT_FALSE(visibleCaptions(dataGrid()).contains("MAXD"));
+}
+
+TEST_F(DataBrowsingTest, AMaximumDensityThatCannotBeStoredIsReported)
+{
+    nuclearProjects();
+    click({"12.5", "Soil"});
+    typeMaxd("dense");
+    ASSERT_EQ(prompter.texts(), QStringList{"Error Updating Database."});
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Critical);
+    EXPECT_EQ(cell(infoGrid(), 0, "MAXD"), "120");
+}
+
+TEST_F(DataBrowsingTest, TheSummaryRunShowsAllItsRowsInOneGrid)
+{
+    const QStringList fields{"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"};
+    test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, fields, {{"3", "0", "2.5", "~"}, {"~", "1", "~", "100"}}},
+                                   {"RUN21", db::StiffnessRunTable, fields, {{"21", "0", "~", "~"}, {"22", "1", "~", "~"}, {"23", "2", "~", "~"}}}});
+    test::writeRegistry(home.paths(), SG2150, "RUN3 RUN21 ");
+    start();
+    show();
+
+    click({"RUN3"});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dataGrid()->isVisible());
+    EXPECT_EQ(cell(infoGrid(), 0, "MEASURE"), "2.5");
+    EXPECT_EQ(visibleCaptions(infoGrid()), (QStringList{"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"}));
+
+    const int normalHeight = infoGrid()->height();
+    click({"RUN21+"});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(state.CurrentTable, "RUN21");
+    EXPECT_FALSE(dataGrid()->isVisible());
+    EXPECT_EQ(infoGrid()->model()->rowCount(), 3);
+    EXPECT_EQ(cell(infoGrid(), 2, "RUN_NUMBER"), "23");
+    EXPECT_GT(infoGrid()->height(), 2 * normalHeight);
+    EXPECT_EQ(window->findChild<QLabel *>("What_report")->text(), "Stiffness Run Number 21+");
+
+    click({"RUN3"});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dataGrid()->isVisible());
+    EXPECT_EQ(infoGrid()->height(), normalHeight);
+}
+
+TEST_F(DataBrowsingTest, ALoggerTestDrawsBothChannelCurvesAndWritesTheGraphPicture)
+{
+    test::addTables(home.paths(), {test::loggerTest("CBR_LBR1", {{0, 0, 0, 0}, {1.5, 0.1, 0.2, 0}, {3.0, 0.2, 0.35, 0}}, {"LOAD", "PEN", "DIAL", "AUX"}),
+                                   test::loggerTest("UC1", {{5, 6, 7, 8}}, {"KN", "MM", "IN", "X"})});
+    test::writeRegistry(home.paths(), LD4800, "CBR_LBR1 UC1 ");
+    start();
+    show();
+
+    click({"CBR_LBR1"});
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(2));
+    QChart *chart = window->graphView()->chart();
+    EXPECT_EQ(chart->title(), "LD4800 Results");
+    ASSERT_EQ(chart->series().size(), 2);
+    auto *first = static_cast<QLineSeries *>(chart->series()[0]);
+    auto *second = static_cast<QLineSeries *>(chart->series()[1]);
+    EXPECT_EQ(first->name(), "CH1 Vs. CH2");
+    EXPECT_EQ(second->name(), "CH1 Vs. CH3");
+    EXPECT_EQ(first->at(1), QPointF(double(0.1f), 1.5));
+    EXPECT_EQ(second->at(2), QPointF(double(0.35f), 3.0));
+    EXPECT_EQ(chart->legend()->alignment(), Qt::AlignBottom);
+    EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), "PEN");
+    EXPECT_EQ(chart->axes(Qt::Vertical).first()->titleText(), "LOAD");
+    EXPECT_EQ(chart->axes(Qt::Vertical).last()->titleText(), "DIAL");
+
+    const QImage picture(home.paths().graphImage(), "BMP");
+    EXPECT_EQ(picture.size(), app::ChannelGraphData::pictureSizePixels());
+    // The chart fills the picture: what is drawn spans most of its width, the title included.
+    int left = picture.width();
+    int right = -1;
+    bool titleDrawn = false;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            titleDrawn = titleDrawn || pixel == QColor(50, 0, 255);
+            if (pixel != Qt::white) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    EXPECT_TRUE(titleDrawn);
+    EXPECT_GT(right - left, picture.width() * 4 / 5);
+
+    // A test of one reading: one point per curve, titles of that test, the chart keeps its size.
+    const QSize before = window->graphView()->size();
+    click({"UC1"});
+    EXPECT_EQ(static_cast<QLineSeries *>(chart->series()[0])->count(), 1);
+    EXPECT_EQ(static_cast<QLineSeries *>(chart->series()[1])->count(), 1);
+    EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), "MM");
+    EXPECT_EQ(window->graphView()->size(), before);
+    EXPECT_EQ(QImage(home.paths().graphImage(), "BMP").size(), app::ChannelGraphData::pictureSizePixels());
+}

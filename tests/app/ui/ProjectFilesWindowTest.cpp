@@ -1,0 +1,190 @@
+#include "app/ui/DataPage.h"
+#include "common/TextFunctions.h"
+#include "db/Database.h"
+#include "db/FieldValue.h"
+#include "db/Recordset.h"
+#include "parse/SampleStreams.h"
+#include "support/ui/MainWindowFixture.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+
+using namespace valtrane;
+
+namespace {
+
+struct ModelCase {
+    int model;
+    const char *name;
+    const char *root;
+    QStringList information;   // the information grid's columns, in order
+    QStringList firstData;     // the data grid's first columns
+};
+
+const std::vector<ModelCase> &modelCases()
+{
+    static const std::vector<ModelCase> cases{
+        {LD4800, "LD4800", "Tests", {"TIME", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"READNUMBER", "CH1", "CH2", "CH3", "CH4"}},
+        {NG7700A, "NG7700A", "Projects", {"ID", "SERNUM", "CDATE", "KVAL", "DSTD", "MSTD", "SPG", "MAXD"}, {"RDNUM", "RDATE", "STAT", "OFFSET"}},
+        {NG7700B, "NG7700B", "Projects", {"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"},
+         {"RDNUM", "STAT1TO", "STAT1", "OFFSET"}},
+        {SG2150, "SG2150", "Run Number", {"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"}, {"BIN_NUMBER", "FREQUENCY", "REAL_DISPL_ND"}},
+    };
+    return cases;
+}
+
+// A file chooser that looks at the window while its dialog is open.
+class WatchingChooser : public FileChooser {
+public:
+    std::function<void()> onOpen;
+    std::optional<QString> openFile(const Request &) override
+    {
+        onOpen();
+        return std::nullopt;
+    }
+    std::optional<QString> saveFile(const Request &) override { return std::nullopt; }
+};
+
+class ProjectFilesWindowTest : public test::MainWindowFixture {
+protected:
+    QString projectFile(int model, const char *name)
+    {
+        const QString relative = QStringLiteral("projects/%1.txt").arg(QString::fromLatin1(name));
+        home.writeFile(relative, " " + QByteArray::number(model) + " \r\n" + parse::sampleStream(model));
+        return home.path() + "/" + relative;
+    }
+
+    void open(const QString &file)
+    {
+        files.choices = {file};
+        QTest::mouseClick(window->dataPage()->openButton(), Qt::LeftButton);
+    }
+
+    // The text of every field of a table's first row that the query gives.
+    QStringList firstRow(const QString &sql)
+    {
+        db::Database database;
+        EXPECT_TRUE(database.open(home.paths().database()));
+        auto set = database.openRecordset(sql);
+        QStringList out;
+        if (set && set->moveFirst()) {
+            for (const QString &field : set->fieldNames())
+                out.append(db::fieldText(set->field(field)));
+        }
+        return out;
+    }
+
+    QStringList gridRow(const QTableView *grid)
+    {
+        QStringList out;
+        for (int c = 0; c < grid->model()->columnCount(); ++c)
+            out.append(grid->model()->index(0, c).data().toString());
+        return out;
+    }
+};
+
+} // namespace
+
+class SavedProjectOfEachModel : public ProjectFilesWindowTest, public ::testing::WithParamInterface<ModelCase> {};
+
+TEST_P(SavedProjectOfEachModel, OpensIntoTheTreeAndItsFirstTableShowsInTheGrids)
+{
+    const ModelCase &c = GetParam();
+    start();
+    show();
+    open(projectFile(c.model, c.name));
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(state.DeviceCode, c.model);
+
+    QStringList expectedTree{QStringLiteral("%1 (%2.txt)").arg(c.root, c.name)};
+    for (const QString &table : tableListNames(state.Table_List))
+        expectedTree.append(table == "RUN21" ? "RUN21+" : table);
+    QTreeWidgetItem *root = window->dataPage()->tree()->topLevelItem(0);
+    QStringList tree{root->text(0)};
+    for (int i = 0; i < root->childCount(); ++i)
+        tree.append(root->child(i)->text(0));
+    EXPECT_EQ(tree, expectedTree);
+    ASSERT_GE(tree.size(), 2);
+    EXPECT_EQ(window->mainTab()->isTabEnabled(2), c.model == LD4800);
+
+    const bool nuclear = c.model == NG7700A || c.model == NG7700B;
+    const QString table = tree.at(1);
+    click(nuclear ? QStringList{table, "Soil"} : QStringList{table});
+    EXPECT_EQ(visibleCaptions(window->dataPage()->infoGrid()), c.information);
+    EXPECT_EQ(visibleCaptions(window->dataPage()->dataGrid()).mid(0, c.firstData.size()), c.firstData);
+
+    QString sql = "Select * From " + (nuclear ? "P" + Strip_Char(table, '.') + " WHERE SA = 'S' AND RDNUM > 0" : table);
+    if (c.model == SG2150)
+        sql += " WHERE BIN_NUMBER > 0";
+    const QStringList expectedRow = firstRow(sql);
+    EXPECT_FALSE(expectedRow.isEmpty());
+    EXPECT_EQ(gridRow(window->dataPage()->dataGrid()), expectedRow);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, SavedProjectOfEachModel, ::testing::ValuesIn(modelCases()),
+                         [](const ::testing::TestParamInfo<ModelCase> &info) { return std::string(info.param.name); });
+
+TEST_F(ProjectFilesWindowTest, WhileTheOpenDialogIsUpThePagesButtonsAndTreeAreUnavailable)
+{
+    WatchingChooser chooser;
+    window = std::make_unique<app::MainWindow>(home.paths(), state, app::MainWindowServices{prompter, chooser, desktop, {}});
+    window->startUp();
+    bool sawLocked = false;
+    chooser.onOpen = [&] {
+        QTabWidget *tabs = window->mainTab();
+        sawLocked = !tabs->isTabEnabled(0) && !tabs->isTabEnabled(1) && !tabs->isTabEnabled(2)
+                    && !window->dataPage()->tree()->isEnabled() && !window->dataPage()->saveAllButton()->isEnabled()
+                    && !window->dataPage()->saveSelectedButton()->isEnabled() && !window->dataPage()->openButton()->isEnabled();
+    };
+    window->dataPage()->openButton()->click();
+    EXPECT_TRUE(sawLocked);
+
+    // Cancelled: everything is back, and the graph only for logger tests.
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(0));
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(2));
+    EXPECT_TRUE(window->dataPage()->tree()->isEnabled());
+    EXPECT_TRUE(window->dataPage()->openButton()->isEnabled());
+    EXPECT_EQ(window->mainTab()->currentIndex(), 0);
+
+    state.DeviceCode = NG7700B;
+    window->dataPage()->openButton()->click();
+    EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ProjectFilesWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreen)
+{
+    start();
+    show();
+    open(projectFile(NG7700B, "NG7700B"));
+    const QString project = window->dataPage()->tree()->topLevelItem(0)->child(0)->text(0);
+    click({project, "Soil"});
+    ASSERT_GT(window->dataPage()->dataGrid()->model()->rowCount(), 0);
+    const QString onScreen = state.CurrentTable;
+
+    open(projectFile(SG2150, "SG2150"));
+    EXPECT_EQ(window->dataPage()->dataGrid()->model()->columnCount(), 0);
+    EXPECT_EQ(window->dataPage()->infoGrid()->model()->columnCount(), 0);
+    EXPECT_EQ(state.CurrentTable, onScreen);
+    EXPECT_EQ(state.TreeRootCaption, "Run Number (SG2150.txt)");
+    EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
+}
+
+TEST_F(ProjectFilesWindowTest, SavingFromTheWindowWritesTheFileAndItOpensAgain)
+{
+    start();
+    show();
+    open(projectFile(LD4800, "LD4800"));
+    const QString tables = state.Table_List;
+    const QString saved = home.path() + "/projects/again.txt";
+    files.choices = {saved};
+    QTest::mouseClick(window->dataPage()->saveAllButton(), Qt::LeftButton);
+    EXPECT_EQ(prompter.texts(), QStringList{"Project(s) Saved to " + saved + "."});
+
+    open(saved);
+    EXPECT_EQ(state.Table_List, tables);
+    EXPECT_EQ(state.TreeRootCaption, "Tests (again.txt)");
+}
