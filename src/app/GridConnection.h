@@ -19,7 +19,6 @@ public:
     GridConnection(const GridConnection &) = delete;
     GridConnection &operator=(const GridConnection &) = delete;
 
-    bool isOpen() const { return m_database.isOpen(); }
     // Empties both grids, closes both record sets and the connection.
     void close();
     // Closes everything and opens the database file anew. False when it cannot be opened.

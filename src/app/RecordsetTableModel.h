@@ -23,7 +23,6 @@ public:
 
     // nullptr leaves the grid without columns or rows.
     void setRecordset(db::Recordset *recordset);
-    db::Recordset *recordset() const { return m_recordset; }
 
     // Reads the record set's rows again.
     void requery();

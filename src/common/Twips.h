@@ -12,9 +12,4 @@ inline int toPixels(double twips, double dotsPerInch)
     return int(std::lround(twips * dotsPerInch / PerInch));
 }
 
-inline double fromPixels(double pixels, double dotsPerInch)
-{
-    return pixels * PerInch / dotsPerInch;
-}
-
 } // namespace valtrane::twips

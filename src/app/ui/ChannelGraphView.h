@@ -21,8 +21,6 @@ public:
     // Writes picture(ChannelGraphData::pictureSizePixels()) as a BMP file, replacing any old one.
     bool savePicture(const QString &fileName) const;
 
-    const ChannelGraphData &data() const { return m_data; }
-
 private:
     ChannelGraphData m_data;
 };

@@ -61,9 +61,7 @@ public:
 
     QTabWidget *mainTab() const { return m_mainTab; }
     DataPage *dataPage() const { return m_dataPage; }
-    ReportPage *reportPage() const { return m_reportPage; }
     ChannelGraphView *graphView() const { return m_graph; }
-    GridConnection &gridConnection() { return m_grids; }
     link::Communication *serialLink() const { return m_link.get(); }
 
 protected:
