@@ -77,8 +77,9 @@ double bareInsert(const AppPaths &paths)
                                      "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
             for (int n = 1; n <= Rows; ++n) {
                 const QVariantList values{n, QStringLiteral("12:30"), QStringLiteral("1+00"), QStringLiteral("10+50"), QStringLiteral("5R"),
-                                          QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("S"), 0.0f,
-                                          2345.0f, 456.0f, 4.5f, 128.4f, 118.2f, 10.2f, 8.6f, 96.5f, QStringLiteral("A")};
+                                          QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("6"), QStringLiteral("S"), 0.0,
+                                          2345.0, 456.0, double(4.5f), double(128.4f), double(118.2f), double(10.2f),
+                                          double(8.6f), double(96.5f), QStringLiteral("A")};
                 for (int i = 0; i < values.size(); ++i)
                     q.bindValue(i, values[i]);
                 q.exec();

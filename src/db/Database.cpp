@@ -281,25 +281,34 @@ const TableSchema *Database::schema(const QString &table)
     return &m_schemas.insert(k, s).value();
 }
 
-QSqlQuery *Database::insertStatement(const TableSchema &schema)
+QSqlQuery *Database::insertStatement(const TableSchema &schema, quint64 fields)
 {
-    const QString k = tableKey(schema.name);
-    auto found = m_inserts.find(k);
-    if (found != m_inserts.end())
+    // A gauge writes the same fields row after row, so a few statements per table serve a download.
+    constexpr int MaxStatementsPerTable = 16;
+    QHash<quint64, std::shared_ptr<QSqlQuery>> &statements = m_inserts[tableKey(schema.name)];
+    const auto found = statements.constFind(fields);
+    if (found != statements.constEnd())
         return found->get();
     QStringList names;
     QStringList marks;
-    for (const FieldDef &f : schema.fields) {
-        names.append(quoteIdentifier(f.name));
-        marks.append(QStringLiteral("?"));
+    for (int i = 0; i < int(schema.fields.size()); ++i) {
+        if (fields & (quint64(1) << i)) {
+            names.append(quoteIdentifier(schema.fields[size_t(i)].name));
+            marks.append(QStringLiteral("?"));
+        }
     }
     auto q = std::make_shared<QSqlQuery>(connection());
-    if (!q->prepare(QStringLiteral("INSERT INTO ") + quoteIdentifier(schema.name) + QStringLiteral(" (") + names.join(QLatin1Char(','))
-                    + QStringLiteral(") VALUES (") + marks.join(QLatin1Char(',')) + QLatin1Char(')'))) {
+    const QString sql = names.isEmpty()
+        ? QStringLiteral("INSERT INTO ") + quoteIdentifier(schema.name) + QStringLiteral(" DEFAULT VALUES")
+        : QStringLiteral("INSERT INTO ") + quoteIdentifier(schema.name) + QStringLiteral(" (") + names.join(QLatin1Char(','))
+              + QStringLiteral(") VALUES (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    if (!q->prepare(sql)) {
         m_lastError = q->lastError().text();
         return nullptr;
     }
-    return m_inserts.insert(k, q)->get();
+    if (statements.size() >= MaxStatementsPerTable)
+        statements.clear();
+    return statements.insert(fields, q)->get();
 }
 
 std::unique_ptr<Recordset> Database::openRecordset(const QString &sqlText)

@@ -66,7 +66,8 @@ private:
     bool exec(const QString &sql);
     void noteWrite();
     void beginIfNeeded();
-    QSqlQuery *insertStatement(const TableSchema &schema);
+    // A prepared INSERT of the fields whose bits are set in fields (bit i: field i).
+    QSqlQuery *insertStatement(const TableSchema &schema, quint64 fields);
     void forgetTable(const QString &name);
     void registerRecordset(Recordset *r);
     void unregisterRecordset(Recordset *r);
@@ -79,7 +80,8 @@ private:
     bool m_inTransaction = false;
     QElapsedTimer m_sinceCommit;
     QHash<QString, TableSchema> m_schemas;                    // by upper-case table name
-    QHash<QString, std::shared_ptr<QSqlQuery>> m_inserts;     // by upper-case table name
+    // Prepared INSERTs by upper-case table name and the set of fields they write.
+    QHash<QString, QHash<quint64, std::shared_ptr<QSqlQuery>>> m_inserts;
     std::vector<Recordset *> m_recordsets;
 };
 

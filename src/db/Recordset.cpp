@@ -113,8 +113,18 @@ bool Recordset::addNew()
     if (!m_db)
         return false;
     m_mode = EditMode::Adding;
-    m_buffer.assign(m_schema.fields.size(), QVariant());
-    m_changed.assign(m_schema.fields.size(), false);
+    const size_t n = m_schema.fields.size();
+    if (m_buffer.size() != n) {
+        m_buffer.assign(n, QVariant());
+        m_changed.assign(n, false);
+    } else {
+        for (size_t i = 0; i < n; ++i) {
+            if (m_changed[i] || !m_buffer[i].isNull()) {
+                m_buffer[i] = QVariant();
+                m_changed[i] = false;
+            }
+        }
+    }
     return true;
 }
 
@@ -166,12 +176,25 @@ bool Recordset::update()
 
 bool Recordset::insertBuffer()
 {
-    QSqlQuery *q = m_db->insertStatement(m_schema);
+    // Only the fields given a value are written; the others are null, as a new row's fields are.
+    if (m_buffer.size() > 64) {
+        m_db->m_lastError = QStringLiteral("a table of more than 64 fields takes no new rows");
+        return false;
+    }
+    quint64 fields = 0;
+    for (size_t i = 0; i < m_buffer.size(); ++i) {
+        if (!m_buffer[i].isNull())
+            fields |= quint64(1) << i;
+    }
+    QSqlQuery *q = m_db->insertStatement(m_schema, fields);
     if (!q)
         return false;
     m_db->beginIfNeeded();
-    for (int i = 0; i < int(m_buffer.size()); ++i)
-        q->bindValue(i, bindable(m_buffer[size_t(i)]));
+    int position = 0;
+    for (size_t i = 0; i < m_buffer.size(); ++i) {
+        if (fields & (quint64(1) << i))
+            q->bindValue(position++, bindable(m_buffer[i]));
+    }
     if (!q->exec()) {
         m_db->m_lastError = q->lastError().text();
         return false;

@@ -15,6 +15,11 @@ QString FieldDef::declaredType() const
 
 int TableSchema::fieldIndex(QStringView fieldName) const
 {
+    // Callers mostly spell names as the table does: that match is the cheap one.
+    for (int i = 0; i < int(fields.size()); ++i) {
+        if (fields[size_t(i)].name == fieldName)
+            return i;
+    }
     for (int i = 0; i < int(fields.size()); ++i) {
         const QString &n = fields[size_t(i)].name;
         if (n.size() == fieldName.size() && QStringView(n).compare(fieldName, Qt::CaseInsensitive) == 0)
