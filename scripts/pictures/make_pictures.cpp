@@ -1,9 +1,13 @@
-// Draws the program's fixed pictures: the program icon and the splash picture.
+// Draws the program's fixed pictures: the program icon, the splash picture and the import wizard's
+// connection pictures.
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
+#include <QtEndian>
 
 namespace {
 
@@ -80,6 +84,76 @@ QImage splash()
     return image;
 }
 
+// A round light, lit green while the gauge's port is open, grey while it is not.
+QImage light(bool connected)
+{
+    const int size = 32;
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor bright = connected ? QColor(92, 214, 120) : QColor(214, 219, 225);
+    const QColor deep = connected ? QColor(28, 138, 59) : QColor(136, 146, 158);
+    QRadialGradient g(QPointF(12, 11), 20);
+    g.setColorAt(0, bright);
+    g.setColorAt(1, deep);
+    p.setBrush(g);
+    p.setPen(QPen(deep.darker(120), 1.5));
+    p.drawEllipse(QRectF(3, 3, 26, 26));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawEllipse(QRectF(9, 7, 9, 6));
+    return image;
+}
+
+void put16(QByteArray &out, quint16 v)
+{
+    const quint16 le = qToLittleEndian(v);
+    out.append(reinterpret_cast<const char *>(&le), 2);
+}
+
+void put32(QByteArray &out, quint32 v)
+{
+    const quint32 le = qToLittleEndian(v);
+    out.append(reinterpret_cast<const char *>(&le), 4);
+}
+
+// A 32-bit BMP with its alpha channel (a version 4 header with bit-field masks): Qt's own BMP
+// writer leaves the alpha channel out, and the lights need their round edges.
+bool saveBmp(const QImage &picture, const QString &fileName)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const quint32 headerSize = 14 + 108;
+    const quint32 pixelBytes = quint32(image.width() * image.height() * 4);
+    QByteArray out;
+    out.append("BM");
+    put32(out, headerSize + pixelBytes);
+    put32(out, 0);
+    put32(out, headerSize);
+    put32(out, 108);
+    put32(out, quint32(image.width()));
+    put32(out, quint32(image.height()));
+    put16(out, 1);
+    put16(out, 32);
+    put32(out, 3);  // bit fields
+    put32(out, pixelBytes);
+    put32(out, 2835);  // 72 dpi
+    put32(out, 2835);
+    put32(out, 0);
+    put32(out, 0);
+    for (quint32 mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
+        put32(out, mask);
+    put32(out, 0x73524742);  // sRGB
+    out.append(QByteArray(36 + 12, '\0'));
+    for (int y = image.height() - 1; y >= 0; --y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            put32(out, row[x]);
+    }
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(out) == out.size();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -88,6 +162,9 @@ int main(int argc, char *argv[])
     if (argc < 2)
         return 2;
     const QString images = QString::fromLocal8Bit(argv[1]);
-    const bool ok = icon(48).save(images + QStringLiteral("/iricon.ico"), "ICO") && splash().save(images + QStringLiteral("/splash1.png"), "PNG");
+    const bool ok = icon(48).save(images + QStringLiteral("/iricon.ico"), "ICO")
+                    && splash().save(images + QStringLiteral("/splash1.png"), "PNG")
+                    && saveBmp(light(true), images + QStringLiteral("/Connected.bmp"))
+                    && saveBmp(light(false), images + QStringLiteral("/Unconnected.bmp"));
     return ok ? 0 : 1;
 }

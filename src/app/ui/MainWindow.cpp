@@ -13,9 +13,12 @@
 #include "db/StartupChecks.h"
 #include "link/PortScan.h"
 #include "report/InfoFile.h"
+#include "stiffness/ui/StiffnessConsDialog.h"
+#include "wizard/ui/ImportWizard.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -33,6 +36,9 @@ namespace {
 constexpr int MinimumWidthTwips = 7635;
 constexpr int MinimumHeightTwips = 7335;
 constexpr int PortCheckIntervalMs = 60000;
+constexpr int TextChangedIntervalMs = 1000;
+// The commands that wait while the stiffness constants dialog is open.
+const char *const CommandsLockedByConstants[] = {"ImportWizard", "Information", "COM_DES"};
 
 } // namespace
 
@@ -66,6 +72,9 @@ MainWindow::MainWindow(AppPaths &paths, AppState &state, MainWindowServices serv
     m_checkTimer.setObjectName(QStringLiteral("Check_Timer"));
     m_checkTimer.setInterval(PortCheckIntervalMs);
     connect(&m_checkTimer, &QTimer::timeout, this, &MainWindow::scanPorts);
+    m_textChanged.setObjectName(QStringLiteral("TextChanged"));
+    m_textChanged.setInterval(TextChangedIntervalMs);
+    connect(&m_textChanged, &QTimer::timeout, this, &MainWindow::onTextChanged);
 
     setMinimumSize(twips::toPixels(MinimumWidthTwips, logicalDpiX()), twips::toPixels(MinimumHeightTwips, logicalDpiY()));
     resize(1040, 720);
@@ -106,6 +115,14 @@ void MainWindow::buildMenus()
     QAction *exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("File_Exit"));
     exit->setShortcut(QKeySequence::Quit);
+
+    QMenu *gauge = menuBar()->addMenu(QStringLiteral("&Gauge"));
+    QAction *import = gauge->addAction(QStringLiteral("&Import Data..."), this, &MainWindow::openImportWizard);
+    import->setObjectName(QStringLiteral("ImportWizard"));
+    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    gauge->addSeparator();
+    QAction *constants = gauge->addAction(QStringLiteral("Stiffness &Constants..."), this, &MainWindow::openStiffnessConstants);
+    constants->setObjectName(QStringLiteral("SCons"));
 
     QMenu *ports = menuBar()->addMenu(QStringLiteral("&Ports"));
     QAction *check = ports->addAction(QStringLiteral("&Check Ports"), this, &MainWindow::Check_Ports);
@@ -236,13 +253,15 @@ void MainWindow::onPageChanged(int index)
         m_reportPage->showSelection(m_state);
 }
 
-void MainWindow::scanPorts()
+QString MainWindow::scanPorts()
 {
     if (!m_link)
-        return;
-    const QStringList captions = link::PortScan::captions(m_link->AvailablePorts());
+        return QString();
+    const QString scan = m_link->AvailablePorts();
+    const QStringList captions = link::PortScan::captions(scan);
     for (int i = 0; i < int(m_comStat.size()) && i < captions.size(); ++i)
         m_comStat[size_t(i)]->setText(captions.at(i));
+    return scan;
 }
 
 QStringList MainWindow::portCaptions() const
@@ -277,6 +296,111 @@ void MainWindow::setPagesAndCommandsAvailable(bool available)
     m_dataPage->setCommandsEnabled(available);
     for (QAction *a : m_fileActions)
         a->setEnabled(available);
+}
+
+void MainWindow::setPageAvailable(int page, bool available)
+{
+    m_mainTab->setTabEnabled(page, available);
+    // The menu's file commands act on the data page and go with it.
+    if (page == DataPageIndex) {
+        for (QAction *a : m_fileActions)
+            a->setEnabled(available);
+    }
+}
+
+wizard::ImportWizard *MainWindow::importWizard() const
+{
+    return m_wizard;
+}
+
+stiffness::StiffnessConsDialog *MainWindow::constantsDialog() const
+{
+    return m_constants;
+}
+
+void MainWindow::openImportWizard()
+{
+    if (m_wizard) {
+        m_wizard->show();
+        m_wizard->raise();
+        m_wizard->activateWindow();
+        return;
+    }
+    if (!m_link || !m_link->Comm_Object())
+        return;
+    m_link->Abort_Download = false;
+    m_wizard = new wizard::ImportWizard(m_paths, m_state, *m_link, m_services.prompter, [this] { return scanPorts(); }, this);
+    m_wizard->setAttribute(Qt::WA_DeleteOnClose);
+    wizard::DownloadRun &run = m_wizard->downloadRun();
+    run.setCloseMainConnection([this] { m_grids.close(); });
+    connect(&run, &wizard::DownloadRun::treeRebuildRequested, this, &MainWindow::Rebuild_Tree);
+    connect(&run, &wizard::DownloadRun::mainTabEnabled, this, &MainWindow::setPageAvailable);
+    connect(m_wizard, &QDialog::finished, this, &MainWindow::onWizardClosed);
+    m_wizard->show();
+    setStatusText(QStringLiteral("Status: Waiting for data from Wizard."));
+}
+
+void MainWindow::onWizardClosed()
+{
+    // The closed wizard is deleted later; the next import command makes a new one.
+    m_wizard.clear();
+    setPageAvailable(ReportPageIndex, true);
+    setPageAvailable(DataPageIndex, true);
+    if (m_closeAfterDownload)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::openStiffnessConstants()
+{
+    showConstantsDialog(Qt::NonModal);
+}
+
+stiffness::StiffnessConsDialog *MainWindow::showConstantsDialog(Qt::WindowModality modality)
+{
+    if (!m_constants) {
+        m_constants = new stiffness::StiffnessConsDialog(m_paths, m_state, m_services.prompter, this);
+        m_constants->setAttribute(Qt::WA_DeleteOnClose);
+        m_constants->setWindowModality(modality);
+        const auto lockCommands = [this](bool locked) {
+            for (const char *name : CommandsLockedByConstants) {
+                if (auto *command = findChild<QAction *>(QString::fromLatin1(name)))
+                    command->setEnabled(!locked);
+            }
+        };
+        lockCommands(true);
+        connect(m_constants, &QDialog::finished, this, [this, lockCommands] {
+            lockCommands(false);
+            m_constants.clear();
+        });
+    }
+    m_constants->show();
+    m_constants->raise();
+    m_constants->activateWindow();
+    m_textChanged.start();
+    return m_constants;
+}
+
+void MainWindow::setupStiffnessConstants()
+{
+    const QPointer<stiffness::StiffnessConsDialog> dialog = showConstantsDialog(Qt::ApplicationModal);
+    QEventLoop untilClosed;
+    connect(dialog, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+    if (dialog && dialog->isVisible())
+        untilClosed.exec();
+}
+
+stiffness::StiffnessConstantsFile MainWindow::stiffnessConstantsFile()
+{
+    return stiffness::StiffnessConstantsFile(m_paths, m_state, m_services.prompter, [this] { setupStiffnessConstants(); });
+}
+
+void MainWindow::onTextChanged()
+{
+    if (!m_state.ConstantsChanged)
+        return;
+    emit stiffnessConstantsChanged();
+    m_state.ConstantsChanged = false;
+    m_textChanged.stop();
 }
 
 void MainWindow::Load_DB()
@@ -332,6 +456,14 @@ void MainWindow::changeEvent(QEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_wizard && m_wizard->downloading()) {
+        // The link is in the middle of a read: the download is aborted first, and the window
+        // closes once the wizard has.
+        m_closeAfterDownload = true;
+        m_wizard->close();
+        event->ignore();
+        return;
+    }
     shutDown();
     event->accept();
 }
@@ -343,6 +475,7 @@ void MainWindow::shutDown()
         return;
     m_shutDown = true;
     m_checkTimer.stop();
+    m_textChanged.stop();
     m_grids.close();
     if (m_link && !m_link->Between_Tests)
         m_link->Close_Port();

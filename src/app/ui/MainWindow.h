@@ -9,6 +9,7 @@
 #include "common/FileChooser.h"
 #include "common/Prompter.h"
 #include "link/Communication.h"
+#include "stiffness/StiffnessConstantsFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,6 +21,14 @@
 class QAction;
 class QLabel;
 class QTabWidget;
+
+namespace valtrane::stiffness {
+class StiffnessConsDialog;
+}
+
+namespace valtrane::wizard {
+class ImportWizard;
+}
 
 namespace valtrane::app {
 
@@ -52,9 +61,17 @@ public:
 
     void Rebuild_Tree();
 
-    // The port scan: the four port captions of the Ports menu.
-    void scanPorts();
+    // The port scan: the four port captions of the Ports menu. Returns the scan's result, a
+    // character per port.
+    QString scanPorts();
     QStringList portCaptions() const;
+
+    // The import command: opens the import wizard, or brings the open one to the front.
+    void openImportWizard();
+    // The constants command: opens the stiffness constants dialog beside the window.
+    void openStiffnessConstants();
+    // The stiffness constants file, whose "set up now?" question opens the constants dialog.
+    stiffness::StiffnessConstantsFile stiffnessConstantsFile();
 
     QString statusText() const;
     void setStatusText(const QString &text);
@@ -63,6 +80,12 @@ public:
     DataPage *dataPage() const { return m_dataPage; }
     ChannelGraphView *graphView() const { return m_graph; }
     link::Communication *serialLink() const { return m_link.get(); }
+    wizard::ImportWizard *importWizard() const;
+    stiffness::StiffnessConsDialog *constantsDialog() const;
+
+signals:
+    // The constants dialog stored new stiffness constants: the stiffness report is built again.
+    void stiffnessConstantsChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -79,6 +102,11 @@ private:
     void onInformationEdited(bool stored);
     void onPageChanged(int index);
     void setPagesAndCommandsAvailable(bool available);
+    void setPageAvailable(int page, bool available);
+    void onWizardClosed();
+    stiffness::StiffnessConsDialog *showConstantsDialog(Qt::WindowModality modality);
+    void setupStiffnessConstants();
+    void onTextChanged();
 
     void Save_DB();
     void save_selected();
@@ -97,6 +125,7 @@ private:
     ProjectFileCommands m_fileCommands;
     std::unique_ptr<link::Communication> m_link;
     QTimer m_checkTimer{this};
+    QTimer m_textChanged{this};
 
     QLabel *m_status = nullptr;
     QTabWidget *m_mainTab = nullptr;
@@ -106,9 +135,12 @@ private:
     std::array<QAction *, 4> m_comStat{};
     std::array<QAction *, 3> m_fileActions{};
     QPointer<AboutBox> m_about;
+    QPointer<wizard::ImportWizard> m_wizard;
+    QPointer<stiffness::StiffnessConsDialog> m_constants;
 
     QString m_helpFile;
     bool m_shutDown = false;
+    bool m_closeAfterDownload = false;
 };
 
 } // namespace valtrane::app

@@ -1,0 +1,106 @@
+#include "stiffness/ConstantsEntry.h"
+#include "stiffness/StiffnessConstantsFile.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using stiffness::ConstantsEntry;
+
+namespace {
+
+constexpr Qt::KeyboardModifiers None = Qt::NoModifier;
+
+} // namespace
+
+TEST(ConstantsEntry, KeysGetTheCodesTheRulesNameThemBy)
+{
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int code;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, None, 13},         {Qt::Key_Enter, Qt::KeypadModifier, 13}, {Qt::Key_Up, None, 38},
+        {Qt::Key_Down, None, 40},           {Qt::Key_Left, None, 37},                {Qt::Key_Right, None, 39},
+        {Qt::Key_0, None, 48},              {Qt::Key_7, None, 55},                   {Qt::Key_7, Qt::KeypadModifier, 103},
+        {Qt::Key_Period, None, 190},        {Qt::Key_Period, Qt::KeypadModifier, 110},
+        {Qt::Key_Comma, Qt::KeypadModifier, 110},
+        {Qt::Key_Comma, None, 0},           {Qt::Key_Minus, None, 0},                {Qt::Key_Backspace, None, 0},
+        {Qt::Key_A, None, 0},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ConstantsEntry::keyCode(c.key, c.modifiers), c.code) << c.key;
+}
+
+TEST(ConstantsEntry, EnterAndTheArrowsMoveBetweenBoxesButNotPastTheEnds)
+{
+    struct Case {
+        int box;
+        int code;
+        std::optional<int> focus;
+    };
+    const Case cases[] = {
+        {0, ConstantsEntry::Enter, 1}, {5, ConstantsEntry::Down, 6}, {6, ConstantsEntry::Enter, std::nullopt},
+        {6, ConstantsEntry::Down, std::nullopt}, {3, ConstantsEntry::Up, 2}, {0, ConstantsEntry::Up, std::nullopt},
+    };
+    for (const Case &c : cases) {
+        const auto outcome = ConstantsEntry::keyReleased(c.box, c.code, None);
+        EXPECT_EQ(outcome.focusBox, c.focus) << c.box << " " << c.code;
+        EXPECT_FALSE(outcome.clean);
+    }
+}
+
+TEST(ConstantsEntry, DigitsPeriodsAndSidewaysArrowsStandAnyOtherKeyCleansTheBox)
+{
+    for (int code : {48, 57, 96, 105, 110, 190, 37, 39})
+        EXPECT_FALSE(ConstantsEntry::keyReleased(2, code, None).clean) << code;
+    for (int code : {0, 8, 46, 189, 65})
+        EXPECT_TRUE(ConstantsEntry::keyReleased(2, code, None).clean) << code;
+    // With Shift alone a digit key types a sign, and Enter does not move on.
+    EXPECT_TRUE(ConstantsEntry::keyReleased(2, 56, Qt::ShiftModifier).clean);
+    EXPECT_FALSE(ConstantsEntry::keyReleased(2, 13, Qt::ShiftModifier).focusBox);
+    EXPECT_FALSE(ConstantsEntry::keyReleased(2, 56, Qt::ShiftModifier | Qt::ControlModifier).clean);
+}
+
+TEST(ConstantsEntry, CleaningKeepsDigitsAndPeriodsAndEmptiesABoxOfOneCharacter)
+{
+    EXPECT_EQ(ConstantsEntry::cleaned("-12.5"), "12.5");
+    EXPECT_EQ(ConstantsEntry::cleaned("1a2b"), "12");
+    EXPECT_EQ(ConstantsEntry::cleaned("1..2"), "1..2");
+    EXPECT_EQ(ConstantsEntry::cleaned("7"), "");
+    EXPECT_EQ(ConstantsEntry::cleaned("-"), "");
+    EXPECT_EQ(ConstantsEntry::cleaned("ab"), "");
+}
+
+class ConstantsEntryApply : public ::testing::Test {
+protected:
+    std::optional<int> apply(const QStringList &boxes) { return ConstantsEntry::apply(boxes, home.paths(), state, prompter); }
+
+    test::TempHome home;
+    AppState state;
+    test::ScriptedPrompter prompter;
+};
+
+TEST_F(ConstantsEntryApply, StoresEveryBoxAsANumberWithEmptyBoxesAsZero)
+{
+    ASSERT_EQ(apply({"0.1234", "10.5", "", "110", ".5", "7.", "1762.04"}), std::nullopt);
+    EXPECT_TRUE(state.ConstantsChanged);
+    EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"),
+              "MeasMs = 0.1234\r\nAssmas = 10.5\r\nPoisra = 0\r\nDensit = 110\r\nSlopes = 0.5\r\nInterc = 7\r\nDensi2 = 1762.04\r\n");
+    // Applied values stand as typed until the file is loaded again.
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
+    stiffness::StiffnessConstantsFile(home.paths(), state, prompter).load();
+    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.12");
+}
+
+TEST_F(ConstantsEntryApply, ABoxThatIsNoNumberStoresNothing)
+{
+    state.StiffnessConstants[Poisra] = StiffnessConstant::fromText("0.35");
+    EXPECT_EQ(apply({"0.12", "10", "0.3", "1..2", "0.5", "1", "1800"}), 3);
+    EXPECT_EQ(apply({"0.12", "10", "0.3", "110", "0.5", ".", "1800"}), 5);
+    EXPECT_FALSE(state.ConstantsChanged);
+    EXPECT_EQ(state.StiffnessConstants[Poisra].text(), "0.35");
+    EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
+}

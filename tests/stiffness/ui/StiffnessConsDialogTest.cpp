@@ -1,0 +1,174 @@
+#include "stiffness/ui/StiffnessConsDialog.h"
+
+#include "support/ScriptedPrompter.h"
+#include "support/TempHome.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using stiffness::StiffnessConsDialog;
+
+namespace {
+
+class StiffnessConsDialogTest : public ::testing::Test {
+protected:
+    StiffnessConsDialog &open()
+    {
+        dialog = new StiffnessConsDialog(home.paths(), state, prompter);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.data()));
+        return *dialog;
+    }
+
+    // Puts the focus into a box, as a click would, and types.
+    void type(int box, const QString &keys)
+    {
+        focus(box);
+        dialog->box(box)->end(false);
+        QTest::keyClicks(dialog->box(box), keys);
+    }
+    void focus(int box)
+    {
+        dialog->box(box)->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+    }
+    void key(int box, Qt::Key k) { QTest::keyClick(dialog->box(box), k); QCoreApplication::processEvents(); }
+    void click(StiffnessConsDialog::Button b) { QTest::mouseClick(dialog->button(b), Qt::LeftButton); }
+    int focusedBox() const
+    {
+        for (int i = 0; i < StiffnessConstantCount; ++i) {
+            if (dialog->box(i)->hasFocus())
+                return i;
+        }
+        return -1;
+    }
+
+    ~StiffnessConsDialogTest() override { delete dialog.data(); }
+
+    test::TempHome home;
+    AppState state;
+    test::ScriptedPrompter prompter;
+    QPointer<StiffnessConsDialog> dialog;
+};
+
+} // namespace
+
+TEST_F(StiffnessConsDialogTest, OpensWithTheConstantsInTheirBoxesAndNothingToApply)
+{
+    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromText("0.12");
+    state.StiffnessConstants[Densi2] = StiffnessConstant::fromNumber(1762.04);
+    state.ConstantsChanged = true;
+    QApplication::clipboard()->setText("copied elsewhere");
+    open();
+
+    EXPECT_EQ(dialog->windowTitle(), "Stiffness Constants");
+    EXPECT_EQ(dialog->findChild<QGroupBox *>("Scons_Frame")->title(), "Stiffness Constant Values");
+    EXPECT_EQ(dialog->findChild<QLabel *>("SInfo0")->text(), "Measured Moisture Content (% by weight/100)");
+    EXPECT_EQ(dialog->findChild<QLabel *>("SInfo6")->text(), "Density, Po (kg/m^3)");
+    EXPECT_EQ(dialog->box(MeasMs)->text(), "0.12");
+    EXPECT_EQ(dialog->box(Poisra)->text(), "");
+    EXPECT_EQ(dialog->box(Densi2)->text(), "1762.04");
+    EXPECT_EQ(dialog->button(StiffnessConsDialog::Ok)->text(), "Ok");
+    EXPECT_FALSE(dialog->button(StiffnessConsDialog::Apply)->isEnabled());
+    EXPECT_FALSE(state.ConstantsChanged);
+    EXPECT_EQ(QApplication::clipboard()->text(), "");
+}
+
+TEST_F(StiffnessConsDialogTest, EnterAndTheArrowsWalkTheBoxesSelectingWhatIsInThem)
+{
+    state.StiffnessConstants[Assmas] = StiffnessConstant::fromText("10.0000");
+    open();
+    type(0, "0.15");
+    EXPECT_TRUE(dialog->button(StiffnessConsDialog::Apply)->isEnabled());
+    key(0, Qt::Key_Return);
+    EXPECT_EQ(focusedBox(), 1);
+    EXPECT_EQ(dialog->box(1)->selectedText(), "10.0000");
+    EXPECT_TRUE(dialog->isVisible());
+    key(1, Qt::Key_Up);
+    EXPECT_EQ(focusedBox(), 0);
+
+    focus(6);
+    key(6, Qt::Key_Enter);
+    key(6, Qt::Key_Down);
+    EXPECT_EQ(focusedBox(), 6);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(StiffnessConsDialogTest, BoxesKeepOnlyDigitsAndPeriods)
+{
+    open();
+    type(2, "12");
+    key(2, Qt::Key_Backspace);
+    EXPECT_EQ(dialog->box(2)->text(), "");
+
+    type(3, "11-0");
+    EXPECT_EQ(dialog->box(3)->text(), "110");
+    EXPECT_EQ(dialog->box(3)->cursorPosition(), 3);
+    type(4, "-");
+    EXPECT_EQ(dialog->box(4)->text(), "");
+    type(5, "0.5e");
+    EXPECT_EQ(dialog->box(5)->text(), "0.5");
+}
+
+TEST_F(StiffnessConsDialogTest, OkStoresTheBoxesAndCloses)
+{
+    open();
+    type(MeasMs, "0.1234");
+    type(Densit, "110");
+    click(StiffnessConsDialog::Ok);
+
+    EXPECT_TRUE(state.ConstantsChanged);
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
+    EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"),
+              "MeasMs = 0.1234\r\nAssmas = 0\r\nPoisra = 0\r\nDensit = 110\r\nSlopes = 0\r\nInterc = 0\r\nDensi2 = 0\r\n");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
+}
+
+TEST_F(StiffnessConsDialogTest, ApplyStoresAndStaysCancelLeavesEverything)
+{
+    state.StiffnessConstants[Slopes] = StiffnessConstant::fromText("0.5000");
+    open();
+    type(Slopes, "7");
+    click(StiffnessConsDialog::Apply);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->button(StiffnessConsDialog::Apply)->isEnabled());
+    EXPECT_TRUE(state.ConstantsChanged);
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[Slopes].toDouble(), 0.50007);
+
+    state.ConstantsChanged = false;
+    type(Slopes, "8");
+    click(StiffnessConsDialog::Cancel);
+    EXPECT_FALSE(state.ConstantsChanged);
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[Slopes].toDouble(), 0.50007);
+    EXPECT_FALSE(dialog && dialog->isVisible());
+}
+
+TEST_F(StiffnessConsDialogTest, TextThatIsNoNumberKeepsTheDialogOpenAndSaysWhichBox)
+{
+    open();
+    type(Interc, "1..2");
+    click(StiffnessConsDialog::Ok);
+
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    EXPECT_TRUE(dialog->note()->isVisible());
+    EXPECT_TRUE(dialog->note()->text().contains("Intercept (C vs. K/m)"));
+    EXPECT_EQ(focusedBox(), Interc);
+    EXPECT_FALSE(state.ConstantsChanged);
+    EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
+
+    dialog->box(Interc)->clear();
+    click(StiffnessConsDialog::Apply);
+    EXPECT_FALSE(dialog->note()->isVisible());
+    EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
+}

@@ -1,0 +1,173 @@
+#include "wizard/WizardPages.h"
+
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using wizard::WizardChoices;
+using wizard::WizardPages;
+using wizard::WizardView;
+
+namespace {
+
+WizardChoices picks(int port, int model, int type = WizardChoices::NoSelection)
+{
+    WizardChoices choices;
+    choices.port = port;
+    choices.model = model;
+    choices.type = type;
+    return choices;
+}
+
+// The pages Next shows from the welcome page until the one that starts the download.
+std::vector<int> forwardWalk(const WizardChoices &choices)
+{
+    WizardView view = WizardPages::show(0, choices, {});
+    std::vector<int> pages{view.page};
+    while (!view.startsDownload && view.page < WizardView::ClosePage) {
+        view = WizardPages::next(view, choices);
+        pages.push_back(view.page);
+    }
+    return pages;
+}
+
+WizardView walkTo(int page, const WizardChoices &choices)
+{
+    WizardView view = WizardPages::show(0, choices, {});
+    while (view.page < page)
+        view = WizardPages::next(view, choices);
+    return view;
+}
+
+} // namespace
+
+TEST(WizardPages, OnlyTheLoggerStopsOnTheDownloadTypePageEitherWay)
+{
+    EXPECT_EQ(forwardWalk(picks(0, LD4800, 1)), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+    for (int model : {NG7700A, NG7700B, SG2150}) {
+        EXPECT_EQ(forwardWalk(picks(0, model)), (std::vector<int>{0, 1, 2, 4, 5, 6})) << model;
+        EXPECT_EQ(WizardPages::previous(walkTo(4, picks(0, model)), picks(0, model)).page, 2) << model;
+    }
+    const WizardView back = WizardPages::previous(walkTo(4, picks(0, LD4800, 0)), picks(0, LD4800, 0));
+    EXPECT_EQ(back.page, 3);
+    EXPECT_TRUE(back.typeFrame);
+    EXPECT_FALSE(back.modelFrame);
+}
+
+TEST(WizardPages, NextWaitsForAChoiceOnEachChoicePage)
+{
+    WizardChoices choices;
+    WizardView view = WizardPages::next(WizardPages::show(0, choices, {}), choices);
+    ASSERT_EQ(view.page, 1);
+    EXPECT_FALSE(view.nextEnabled);
+    EXPECT_TRUE(view.portFrame);
+    EXPECT_TRUE(view.previousShown);
+    choices.port = 2;
+    view = WizardPages::chosen(view);
+    EXPECT_TRUE(view.nextEnabled);
+
+    view = WizardPages::next(view, choices);
+    EXPECT_FALSE(view.nextEnabled);
+    EXPECT_EQ(view.portPanel, "Port: COM3");
+    EXPECT_FALSE(view.portFrame);
+    EXPECT_TRUE(view.modelFrame);
+    choices.model = LD4800;
+    view = WizardPages::next(WizardPages::chosen(view), choices);
+    ASSERT_EQ(view.page, 3);
+    EXPECT_FALSE(view.nextEnabled);
+    EXPECT_EQ(view.devicePanel, "Dev: LD4800");
+
+    // Going back to the port page keeps the port that was chosen.
+    view = WizardPages::previous(WizardPages::previous(view, choices), choices);
+    EXPECT_EQ(view.page, 1);
+    EXPECT_TRUE(view.nextEnabled);
+    EXPECT_EQ(view.devicePanel, "Dev: None");
+}
+
+TEST(WizardPages, TheDownloadTypePanelNamesTheTypeOnlyForTheLogger)
+{
+    EXPECT_EQ(walkTo(4, picks(0, LD4800, 1)).typePanel, "DL Type: Continuous Download");
+    EXPECT_EQ(walkTo(4, picks(0, LD4800, 0)).typePanel, "DL Type: Single Download");
+    for (int model : {NG7700A, NG7700B, SG2150})
+        EXPECT_EQ(walkTo(4, picks(0, model, 1)).typePanel, "DL Type: N/A") << model;
+    EXPECT_EQ(walkTo(2, picks(0, NG7700A)).typePanel, "DL Type: None");
+}
+
+TEST(WizardPages, TheSecondLineStaysUntilTheWarningPageClearsIt)
+{
+    const WizardChoices choices = picks(1, NG7700B);
+    EXPECT_EQ(walkTo(2, choices).line1, "Click Next to continue. ");
+    EXPECT_EQ(walkTo(4, choices).line1, "");
+    EXPECT_EQ(walkTo(5, choices).line1, "Make sure IR Device is placed correctly over COM PORT on Gauge. ");
+    EXPECT_EQ(WizardPages::previous(walkTo(5, choices), choices).line1, "");
+}
+
+TEST(WizardPages, EachGaugeGetsItsOwnInstructionsAndStartText)
+{
+    struct Case {
+        int model;
+        const char *instructions;
+        const char *start;
+    };
+    const Case cases[] = {
+        {LD4800, "Run selected tests on the LD4800", "Select PRINT DATA from the LD4800. "},
+        {NG7700A, "Prepare to start Infared Download from Gauge. ", "Press PRINT, located on front panel of Gauge. "},
+        {NG7700B, "Start Infared Download from Gauge.  From the Main Menu", "Select START IR DOWNLOAD(F4) from the Gauge. "},
+        {SG2150, "Prepare to start Infared Download from Gauge. ", "Press SHIFT then PRINT, located on front panel"},
+    };
+    for (const Case &c : cases) {
+        const WizardChoices choices = picks(0, c.model, 0);
+        EXPECT_TRUE(walkTo(5, choices).line0.startsWith(c.instructions)) << c.model;
+        const WizardView start = walkTo(6, choices);
+        EXPECT_TRUE(start.line0.startsWith(c.start)) << c.model;
+        EXPECT_TRUE(start.line0.endsWith("Please wait...")) << qPrintable(start.line0);
+        EXPECT_EQ(start.line1, "Waiting to recieve data from Gauge");
+    }
+}
+
+TEST(WizardPages, TheStartPageLocksTheChoicesAndOffersDoneOnlyForAContinuousDownload)
+{
+    const WizardView continuous = walkTo(6, picks(0, LD4800, 1));
+    EXPECT_TRUE(continuous.startsDownload);
+    EXPECT_FALSE(continuous.choicesEnabled);
+    EXPECT_FALSE(continuous.nextEnabled);
+    EXPECT_TRUE(continuous.previousShown);
+    EXPECT_EQ(continuous.previousCaption, "Done");
+
+    const WizardView single = walkTo(6, picks(0, LD4800, 0));
+    EXPECT_EQ(single.previousCaption, "Previous");
+    EXPECT_FALSE(WizardPages::next(single, picks(0, LD4800, 0)).startsDownload);
+}
+
+TEST(WizardPages, AFailedDownloadLeavesTheWayBackOpenButNotTheWayOn)
+{
+    const WizardChoices choices = picks(0, LD4800, 1);
+    const WizardView failed = WizardPages::downloadEnded(walkTo(6, choices));
+    EXPECT_TRUE(failed.choicesEnabled);
+    EXPECT_FALSE(failed.nextEnabled);
+    EXPECT_TRUE(failed.previousShown);
+    EXPECT_EQ(failed.previousCaption, "Previous");
+    EXPECT_EQ(WizardPages::previous(failed, choices).page, 5);
+}
+
+TEST(WizardPages, TheLastPageFinishesAndClosesOnNext)
+{
+    const WizardChoices choices = picks(3, SG2150);
+    const WizardView last = WizardPages::next(WizardPages::downloadEnded(walkTo(6, choices)), choices);
+    ASSERT_EQ(last.page, 7);
+    EXPECT_EQ(last.line0, "Gauge data import complete!");
+    EXPECT_EQ(last.nextCaption, "Finished");
+    EXPECT_TRUE(last.nextEnabled);
+    EXPECT_FALSE(last.previousShown);
+    EXPECT_FALSE(last.receivingFrame);
+    EXPECT_EQ(WizardPages::next(last, choices).page, WizardView::ClosePage);
+}
+
+TEST(WizardPages, AnUnchosenDownloadTypeIsASingleDownload)
+{
+    const wizard::DownloadChoice choice = picks(2, NG7700A).downloadChoice();
+    EXPECT_EQ(choice.portIndex, 2);
+    EXPECT_EQ(choice.modelIndex, NG7700A);
+    EXPECT_EQ(choice.downloadType, 0);
+    EXPECT_FALSE(picks(0, NG7700A, 1).continuous());
+    EXPECT_TRUE(picks(0, LD4800, 1).continuous());
+}

@@ -1,0 +1,227 @@
+#include "wizard/ui/ImportWizard.h"
+
+#include "db/TableKinds.h"
+#include "link/SerialControl.h"
+#include "support/BrowsingTables.h"
+#include "support/ui/MainWindowFixture.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace valtrane;
+using Answer = Prompter::Answer;
+using link::SerialControl;
+using wizard::ImportWizard;
+
+namespace {
+
+class ImportWizardTest : public test::MainWindowFixture {
+protected:
+    ImportWizard &openWizard()
+    {
+        if (!window)
+            start();
+        show();
+        window->findChild<QAction *>("ImportWizard")->trigger();
+        wizard = window->importWizard();
+        EXPECT_TRUE(wizard);
+        return *wizard;
+    }
+
+    void press(int button) { QTest::mouseClick(wizard->button(button), Qt::LeftButton); }
+
+    // Next through the pages, choosing port, model and type on their pages, up to START.
+    void walkToStart(int port, int model, int type = 0)
+    {
+        press(0);
+        wizard->portButton(port)->click();
+        press(0);
+        wizard->modelButton(model)->click();
+        press(0);
+        if (model == LD4800) {
+            wizard->typeButton(type)->click();
+            press(0);
+        }
+        press(0);
+        ASSERT_EQ(wizard->view().page, 5);
+        press(0);
+    }
+
+    void tickTimer(const char *name)
+    {
+        auto *timer = wizard->findChild<QTimer *>(name);
+        ASSERT_TRUE(timer) << name;
+        QMetaObject::invokeMethod(timer, "timeout");
+    }
+
+    QString text(const char *name) const { return wizard->findChild<QLabel *>(name)->text(); }
+
+    QPointer<ImportWizard> wizard;
+};
+
+} // namespace
+
+TEST_F(ImportWizardTest, OpensBesideTheMainWindowWithOnlyTheFreePortsToChoose)
+{
+    serial.setOpenError(2, SerialControl::PortAlreadyOpen);
+    serial.setOpenError(3, SerialControl::InvalidPortNumber);
+    serial.setModemAnswer(4, "OK\r\n");
+    start();
+    window->serialLink()->Abort_Download = true;
+    openWizard();
+
+    EXPECT_EQ(window->statusText(), "Status: Waiting for data from Wizard.");
+    EXPECT_FALSE(window->serialLink()->Abort_Download);
+    EXPECT_FALSE(wizard->isModal());
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(window->portCaptions(), (QStringList{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"}));
+
+    EXPECT_TRUE(wizard->messageLine(0)->text().startsWith("Welcome to the Valtrane Download Import Wizard."));
+    EXPECT_FALSE(wizard->button(1)->isVisible());
+    EXPECT_EQ(wizard->connectionPanel()->text(), "Not Connected ");
+    EXPECT_EQ(text("PortPanel"), "Port: None");
+    EXPECT_EQ(text("DevicePanel"), "Dev: None");
+
+    press(0);
+    EXPECT_TRUE(wizard->findChild<QWidget *>("PortFrame")->isVisible());
+    EXPECT_FALSE(wizard->button(0)->isEnabled());
+    const bool enabled[] = {true, false, false, false};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(wizard->portButton(i)->isEnabled(), enabled[i]) << i;
+    wizard->portButton(1)->click();
+    EXPECT_FALSE(wizard->button(0)->isEnabled());
+    wizard->portButton(0)->click();
+    EXPECT_TRUE(wizard->button(0)->isEnabled());
+
+    // The import command brings the open wizard back instead of opening another.
+    window->findChild<QAction *>("ImportWizard")->trigger();
+    EXPECT_EQ(window->findChildren<ImportWizard *>().size(), 1);
+}
+
+TEST_F(ImportWizardTest, PreviousFromTheWarningSkipsTheTypePageOfANuclearGauge)
+{
+    openWizard();
+    press(0);
+    wizard->portButton(2)->click();
+    press(0);
+    EXPECT_EQ(text("PortPanel"), "Port: COM3");
+    EXPECT_TRUE(wizard->findChild<QWidget *>("ModelFrame")->isVisible());
+    wizard->modelButton(NG7700A)->click();
+    press(0);
+    EXPECT_EQ(wizard->view().page, 4);
+    EXPECT_EQ(text("DevicePanel"), "Dev: NG7700A");
+    EXPECT_EQ(text("TypePanel"), "DL Type: N/A");
+    EXPECT_TRUE(wizard->messageLine(0)->text().startsWith("WARNING:  Once the transmission"));
+    EXPECT_FALSE(wizard->findChild<QWidget *>("TypeFrame")->isVisible());
+
+    press(1);
+    EXPECT_EQ(wizard->view().page, 2);
+    EXPECT_TRUE(wizard->findChild<QWidget *>("ModelFrame")->isVisible());
+    wizard->modelButton(LD4800)->click();
+    press(0);
+    EXPECT_EQ(wizard->view().page, 3);
+    EXPECT_TRUE(wizard->findChild<QWidget *>("TypeFrame")->isVisible());
+    EXPECT_FALSE(wizard->button(0)->isEnabled());
+}
+
+TEST_F(ImportWizardTest, ThePanelsFollowTheDownloadFromWaitingToReceiving)
+{
+    openWizard();
+    QStringList seen;
+    serial.queueSilence(3);
+    serial.queueAction([&] {
+        seen << wizard->connectionPanel()->text() << wizard->timePanel()->text();
+        tickTimer("CountdownTimer");
+        seen << wizard->timePanel()->text() << wizard->messageLine(1)->text();
+        EXPECT_TRUE(wizard->findChild<QWidget *>("ReceivingFrame")->isVisible());
+        EXPECT_FALSE(wizard->button(1)->isVisible());
+        EXPECT_FALSE(wizard->portButton(0)->isEnabled());
+    });
+    serial.queueBytes("\r\n12.5");
+    serial.queueAction([&] {
+        tickTimer("CountdownTimer");
+        seen << wizard->connectionPanel()->text() << wizard->timePanel()->text() << wizard->messageLine(1)->text()
+             << wizard->findChild<QLineEdit *>("ReceiveBox")->text();
+    });
+    walkToStart(0, NG7700B);
+
+    EXPECT_EQ(seen, (QStringList{"Connected ", "Timeout in 29 Seconds ", "Timeout in 28 Sec", "Waiting to recieve data from Gauge",
+                                 "Downloading Data ", "Time: 0 min 1 sec", "Recieving Information from Gauge", "1"}));
+}
+
+TEST_F(ImportWizardTest, APortThatWillNotOpenSaysSoAndLetsTheUserGoBack)
+{
+    openWizard();
+    serial.setOpenError(1, SerialControl::PortAlreadyOpen);
+    walkToStart(0, LD4800, 0);
+
+    EXPECT_EQ(prompter.texts(), QStringList{"Error with Port"});
+    EXPECT_EQ(wizard->connectionPanel()->text(), "Communication Error ");
+    EXPECT_FALSE(wizard->timePanel()->isVisible());
+    EXPECT_FALSE(wizard->button(0)->isEnabled());
+    EXPECT_TRUE(wizard->button(1)->isVisible());
+    EXPECT_TRUE(wizard->button(1)->isEnabled());
+    press(1);
+    EXPECT_EQ(wizard->view().page, 5);
+    EXPECT_TRUE(wizard->portButton(0)->isEnabled());
+}
+
+TEST_F(ImportWizardTest, TheVibrastatAnswerSetsTheBaudRate)
+{
+    for (const auto &[answer, settings] : {std::pair{Answer::Yes, "1200,N,8,1"}, std::pair{Answer::No, "4800,N,8,1"}}) {
+        prompter = test::ScriptedPrompter({answer});
+        openWizard();
+        walkToStart(1, SG2150);
+        ASSERT_FALSE(prompter.shown.empty());
+        EXPECT_EQ(prompter.shown.front().title, "Vibrastat Question");
+        EXPECT_EQ(serial.settings(), settings);
+        wizard->close();
+    }
+}
+
+TEST_F(ImportWizardTest, ClosingDuringADownloadIsRefusedUntilTheReadHasEnded)
+{
+    test::addTables(home.paths(), {{"UC1", db::LoggerTestTable, {}, {}}});
+    test::writeRegistry(home.paths(), LD4800, "UC1 ");
+    openWizard();
+    bool stayedOpen = false;
+    serial.queueSilence(5);
+    serial.queueAction([&] {
+        wizard->close();
+        stayedOpen = wizard->isVisible();
+        EXPECT_TRUE(window->serialLink()->Abort_Download);
+    });
+    serial.queueSilence(5);
+    walkToStart(0, NG7700B);
+
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(state.LastStatus, 99);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(wizard.isNull());
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(0));
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
+    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
+    EXPECT_EQ(treeTexts(), (QStringList{"Tests", "UC1"}));
+}
+
+TEST_F(ImportWizardTest, ClosingTheMainWindowDuringADownloadWaitsForTheWizard)
+{
+    openWizard();
+    serial.queueSilence(5);
+    serial.queueAction([&] { window->close(); });
+    serial.queueSilence(5);
+    walkToStart(0, NG7700A);
+
+    EXPECT_EQ(state.LastStatus, 99);
+    EXPECT_TRUE(window->serialLink());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->serialLink());
+}
