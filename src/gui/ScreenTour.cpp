@@ -8,10 +8,16 @@
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
 #include "parse/SampleStreams.h"
+#include "stiffness/ui/StiffnessConsDialog.h"
+#include "wizard/ui/ImportWizard.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -121,6 +127,91 @@ bool tour(int model, const QDir &out)
     return ok;
 }
 
+// The program's pictures, from beside the executable, so the windows show them as installed.
+void copyPictures(const AppPaths &paths)
+{
+    const QDir installed(QApplication::applicationDirPath() + QStringLiteral("/images"));
+    QDir().mkpath(paths.imagesFolder());
+    for (const QString &name : installed.entryList(QDir::Files))
+        QFile::copy(installed.filePath(name), paths.imagesFolder() + QLatin1Char('/') + name);
+}
+
+// Lets the wizard's timers run for a while, as they do while a gauge sends.
+void runFor(int msecs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < msecs)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// A single LD4800 download through the import wizard, a picture of every page on the way; then
+// the stiffness constants dialog.
+bool wizardTour(const QDir &out)
+{
+    QTemporaryDir home;
+    AppPaths paths(home.path());
+    AppState state;
+    copyPictures(paths);
+    TourDialogs dialogs{QString()};
+    NoDesktop desktop;
+    link::FakeSerialControl serial;
+    serial.setOpenError(2, link::SerialControl::PortAlreadyOpen);
+    serial.setOpenError(4, link::SerialControl::InvalidPortNumber);
+    const auto makeLink = [&] {
+        auto communication = std::make_unique<link::Communication>(paths, state);
+        communication->setComm_Object(&serial);
+        communication->setClock(serial.clock());
+        communication->setYield([] { QApplication::processEvents(); });
+        return communication;
+    };
+    app::MainWindow window(paths, state, {dialogs, dialogs, desktop, makeLink});
+    window.show();
+    window.startUp();
+    window.findChild<QAction *>(QStringLiteral("ImportWizard"))->trigger();
+    wizard::ImportWizard *wizard = window.importWizard();
+    bool ok = true;
+    const auto shot = [&](int page) {
+        ok = picture(*wizard, out.filePath(QStringLiteral("wizard-page%1.png").arg(page))) && ok;
+    };
+    const auto next = [&] { wizard->button(0)->click(); };
+
+    shot(0);
+    next();
+    wizard->portButton(0)->click();
+    shot(1);
+    next();
+    wizard->modelButton(LD4800)->click();
+    shot(2);
+    next();
+    wizard->typeButton(0)->click();
+    shot(3);
+    next();
+    shot(4);
+    next();
+    shot(5);
+    const QByteArray report = parse::sampleStream(LD4800);
+    serial.queueBytes(report.left(200));
+    serial.queueAction([&] {
+        runFor(1200);
+        shot(6);
+    });
+    serial.queueBytes(report.mid(200));
+    next();
+    shot(7);
+    next();
+
+    window.findChild<QAction *>(QStringLiteral("SCons"))->trigger();
+    stiffness::StiffnessConsDialog *constants = window.constantsDialog();
+    const char *values[] = {"0.12", "10.2500", "0.35", "112.0", "0.0625", "0.150", "1794.1"};
+    for (int i = 0; i < StiffnessConstantCount; ++i)
+        constants->box(i)->setText(QString::fromLatin1(values[i]));
+    ok = picture(*constants, out.filePath(QStringLiteral("constants.png"))) && ok;
+    constants->close();
+    window.close();
+    return ok;
+}
+
 } // namespace
 
 int ScreenTour::run(const QString &outputFolder)
@@ -131,7 +222,7 @@ int ScreenTour::run(const QString &outputFolder)
     bool ok = true;
     for (int model : {LD4800, NG7700A, NG7700B, SG2150})
         ok = tour(model, out) && ok;
-    return ok ? 0 : 1;
+    return wizardTour(out) && ok ? 0 : 1;
 }
 
 } // namespace valtrane::gui

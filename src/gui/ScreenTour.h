@@ -5,7 +5,8 @@
 namespace valtrane::gui {
 
 // valtrane --screens DIR: opens a saved project of each gauge model in the main window, as a user
-// would, and writes pictures of the window to DIR for people to look at.
+// would, walks the import wizard through a download and opens the stiffness constants dialog, and
+// writes pictures of the windows to DIR for people to look at.
 class ScreenTour {
 public:
     // 0 when every picture was written.

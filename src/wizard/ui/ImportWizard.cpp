@@ -125,7 +125,8 @@ ImportWizard::ImportWizard(const AppPaths &paths, AppState &state, link::Communi
     layout->addWidget(buildHeader());
     layout->addLayout(content, 1);
     layout->addWidget(buildStatusBar());
-    resize(640, 440);
+    // Wide enough for the status bar with its time panel, so the pages keep one size.
+    resize(720, 420);
 
     bindRun();
     bindTimers();
@@ -211,6 +212,7 @@ QStatusBar *ImportWizard::buildStatusBar()
 {
     m_statusBar = new QStatusBar;
     m_statusBar->setSizeGripEnabled(false);
+    m_statusBar->setStyleSheet(QStringLiteral("QStatusBar { border-top: 1px solid palette(mid); }"));
     auto *connection = new QWidget;
     auto *row = new QHBoxLayout(connection);
     row->setContentsMargins(6, 0, 6, 0);

@@ -160,8 +160,12 @@ TEST_F(WizardDownloadTest, AContinuousLoggerDownloadOfTwoTestsEndsWithDone)
     int ticksAfterSecondTest = 0;
     bool between = true;
     QStringList waitingTexts;
+    int steps = 0;
     startWith(gauge, [&] {
         link::Communication *link = window->serialLink();
+        // Should "Done" never come, the download is aborted rather than left waiting.
+        if (++steps > link::Communication::IdleReadLimit)
+            link->Abort_Download = true;
         if (link->Between_Tests && !between)
             ++testsEnded;
         between = link->Between_Tests;
