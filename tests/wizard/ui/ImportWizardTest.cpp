@@ -4,6 +4,7 @@
 #include "link/SerialControl.h"
 #include "support/BrowsingTables.h"
 #include "support/ui/MainWindowFixture.h"
+#include "support/ui/WizardSteps.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -34,24 +35,8 @@ protected:
         return *wizard;
     }
 
-    void press(int button) { QTest::mouseClick(wizard->button(button), Qt::LeftButton); }
-
-    // Next through the pages, choosing port, model and type on their pages, up to START.
-    void walkToStart(int port, int model, int type = 0)
-    {
-        press(0);
-        wizard->portButton(port)->click();
-        press(0);
-        wizard->modelButton(model)->click();
-        press(0);
-        if (model == LD4800) {
-            wizard->typeButton(type)->click();
-            press(0);
-        }
-        press(0);
-        ASSERT_EQ(wizard->view().page, 5);
-        press(0);
-    }
+    void press(int button) { test::press(*wizard, button); }
+    void walkToStart(int port, int model, int type = 0) { test::walkToStart(*wizard, port, model, type); }
 
     void tickTimer(const char *name)
     {

@@ -10,6 +10,7 @@
 #include "parse/SampleStreams.h"
 #include "support/PtyGauge.h"
 #include "support/ui/MainWindowFixture.h"
+#include "support/ui/WizardSteps.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -47,7 +48,7 @@ protected:
         const auto makeLink = [this, &gauge, atEachStep] {
             auto communication = std::make_unique<link::Communication>(home.paths(), state);
             communication->setComm_Object(&control);
-            // Until START nothing answers on COM1: its scans' two-second waits pass at once.
+            // Nothing answers on COM1: the scans' two-second waits for an answer pass at once.
             communication->setClock([this] {
                 if (scanning)
                     skippedMs += 1000;
@@ -67,26 +68,10 @@ protected:
         window->findChild<QAction *>("ImportWizard")->trigger();
         wizard = window->importWizard();
         ASSERT_TRUE(wizard);
-    }
-
-    void press(int button) { QTest::mouseClick(wizard->button(button), Qt::LeftButton); }
-
-    void download(int model, int type = 0)
-    {
-        press(0);
-        ASSERT_TRUE(wizard->portButton(0)->isEnabled());
-        wizard->portButton(0)->click();
-        press(0);
-        wizard->modelButton(model)->click();
-        press(0);
-        if (model == LD4800) {
-            wizard->typeButton(type)->click();
-            press(0);
-        }
-        press(0);
         scanning = false;
-        press(0);
     }
+
+    void download(int model, int type = 0) { test::walkToStart(*wizard, 0, model, type); }
 
     // The first node whose data grid shows rows, looking through table nodes and their surfaces.
     int firstRowsShown()
@@ -122,7 +107,7 @@ protected:
         EXPECT_TRUE(window->mainTab()->isTabEnabled(0));
         EXPECT_FALSE(window->mainTab()->isTabEnabled(1));
 
-        press(0);
+        test::press(*wizard, 0);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(wizard.isNull());
         EXPECT_TRUE(window->mainTab()->isTabEnabled(1));

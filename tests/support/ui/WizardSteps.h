@@ -1,0 +1,15 @@
+#pragma once
+
+namespace valtrane::wizard {
+class ImportWizard;
+}
+
+namespace valtrane::test {
+
+// Clicks one of the wizard's two buttons: 0 Next, 1 Previous (or Done).
+void press(wizard::ImportWizard &wizard, int button);
+// From the welcome page, Next through the pages choosing port, model and (for the logger) download
+// type, up to and including START: returns when the download has ended.
+void walkToStart(wizard::ImportWizard &wizard, int port, int model, int type = 0);
+
+} // namespace valtrane::test
