@@ -148,26 +148,3 @@ TEST(WizardPages, AFailedDownloadLeavesTheWayBackOpenButNotTheWayOn)
     EXPECT_EQ(failed.previousCaption, "Previous");
     EXPECT_EQ(WizardPages::previous(failed, choices).page, 5);
 }
-
-TEST(WizardPages, TheLastPageFinishesAndClosesOnNext)
-{
-    const WizardChoices choices = picks(3, SG2150);
-    const WizardView last = WizardPages::next(WizardPages::downloadEnded(walkTo(6, choices)), choices);
-    ASSERT_EQ(last.page, 7);
-    EXPECT_EQ(last.line0, "Gauge data import complete!");
-    EXPECT_EQ(last.nextCaption, "Finished");
-    EXPECT_TRUE(last.nextEnabled);
-    EXPECT_FALSE(last.previousShown);
-    EXPECT_FALSE(last.receivingFrame);
-    EXPECT_EQ(WizardPages::next(last, choices).page, WizardView::ClosePage);
-}
-
-TEST(WizardPages, AnUnchosenDownloadTypeIsASingleDownload)
-{
-    const wizard::DownloadChoice choice = picks(2, NG7700A).downloadChoice();
-    EXPECT_EQ(choice.portIndex, 2);
-    EXPECT_EQ(choice.modelIndex, NG7700A);
-    EXPECT_EQ(choice.downloadType, 0);
-    EXPECT_FALSE(picks(0, NG7700A, 1).continuous());
-    EXPECT_TRUE(picks(0, LD4800, 1).continuous());
-}
