@@ -170,9 +170,10 @@ void setDensities(StiffnessRunResult &run, std::optional<double> meanStiffness, 
         run.densityKgPerM3 = formatNumber(kg, OneDecimal);
 }
 
-// Averages over the bins that show results: an overloaded bin or one whose stiffness cannot be
-// computed has no value to add, and counting it as zero would pull the run's stiffness, and the
-// density estimated from it, down. With no such bin at all the averages are "NA".
+// The sums are divided by the number of bins of the run. A bin that shows no results (overloaded,
+// or a value that cannot be computed) enters its sum at the mean of the bins that do: counted as
+// zero it would pull the run's stiffness, and the density estimated from it, below every value on
+// the report. With no bin showing results the averages are "NA".
 std::optional<double> setAverages(StiffnessRunResult &run)
 {
     std::array<double, StiffnessResultCount> sums{};
@@ -188,9 +189,15 @@ std::optional<double> setAverages(StiffnessRunResult &run)
         run.averages.fill(NotAvailable);
         return std::nullopt;
     }
-    for (int i = 0; i < StiffnessResultCount; ++i)
-        run.averages[size_t(i)] = oneDecimal(sums[size_t(i)] / counted);
-    return sums[StiffnessMnPerM] / counted;
+    const auto binsOfRun = double(run.bins.size());
+    const double withoutResults = binsOfRun - counted;
+    std::array<double, StiffnessResultCount> averages{};
+    for (int i = 0; i < StiffnessResultCount; ++i) {
+        const double sum = sums[size_t(i)] + withoutResults * (sums[size_t(i)] / counted);
+        averages[size_t(i)] = sum / binsOfRun;
+        run.averages[size_t(i)] = oneDecimal(averages[size_t(i)]);
+    }
+    return averages[StiffnessMnPerM];
 }
 
 } // namespace

@@ -31,11 +31,18 @@ TEST(SaveCommand, SavesTheRegisteredTablesAndRefusesToReplaceAFileWithoutForce)
     EXPECT_EQ(home.readFile("runs.txt"), QByteArray(" 3 \r\nRun#,  2,Meas:, 16.1,CalFac:, 1.02,Date:, 01/15/04,Time:, 10:20\r\n\r\n"));
 }
 
-TEST(SaveCommand, WithoutTablesNothingIsWritten)
+TEST(SaveCommand, WithoutDatabaseOrListedTablesNothingIsWritten)
 {
     test::TempHome home;
-    const auto r = test::runCli(home.path(), {"save", home.path() + "/none.txt"});
-    EXPECT_NE(r.exitCode, 0);
-    EXPECT_TRUE(r.err.startsWith("error: "));
+    const auto noDatabase = test::runCli(home.path(), {"save", home.path() + "/none.txt"});
+    EXPECT_NE(noDatabase.exitCode, 0);
+    EXPECT_TRUE(noDatabase.err.startsWith("error: there is no database")) << noDatabase.err.constData();
+    EXPECT_FALSE(home.exists("none.txt"));
+
+    test::addTables(home.paths(), test::sampleProject(SG2150));
+    home.writeFile("info/DBTbles.vkt", "3\r\n\"\"\r\n");
+    const auto emptyList = test::runCli(home.path(), {"save", home.path() + "/none.txt"});
+    EXPECT_NE(emptyList.exitCode, 0);
+    EXPECT_TRUE(emptyList.err.contains("no tables to save")) << emptyList.err.constData();
     EXPECT_FALSE(home.exists("none.txt"));
 }

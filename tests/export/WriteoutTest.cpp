@@ -146,6 +146,24 @@ TEST_F(WriteoutTest, LoggerTestWithoutReadingsKeepsItsPlace)
     EXPECT_EQ(readAll(out), QByteArray(" 0 \r\nU.C. TEST\r\n\r\nRD #,     TIME,           ,            ,            ,               \r\nEND\r\n\r\n"));
 }
 
+TEST_F(WriteoutTest, EachLoggerTestIsTitledByTheTestItsTableNameBegins)
+{
+    const std::vector<std::pair<QString, QByteArray>> tests{
+        {"CBR_LBR1", "CBR/LBR TEST"}, {"MARSHALL2", "MARSHALL TEST"},     {"UC3", "U.C. TEST"},
+        {"TRIAXIAL4", "TRIAXIAL TEST"}, {"S_C_TEST5", "SOIL CEMENT TEST"}, {"DSHEARTEST6", "DIRECT SHEAR TEST"}};
+    QString list;
+    for (const auto &[table, title] : tests) {
+        test::addTables(home.paths(), {{table, db::LoggerTestTable, {}, {}}});
+        list += table + ' ';
+    }
+    ASSERT_TRUE(write(list, LD4800));
+    // After the model line every test takes five lines: title, blank, heading, END, blank.
+    const QList<QByteArray> lines = readAll(out).split('\n');
+    ASSERT_EQ(lines.size(), 2 + 5 * qsizetype(tests.size()));
+    for (size_t i = 0; i < tests.size(); ++i)
+        EXPECT_EQ(lines[1 + 5 * qsizetype(i)], tests[i].second + '\r');
+}
+
 TEST_F(WriteoutTest, TableThatIsNoLoggerTestIsAnError)
 {
     test::addTables(home.paths(), {{"TEST1", db::LoggerTestTable, {}, {}}});

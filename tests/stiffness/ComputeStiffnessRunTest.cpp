@@ -32,7 +32,8 @@ class StoredStiffnessRun : public test::DatabaseFixture {};
 // Expected texts were worked out apart from the program with a short python3 script that applies
 // the documented formulas to the same counts: volts = counts * 10 / 4096 - 5, SNR = 10 * ln(P) /
 // ln(10), K = -2.5 * (ac + bd) / (a^2 + b^2) + 0.8 * (2 * 3.14159265358979 * f)^2 / 1e6, and so on,
-// each printed with "%.1f". The averages are over the 23 bins without an overload flag.
+// each printed with "%.1f". The averages divide by all 25 bins, the two overloaded ones counted
+// at the mean of the other 23, which gives the mean of those 23.
 TEST_F(StoredStiffnessRun, GivesEveryBinItsRatiosAndResultsAndTheRunItsAveragesAndDensity)
 {
     test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
