@@ -20,9 +20,9 @@ bool recompute(db::Database &database, const AppState &state)
     const auto set = database.openRecordset(QStringLiteral("SELECT * FROM P") + state.CurrentTable);
     if (!set || !set->moveFirst())
         return false;
+    // MAXD is only divided by for a reading of the surface on screen: without one, an empty or
+    // zero MAXD does no harm.
     const std::optional<double> maxd = number(*set, u"MAXD");
-    if (!maxd || *maxd == 0.0)
-        return false;
 
     const QString letter = state.CurrentSurface.left(1);
     const QStringView density = letter == QLatin1String("S") ? QStringView(u"DD") : QStringView(u"WD");
@@ -35,6 +35,8 @@ bool recompute(db::Database &database, const AppState &state)
             return false;
         if (surface.toString() != letter)
             continue;
+        if (!maxd || *maxd == 0.0)
+            return false;
         // An empty density leaves an empty percentage, as arithmetic on an empty value does.
         bool present = false;
         const QVariant d = set->field(density, &present);

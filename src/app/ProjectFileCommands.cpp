@@ -40,7 +40,7 @@ std::optional<QString> ProjectFileCommands::chooseSaveFile(const QString &title)
         noteFolder(*file);
         if (!QFileInfo::exists(*file))
             return file;
-        const auto answer = m_prompter.ask(db::ProjectSave::overwriteQuestion(*file), program::title(),
+        const auto answer = m_prompter.ask(db::ProjectSave::overwriteQuestion(QDir::toNativeSeparators(*file)), program::title(),
                                            Prompter::Buttons::YesNoCancel, Prompter::Icon::Warning);
         if (answer == Prompter::Answer::Yes)
             return file;
@@ -60,14 +60,12 @@ void ProjectFileCommands::save(bool selectedOnly)
     db::ProjectSave saver(m_paths, m_state);
     const db::ProjectSave::Result result = selectedOnly ? saver.saveSelected(connection, *file, true) : saver.saveAll(connection, *file, true);
     busy(false);
-    // A save that fails says why; the old file, if any, is left as it was. An empty table list
-    // writes no file, and the message still reads as after any save.
-    if (result.outcome == db::ProjectSave::Outcome::Failed) {
-        m_prompter.tell(QStringLiteral("Project(s) not saved: ") + result.message + QLatin1Char('.'), program::title(),
-                        Prompter::Icon::Critical);
+    // A save that fails ends here, without a word, and leaves the old file, if any, as it was. An
+    // empty table list writes no file, and the message still reads as after any save.
+    if (result.outcome == db::ProjectSave::Outcome::Failed)
         return;
-    }
-    m_prompter.tell(db::ProjectSave::savedMessage(*file), db::ProjectSave::savedTitle(), Prompter::Icon::Information);
+    m_prompter.tell(db::ProjectSave::savedMessage(QDir::toNativeSeparators(*file)), db::ProjectSave::savedTitle(),
+                    Prompter::Icon::Information);
 }
 
 std::optional<QString> ProjectFileCommands::chooseOpenFile()

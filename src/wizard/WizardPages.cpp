@@ -142,10 +142,13 @@ WizardView WizardPages::show(int page, const WizardChoices &choices, WizardView 
                      + QStringLiteral("be lost.  To avoid this save current information within ")
                      + QStringLiteral("the Data tab located in the main window.");
         view.line1.clear();
+        // Coming back from a download that failed, whose page had Next taken away.
+        view.nextEnabled = true;
         break;
     case 5:
         view.line0 = instructions(choices.model);
         view.line1 = QStringLiteral("Make sure IR Device is placed correctly over COM PORT on Gauge. ");
+        view.nextEnabled = true;
         break;
     case StartPage:
         view.line0 = startText(choices.model);

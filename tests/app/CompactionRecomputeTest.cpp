@@ -95,6 +95,13 @@ TEST_F(CompactionRecomputeTest, FailsWithoutAUsableMaximumOrTable)
     EXPECT_FALSE(app::CompactionRecompute::run(database, state));
 }
 
+TEST_F(CompactionRecomputeTest, AZeroMaximumIsNoErrorWhileTheSurfaceHasNoReadings)
+{
+    setMaxd(0.0);
+    state.CurrentSurface = "BASE";
+    EXPECT_TRUE(app::CompactionRecompute::run(database, state));
+}
+
 TEST_F(CompactionRecomputeTest, DoesNothingWhileNoSurfaceIsOnScreen)
 {
     setMaxd(50.0);

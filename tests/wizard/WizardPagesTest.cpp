@@ -105,23 +105,57 @@ TEST(WizardPages, EachGaugeGetsItsOwnInstructionsAndStartText)
 {
     struct Case {
         int model;
-        const char *instructions;
-        const char *start;
+        QString instructions;
+        QString start;
     };
+    const QString wait = "Please wait...";
+    const QString noteBefor = "NOTE:  Gauge may finish transmitting befor program has finished processing data. ";
+    const QString noteBefore = "NOTE:  Gauge may finish transmitting before program has finished processing data. ";
     const Case cases[] = {
-        {LD4800, "Run selected tests on the LD4800", "Select PRINT DATA from the LD4800. "},
-        {NG7700A, "Prepare to start Infared Download from Gauge. ", "Press PRINT, located on front panel of Gauge. "},
-        {NG7700B, "Start Infared Download from Gauge.  From the Main Menu", "Select START IR DOWNLOAD(F4) from the Gauge. "},
-        {SG2150, "Prepare to start Infared Download from Gauge. ", "Press SHIFT then PRINT, located on front panel"},
+        {LD4800, "Run selected tests on the LD4800, and make sure the LD4800 is connected to the computer through the Serial Port. ",
+         "Select PRINT DATA from the LD4800. NOTE:  Gauge may finish transmitting before program has finished processing data." + wait},
+        {NG7700A, "Prepare to start Infared Download from Gauge. ", "Press PRINT, located on front panel of Gauge. " + noteBefor + wait},
+        {NG7700B, "Start Infared Download from Gauge.  From the Main Menu of the Gauge select Data(F1) and then select PROJECTS(F3). ",
+         "Select START IR DOWNLOAD(F4) from the Gauge. " + noteBefore + wait},
+        {SG2150, "Prepare to start Infared Download from Gauge. ", "Press SHIFT then PRINT, located on front panel of Gauge. " + noteBefor + wait},
     };
     for (const Case &c : cases) {
         const WizardChoices choices = picks(0, c.model, 0);
-        EXPECT_TRUE(walkTo(5, choices).line0.startsWith(c.instructions)) << c.model;
+        const WizardView instructions = walkTo(5, choices);
+        EXPECT_EQ(instructions.line0, c.instructions) << c.model;
+        EXPECT_EQ(instructions.line1, "Make sure IR Device is placed correctly over COM PORT on Gauge. ");
         const WizardView start = walkTo(6, choices);
-        EXPECT_TRUE(start.line0.startsWith(c.start)) << c.model;
-        EXPECT_TRUE(start.line0.endsWith("Please wait...")) << qPrintable(start.line0);
+        EXPECT_EQ(start.line0, c.start) << c.model;
         EXPECT_EQ(start.line1, "Waiting to recieve data from Gauge");
     }
+}
+
+TEST(WizardPages, EveryPageSaysWhatItShouldWordForWord)
+{
+    const WizardChoices choices = picks(1, LD4800, 1);
+    const WizardView welcome = walkTo(0, choices);
+    EXPECT_EQ(welcome.line0, "Welcome to the Valtrane Download Import Wizard.  This Wizard will assist you with importing data sets from a Valtrane Gauge. ");
+    EXPECT_EQ(welcome.line1, "Click Next to continue. ");
+    EXPECT_EQ(welcome.portPanel, "Port: None");
+    EXPECT_EQ(welcome.devicePanel, "Dev: None");
+    EXPECT_EQ(walkTo(1, choices).line0, "Select the COM Port that the Infared Device is connected to.  You can only select from available COM ports.");
+    const WizardView model = walkTo(2, choices);
+    EXPECT_EQ(model.line0, "Select the device that is connected to the COM port.");
+    EXPECT_EQ(model.portPanel, "Port: COM2");
+    EXPECT_EQ(model.typePanel, "DL Type: None");
+    const WizardView type = walkTo(3, choices);
+    EXPECT_EQ(type.line0, "The LD4800 support two types of download.  Select the type of download option you would like to perform.");
+    EXPECT_EQ(type.devicePanel, "Dev: LD4800");
+    const WizardView warning = walkTo(4, choices);
+    EXPECT_EQ(warning.line0, "WARNING:  Once the transmission of data between the gauge and the has computer has started, all current imported "
+                             "data will be lost.  To avoid this save current information within the Data tab located in the main window.");
+    EXPECT_EQ(warning.line1, "");
+    EXPECT_EQ(warning.typePanel, "DL Type: Continuous Download");
+    const WizardView done = WizardPages::show(7, choices, walkTo(6, choices));
+    EXPECT_EQ(done.line0, "Gauge data import complete!");
+    EXPECT_EQ(done.line1, "CAUTION:  Do not erase gauge data until download data is verified.");
+    EXPECT_EQ(done.nextCaption, "Finished");
+    EXPECT_FALSE(done.previousShown);
 }
 
 TEST(WizardPages, TheStartPageLocksTheChoicesAndOffersDoneOnlyForAContinuousDownload)
@@ -146,5 +180,11 @@ TEST(WizardPages, AFailedDownloadLeavesTheWayBackOpenButNotTheWayOn)
     EXPECT_FALSE(failed.nextEnabled);
     EXPECT_TRUE(failed.previousShown);
     EXPECT_EQ(failed.previousCaption, "Previous");
-    EXPECT_EQ(WizardPages::previous(failed, choices).page, 5);
+    const WizardView back = WizardPages::previous(failed, choices);
+    EXPECT_EQ(back.page, 5);
+    EXPECT_TRUE(back.nextEnabled);
+    const WizardView warning = WizardPages::previous(back, choices);
+    EXPECT_EQ(warning.page, 4);
+    EXPECT_TRUE(warning.nextEnabled);
+    EXPECT_EQ(WizardPages::next(back, choices).page, 6);
 }

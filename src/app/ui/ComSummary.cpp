@@ -39,19 +39,28 @@ QString ComSummary::summaryText(const QStringList &portCaptions)
     return text;
 }
 
+// The owner's own controls are disabled, not the owner itself: a disabled window disables every
+// window it owns, and a download running in the import wizard must keep its "Done" button.
 void ComSummary::showEvent(QShowEvent *event)
 {
-    if (m_owner)
-        m_owner->setEnabled(false);
-    // A window stays usable while the window that owns it is disabled only when enabled explicitly.
-    setEnabled(true);
+    if (m_owner && m_disabled.isEmpty()) {
+        for (QWidget *w : m_owner->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (!w->isWindow() && w->isEnabled()) {
+                w->setEnabled(false);
+                m_disabled.append(w);
+            }
+        }
+    }
     QDialog::showEvent(event);
 }
 
 void ComSummary::hideEvent(QHideEvent *event)
 {
-    if (m_owner)
-        m_owner->setEnabled(true);
+    for (const QPointer<QWidget> &w : std::as_const(m_disabled)) {
+        if (w)
+            w->setEnabled(true);
+    }
+    m_disabled.clear();
     QDialog::hideEvent(event);
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QPointer>
 #include <QStringList>
 
 class QLabel;
 
 namespace valtrane::app {
 
-// The port check's summary: the four port captions under a heading. Its owner window stays
-// disabled while it is open.
+// The port check's summary: the four port captions under a heading. Its owner window's controls
+// stay disabled while it is open.
 class ComSummary : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +25,7 @@ protected:
 
 private:
     QWidget *m_owner;
+    QList<QPointer<QWidget>> m_disabled;
 };
 
 } // namespace valtrane::app

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -15,6 +16,7 @@
 #include <QTableView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace valtrane::app {
 
@@ -96,6 +98,13 @@ DataPage::DataPage(QWidget *parent)
     m_infoGrid->installEventFilter(this);
     m_dataGrid->installEventFilter(this);
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *item) { onCurrentItemChanged(item); });
+    // A click on the node already chosen chooses it again (a surface is loaded afresh); the
+    // change of node above covers every other click and the keyboard.
+    m_tree->viewport()->installEventFilter(this);
+    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        if (std::exchange(m_pressedOnCurrent, false))
+            onCurrentItemChanged(item);
+    });
     setCaptions();
 }
 
@@ -247,6 +256,10 @@ bool DataPage::eventFilter(QObject *watched, QEvent *event)
     // Column widths follow the grid's width, so they are worked out again when it changes.
     if (event->type() == QEvent::Resize && (watched == m_infoGrid || watched == m_dataGrid))
         applyWidths(static_cast<QTableView *>(watched));
+    if (event->type() == QEvent::MouseButtonPress && watched == m_tree->viewport()) {
+        const QTreeWidgetItem *pressed = m_tree->itemAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        m_pressedOnCurrent = pressed && pressed == m_tree->currentItem();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

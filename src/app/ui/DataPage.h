@@ -70,6 +70,7 @@ private:
     QPushButton *m_open;
     int m_deviceCode = -1;
     bool m_singleGrid = false;
+    bool m_pressedOnCurrent = false;
 };
 
 } // namespace valtrane::app

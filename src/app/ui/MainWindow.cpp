@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QSignalBlocker>
 #include <QTableView>
 
 namespace valtrane::app {
@@ -125,6 +126,7 @@ void MainWindow::buildMenus()
     constants->setObjectName(QStringLiteral("SCons"));
 
     QMenu *ports = menuBar()->addMenu(QStringLiteral("&Ports"));
+    ports->menuAction()->setObjectName(QStringLiteral("COM_DES"));
     QAction *check = ports->addAction(QStringLiteral("&Check Ports"), this, &MainWindow::Check_Ports);
     check->setObjectName(QStringLiteral("Check_Ports"));
     ports->addSeparator();
@@ -166,6 +168,9 @@ void MainWindow::startUp()
     m_mainTab->setTabText(ReportPageIndex, QStringLiteral("View Report"));
     m_mainTab->setTabText(DataPageIndex, QStringLiteral("View Data"));
     m_mainTab->setTabEnabled(ReportPageIndex, false);
+    // The checks and the port scan below take a moment: the loading status is painted first.
+    if (isVisible())
+        repaint();
 
     setWindowIcon(programIcon());
     report::InfoFile::read(m_paths, m_state);
@@ -184,8 +189,6 @@ void MainWindow::startUp()
     setStatusText(QStringLiteral("Status: Ok"));
 
     Rebuild_Tree();
-    // The graph belongs to load-frame tests only, as after opening a project file.
-    m_mainTab->setTabEnabled(GraphPageIndex, m_state.DeviceCode == LD4800);
     m_reportPage->showSelection(m_state);
     m_checkTimer.start();
 }
@@ -290,17 +293,26 @@ void MainWindow::save_selected()
 
 void MainWindow::setPagesAndCommandsAvailable(bool available)
 {
-    // The other pages go first, so that taking the data page away does not move to one of them.
-    for (int page : {GraphPageIndex, ReportPageIndex, DataPageIndex})
-        m_mainTab->setTabEnabled(page, available);
+    for (int page : {DataPageIndex, ReportPageIndex, GraphPageIndex})
+        setPageAvailable(page, available);
     m_dataPage->setCommandsEnabled(available);
-    for (QAction *a : m_fileActions)
-        a->setEnabled(available);
 }
 
 void MainWindow::setPageAvailable(int page, bool available)
 {
-    m_mainTab->setTabEnabled(page, available);
+    const int shown = m_mainTab->currentIndex();
+    if (available) {
+        m_mainTab->setTabEnabled(page, true);
+        // A page made available while a page that is not is on screen (a download took them all
+        // away) comes to the front.
+        if (!m_mainTab->isTabEnabled(shown))
+            m_mainTab->setCurrentIndex(page);
+    } else {
+        // Taking a page away leaves it on screen, greyed, instead of moving to another page.
+        const QSignalBlocker quiet(m_mainTab);
+        m_mainTab->setTabEnabled(page, false);
+        m_mainTab->setCurrentIndex(shown);
+    }
     // The menu's file commands act on the data page and go with it.
     if (page == DataPageIndex) {
         for (QAction *a : m_fileActions)
@@ -411,7 +423,7 @@ void MainWindow::Load_DB()
         if (m_link)
             m_link->Between_Tests = false;
         const bool opened = m_fileCommands.openFile(*file);
-        if (m_link)
+        if (m_link && opened)
             m_link->Between_Tests = true;
         if (opened) {
             onPageChanged(m_mainTab->currentIndex());

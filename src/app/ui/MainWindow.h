@@ -76,6 +76,10 @@ public:
     QString statusText() const;
     void setStatusText(const QString &text);
 
+    // A page of the tab control made available or not, as downloads and project loads do; the
+    // file commands of the menu go with the data page.
+    void setPageAvailable(int page, bool available);
+
     QTabWidget *mainTab() const { return m_mainTab; }
     DataPage *dataPage() const { return m_dataPage; }
     ChannelGraphView *graphView() const { return m_graph; }
@@ -102,7 +106,6 @@ private:
     void onInformationEdited(bool stored);
     void onPageChanged(int index);
     void setPagesAndCommandsAvailable(bool available);
-    void setPageAvailable(int page, bool available);
     void onWizardClosed();
     stiffness::StiffnessConsDialog *showConstantsDialog(Qt::WindowModality modality);
     void setupStiffnessConstants();

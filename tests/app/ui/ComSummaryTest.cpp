@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -21,21 +22,29 @@ TEST(ComSummary, ListsTheCaptionsInPortOrderUnderAHeadingAndABlankLine)
               "Comm port information:\r\n\r\nCOM1: AVAILABLE\r\nCOM2: IN USE\r\nCOM3: UNAVAILABLE\r\nCOM4: MODEM\r\n");
 }
 
-TEST(ComSummary, OwnerIsDisabledWhileItIsOpenAndItsOkClosesIt)
+TEST(ComSummary, OwnerIsDisabledWhileItIsOpenButNotTheWindowsItOwnsAndItsOkClosesIt)
 {
     QMainWindow owner;
+    auto *content = new QWidget;
+    owner.setCentralWidget(content);
+    owner.menuBar()->addMenu("&File");
     owner.show();
+    auto *wizard = new QDialog(&owner);
+    wizard->show();
     QPointer<app::ComSummary> summary = new app::ComSummary(Captions, &owner);
     summary->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(summary.data()));
     EXPECT_FALSE(summary->isModal());
-    EXPECT_FALSE(owner.isEnabled());
+    EXPECT_FALSE(content->isEnabled());
+    EXPECT_FALSE(owner.menuBar()->isEnabled());
+    EXPECT_TRUE(wizard->isEnabled());
     EXPECT_TRUE(summary->isEnabled());
     EXPECT_EQ(summary->findChild<QLabel *>("Label1")->text(),
               "Comm port information:\n\nCOM1: AVAILABLE\nCOM2: IN USE\nCOM3: UNAVAILABLE\nCOM4: MODEM");
 
     QTest::mouseClick(summary->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
-    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_TRUE(content->isEnabled());
+    EXPECT_TRUE(owner.menuBar()->isEnabled());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(summary.isNull());
 }

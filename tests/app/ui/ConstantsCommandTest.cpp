@@ -33,10 +33,12 @@ TEST_F(ConstantsCommandTest, TheDialogOpensBesideTheWindowAndHoldsTheImportComma
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
     EXPECT_FALSE(action("ImportWizard")->isEnabled());
+    EXPECT_FALSE(action("COM_DES")->isEnabled());
     EXPECT_TRUE(action("SCons")->isEnabled());
 
     QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
     EXPECT_TRUE(action("ImportWizard")->isEnabled());
+    EXPECT_TRUE(action("COM_DES")->isEnabled());
     action("SCons")->trigger();
     EXPECT_NE(window->constantsDialog(), nullptr);
     EXPECT_TRUE(window->constantsDialog()->isVisible());

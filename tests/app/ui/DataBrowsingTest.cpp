@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QValueAxis>
@@ -98,6 +99,19 @@ TEST_F(DataBrowsingTest, ASurfaceShowsItsProjectHeaderAboveItsReadings)
     EXPECT_EQ(cell(dataGrid(), 1, "STAT1"), "10+3");
     EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
     EXPECT_EQ(window->findChild<QLabel *>("What_report")->text(), "Project 125, SOIL");
+}
+
+TEST_F(DataBrowsingTest, EachClickChoosesItsNodeOnceEvenWhenItIsTheNodeAlreadyChosen)
+{
+    nuclearProjects();
+    QSignalSpy chosen(window->dataPage(), &app::DataPage::nodeChosen);
+    click({"12.5", "Soil"});
+    EXPECT_EQ(chosen.count(), 1);
+    click({"12.5", "Soil"});
+    EXPECT_EQ(chosen.count(), 2);
+    click({"13", "Thin"});
+    EXPECT_EQ(chosen.count(), 3);
+    EXPECT_EQ(state.CurrentSurface, "THIN");
 }
 
 TEST_F(DataBrowsingTest, ColumnsShareTheGridWidthByTheModelsFactor)

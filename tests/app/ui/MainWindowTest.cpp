@@ -12,7 +12,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -45,7 +47,8 @@ TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessage)
     QTabWidget *tabs = window->mainTab();
     EXPECT_EQ(tabs->tabText(0), "View Data");
     EXPECT_EQ(tabs->tabText(1), "View Report");
-    EXPECT_EQ(tabs->tabText(2), "View Graph");
+    EXPECT_FALSE(tabs->isTabEnabled(1));
+    EXPECT_TRUE(tabs->isTabEnabled(2));
     EXPECT_FALSE(tabs->isTabEnabled(1));
     EXPECT_EQ(state.LastFolder, home.path());
     EXPECT_EQ(window->findChild<QLabel *>("What_report")->text(), "No Project Selected");
@@ -69,15 +72,22 @@ TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTree)
     home.writeFile("info/Info.vkt", "\"Acme\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rRun Number (field.txt)\r\"\r\n");
     start();
     EXPECT_EQ(treeTexts(), (QStringList{"Run Number (field.txt)", "RUN1", "RUN21+"}));
-    EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
 }
 
-TEST_F(MainWindowTest, TheGraphPageIsOfferedForLoggerTestsOnly)
+TEST_F(MainWindowTest, TakingPagesAwayLeavesTheShownPageInPlaceAndGivingOneBackShowsIt)
 {
-    test::addTables(home.paths(), {{"UC1", db::LoggerTestTable, {}, {}}});
-    test::writeRegistry(home.paths(), LD4800, "UC1 ");
     start();
-    EXPECT_TRUE(window->mainTab()->isTabEnabled(2));
+    QTabWidget *tabs = window->mainTab();
+    tabs->setTabEnabled(1, true);
+    QSignalSpy changes(tabs, &QTabWidget::currentChanged);
+    for (int page : {0, 1, 2})
+        window->setPageAvailable(page, false);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(changes.count(), 0);
+    window->setPageAvailable(1, true);
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    window->setPageAvailable(0, true);
+    EXPECT_EQ(tabs->currentIndex(), 1);
 }
 
 TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsMinimumSize)
@@ -218,10 +228,12 @@ TEST_F(MainWindowTest, PortCheckScansAgainAndShowsTheSummaryWhileTheWindowWaits)
     auto *summary = window->findChild<app::ComSummary *>();
     ASSERT_TRUE(summary);
     EXPECT_TRUE(summary->isVisible());
-    EXPECT_FALSE(window->isEnabled());
+    EXPECT_FALSE(window->centralWidget()->isEnabled());
+    EXPECT_FALSE(window->menuBar()->isEnabled());
     EXPECT_TRUE(summary->findChild<QLabel *>("Label1")->text().contains("COM2: AVAILABLE\nCOM3: IN USE\n"));
     QTest::mouseClick(summary->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
 }
 
 TEST_F(MainWindowTest, ClosingClosesTheSerialPortUnlessItIsBetweenTests)
