@@ -49,6 +49,9 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
         return result;
     }
     if (reader.initStatus() != status::Ok) {
+        // The old tables went before the new database failed: nothing is listed any more.
+        state.Table_List.clear();
+        Table_Registry(paths, state, 1, state.Table_List);
         result.status = reader.initStatus();
         result.error = QStringLiteral("The project could not be opened: %1.").arg(status::meaning(result.status));
         return result;

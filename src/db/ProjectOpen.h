@@ -22,7 +22,8 @@ struct ProjectOpenResult {
 // the table registry, TreeRootCaption and info/Info.vkt (written from the CInfo in state). The
 // parse run is ended afterwards, so the database is closed on return.
 //
-// A file that is missing or is no saved project is refused before anything changes.
+// A file that is missing or is no saved project is refused before anything changes. When the new
+// database cannot be made, the old tables are already gone and none stay listed.
 class ProjectOpen {
 public:
     static ProjectOpenResult open(const AppPaths &paths, AppState &state, const QString &fileName);

@@ -52,7 +52,9 @@ int Ld4800Parser::parse(int ch)
         endOfField();
     } else if (c != QLatin1Char('\r')) {
         s.token.append(c);
-        if (trimBlanks(s.token) == QLatin1String("END")) {
+        // The token can only have become "END" with the D just added: looking only then keeps a
+        // long run of blanks from being scanned again at every character.
+        if (c == QLatin1Char('D') && trimBlanks(s.token) == QLatin1String("END")) {
             s.token.truncate(0);
             m_run.closeTable();
             return status::StreamComplete;

@@ -47,6 +47,25 @@ TEST_F(Ng7700bParser, FilesHeaderRecordsAndReadingsPerProject)
     EXPECT_EQ(rows("P7").size(), 2u);
 }
 
+TEST_F(Ng7700bParser, TheLineAfterTheAveragesLabelIsNeverStoredEvenWhenItReadsLikeAReading)
+{
+    const QList<test::Ng7700bProject> projects{{"7", Header124, {reading("1", "09:12")}}};
+    QByteArray stream = test::ng7700bReport("31560", "06/21/05", projects);
+    const QByteArray averages = test::ng7700bReading({"", "", "", "", "", "", "", "", "", "", "", "", "", "131.2", "119.0", "12.3", "10.5", "92.8", ""});
+    ASSERT_TRUE(stream.contains(averages));
+    stream.replace(averages, test::ng7700bReading(reading("9", "15:00")));
+    feed(&parse::Parse::Parse_NG7700B, stream);
+    EXPECT_EQ(rows("P7").size(), 2u);
+
+    // The same line under any other label is a reading.
+    ASSERT_EQ(parse.Initit(parse.retrn_message()), 0);
+    stream.replace("AVERAGE OF ALL DATA:", "LAST READING:");
+    feed(&parse::Parse::Parse_NG7700B, stream);
+    const auto p7 = rows("P7");
+    ASSERT_EQ(p7.size(), 3u);
+    EXPECT_TRUE(test::rowHolds(p7[2], ReadingFields, reading("9", "15:00")));
+}
+
 TEST_F(Ng7700bParser, RepeatedProjectReopensItsTableWithoutNewHeaderValues)
 {
     const QList<test::Ng7700bProject> first{{"12.4", Header124, {reading("1", "09:12")}}};
