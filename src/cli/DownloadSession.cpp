@@ -7,6 +7,7 @@
 #include "common/StatusCode.h"
 #include "db/StartupChecks.h"
 #include "link/Communication.h"
+#include "report/InfoFile.h"
 
 #include <QCoreApplication>
 
@@ -65,6 +66,9 @@ void DownloadSession::bindOutput(wizard::DownloadRun &run)
 
 int DownloadSession::run(const wizard::DownloadChoice &choice)
 {
+    // The success ending writes the report information back whole with the new root caption, so
+    // the lab's information has to be read first, as the desktop program does at start-up.
+    report::InfoFile::read(m_context.paths, m_context.state);
     const QString message = db::StartupChecks::run(m_context.paths, m_context.state);
     if (!message.isEmpty())
         m_context.prompter.tell(message, program::title());

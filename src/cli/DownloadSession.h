@@ -13,9 +13,9 @@ namespace valtrane::cli {
 
 struct CliContext;
 
-// A download on the terminal: the start-up checks the desktop program would have made, the
-// download run on the given serial control, its status texts printed as they change, then the
-// outcome and the table list. Ctrl-C is the wizard's "Done" button in a continuous download and
+// A download on the terminal: what the desktop program reads and checks at start-up, the download
+// run on the given serial control, its status texts printed as they change, then the outcome and
+// the table list. Ctrl-C is the wizard's "Done" button in a continuous download and
 // closes the wizard (abort) otherwise; a second Ctrl-C always aborts. "Done" takes effect between
 // tests, as the wizard's button, which is enabled only then.
 class DownloadSession {

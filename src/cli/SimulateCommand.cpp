@@ -6,40 +6,55 @@
 #include "link/GaugeModels.h"
 #include "link/GaugeSimulator.h"
 #include "link/PseudoTerminal.h"
+#include "link/PseudoTerminalGauge.h"
 #include "wizard/DownloadRun.h"
 
 #include <QFile>
 #include <QSerialPort>
-#include <QThread>
 
 namespace valtrane::cli {
 
 namespace {
 
 constexpr int WriteWaitMs = 100;
-// The time a person takes to press PRINT on the gauge after START on the computer: by then the
-// program has opened the port and thrown away what was waiting there.
-constexpr int PressPrintDelayMs = 500;
 
 int sendOnPseudoTerminal(CliContext &context, const link::GaugeSimulator &gauge, const InterruptCounter &interrupts)
 {
+    using Event = link::PseudoTerminalGauge::Event;
     link::PseudoTerminal pty;
     if (!pty.isOpen())
         return context.fail(QStringLiteral("no pseudo-terminal can be made on this system"));
-    context.out << pty.slavePath() << "\n";
+    const QString device = pty.slavePath();
+    context.out << device << "\n";
     context.out.flush();
-    context.err << "The gauge is on " << pty.slavePath() << "; waiting for a program to open it "
-                << "(desktop program: VALTRANE_COM1=" << pty.slavePath() << ").\n";
-    context.err.flush();
-    if (!pty.waitForSlave(true, -1, &interrupts.interrupted()))
-        return context.fail(QStringLiteral("interrupted before any program opened the line"));
-    QThread::msleep(PressPrintDelayMs);
-    const qint64 sent = gauge.send([&pty](const char *data, qint64 size) { return pty.write(data, size, WriteWaitMs); },
-                                   &interrupts.interrupted());
-    context.err << "Sent " << sent << " of " << gauge.bytes().size() << " bytes; waiting for the program to close the line.\n";
-    context.err.flush();
-    // A dead line stays open: the program has to find out by itself that nothing comes any more.
-    pty.waitForSlave(false, -1, &interrupts.interrupted());
+    const qint64 total = gauge.bytes().size();
+    bool first = true;
+    QTextStream &err = context.err;
+    link::PseudoTerminalGauge line(pty, gauge);
+    const bool sent = line.serve(&interrupts.interrupted(), [&](Event event, qint64 bytes) {
+        switch (event) {
+        case Event::WaitingForProgram:
+            if (first)
+                err << "The gauge is on " << device << "; waiting for a program to open it (desktop program: VALTRANE_COM1="
+                    << device << ").\n";
+            first = false;
+            break;
+        case Event::PortScan:
+            err << "A program opened the line and asked for a modem (a port scan); the gauge stays silent until it "
+                   "closes the line.\n";
+            break;
+        case Event::ClosedEarly:
+            err << "The line was closed after " << bytes << " of " << total
+                << " bytes; the next program to open it gets the whole report again.\n";
+            break;
+        case Event::Sent:
+            err << "Sent " << bytes << " of " << total << " bytes; waiting for the program to close the line.\n";
+            break;
+        }
+        err.flush();
+    });
+    if (!sent)
+        return context.fail(QStringLiteral("interrupted before the whole report was sent"));
     return 0;
 }
 
@@ -72,7 +87,10 @@ int runSimulate(CliContext &context, const QStringList &args)
     CommandLine line(QStringLiteral("simulate"),
                      QStringLiteral("Acts as a gauge: sends the model's built-in report (or a file) at the line rate, with "
                                     "the end byte where that model's gauge sends one. With --pty it makes a pseudo-terminal, "
-                                    "prints its device path and waits for a program to open it."));
+                                    "prints its device path and sends to the first program that opens it and keeps "
+                                    "quiet for half a second; a port scan, or a program that closes the line before the "
+                                    "whole report went out, does not use the gauge up: the next program gets the whole "
+                                    "report again. It ends once the whole report was sent and the program closed the line."));
     QCommandLineParser &parser = line.parser();
     parser.addOption({QStringLiteral("model"), QStringLiteral("LD4800, NG7700A, NG7700B or SG2150"), QStringLiteral("M")});
     parser.addOption({QStringLiteral("port"), QStringLiteral("COM1 to COM4, or a device path"), QStringLiteral("P")});

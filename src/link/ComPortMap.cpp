@@ -2,12 +2,26 @@
 
 #include "common/SettingsFile.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
 
 namespace valtrane::link {
+
+namespace {
+
+// A device name as its stem and its number, so that ttyUSB2 comes before ttyUSB10 whatever the
+// collation of the system's language.
+std::pair<QString, qulonglong> numbered(const QString &name)
+{
+    qsizetype stem = name.size();
+    while (stem > 0 && name.at(stem - 1).isDigit())
+        --stem;
+    return {name.left(stem), name.mid(stem).toULongLong()};
+}
+
+} // namespace
 
 ComPortMap::ComPortMap(const AppPaths &paths)
     : m_paths(paths)
@@ -61,20 +75,20 @@ QString ComPortMap::fromSettings(int port) const
     return QString();
 }
 
-QStringList ComPortMap::defaultDevices()
+QStringList ComPortMap::defaultDevices(const QString &folder)
 {
-    // USB infrared and serial adapters are what laboratories use today, so they come first.
+    // USB infrared and serial adapters are what laboratories use today, so they come first. A
+    // device the user may not open keeps its place: the scan then shows it unavailable and a
+    // download says so, where leaving it out would quietly give its COM number to another device.
     static const QStringList patterns{
         QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*"), QStringLiteral("cu.usbserial*"),
         QStringLiteral("cu.usbmodem*"), QStringLiteral("ttyS*"),
     };
-    QCollator natural;
-    natural.setNumericMode(true);
-    const QDir dev(QStringLiteral("/dev"));
+    const QDir dev(folder);
     QStringList devices;
     for (const QString &pattern : patterns) {
-        QStringList names = dev.entryList({pattern}, QDir::System | QDir::Files | QDir::Readable);
-        std::sort(names.begin(), names.end(), natural);
+        QStringList names = dev.entryList({pattern}, QDir::System | QDir::Files);
+        std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return numbered(a) < numbered(b); });
         for (const QString &name : names)
             devices.append(dev.filePath(name));
     }

@@ -24,8 +24,8 @@ public:
     // 3 for "COM3" (any case); nullopt for anything else.
     static std::optional<int> portNumber(const QString &name);
 
-    // The serial devices of this machine in the order COM1, COM2, ... take them.
-    static QStringList defaultDevices();
+    // The serial devices in folder in the order COM1, COM2, ... take them.
+    static QStringList defaultDevices(const QString &folder = QStringLiteral("/dev"));
 
 private:
     QString fromSettings(int port) const;

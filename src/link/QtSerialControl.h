@@ -12,12 +12,18 @@ class ComPortMap;
 // The serial control over a real port (QSerialPort). COM port numbers become devices through the
 // port map when the port is opened.
 //
-// A receive-buffer overflow is what the operating system reports as lost input (overrun counts of
-// the serial driver, where it keeps them); it is looked at no more than every 50 ms, so the read
-// loop's per-character check costs nothing.
+// A receive-buffer overflow is what the operating system reports as lost input: the overrun counts
+// of the serial driver on Linux and Windows, where the driver keeps them; other systems report
+// none. It is looked at no more than every 50 ms, so the read loop's per-character check costs
+// nothing.
 class QtSerialControl : public SerialControl {
 public:
     explicit QtSerialControl(const ComPortMap &ports);
+
+    // The control's error for a port that failed to open: no such device is an invalid port
+    // number, a device held by another program is a port already open, and anything else (a
+    // device this user may not use among them) is hardware that is not available.
+    static int openError(QSerialPort::SerialPortError error, bool mayUseDevice);
 
     bool PortOpen() const override;
     int setPortOpen(bool open) override;

@@ -1,14 +1,18 @@
 // The gauge link's commands, each run as the program it is, on pseudo-terminals.
 #include "link/ComPortMap.h"
 #include "link/Communication.h"
+#include "link/LinkTestHelpers.h"
 #include "link/QtSerialControl.h"
 #include "link/ScriptedParser.h"
 #include "parse/SampleStreams.h"
+#include "report/InfoFile.h"
 #include "support/ProjectSnapshot.h"
 #include "support/CliRunner.h"
 #include "support/PtyGauge.h"
 #include "support/TempHome.h"
 
+#include <QDate>
+#include <QLocale>
 #include <QProcess>
 #include <QSerialPort>
 #include <gtest/gtest.h>
@@ -16,6 +20,25 @@
 using namespace valtrane;
 
 namespace {
+
+TEST(ReplayCommand, KeepsTheLabInformationAndChangesOnlyTheRootCaption)
+{
+    test::TempHome home;
+    AppState lab;
+    for (size_t i = 0; i < lab.CInfo.size(); ++i)
+        lab.CInfo[i] = QStringLiteral("Lab line %1").arg(i);
+    lab.TreeRootCaption = QStringLiteral("Tests (Dwnld:1/2/03)");
+    ASSERT_TRUE(report::InfoFile::write(home.paths(), lab));
+    home.writeFile("download.cap", parse::sampleStream(NG7700B));
+
+    const auto r = test::runCli(home.path(), {"replay", home.path() + "/download.cap", "--model", "NG7700B"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    AppState after;
+    report::InfoFile::read(home.paths(), after);
+    EXPECT_EQ(after.CInfo, lab.CInfo);
+    const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_EQ(after.TreeRootCaption, "Projects (Dwnld:" + date + ")");
+}
 
 #ifdef Q_OS_UNIX
 
@@ -121,6 +144,47 @@ TEST(SimulateCommand, AProgramDownloadsFromThePseudoTerminalItPrints)
     comm.Close_Port();
     ASSERT_TRUE(gauge.waitForFinished(10000));
     EXPECT_EQ(gauge.exitCode(), 0);
+}
+
+TEST(SimulateCommand, AProgramThatClosesTheLineEarlyLeavesTheWholeReportForTheNextOne)
+{
+    test::TempHome home;
+    // More than the line holds: a program that does not read cannot have received it all.
+    const QByteArray report = test::longReport(1600) + "\xFD";
+    home.writeFile("report.txt", report);
+    QProcess gauge;
+    gauge.start(test::cliPath(), {"simulate", "--model", "NG7700A", "--pty", "--file", home.path() + "/report.txt",
+                                  "--baud", "4000000"});
+    ASSERT_TRUE(gauge.waitForReadyRead(10000));
+    const QString device = QString::fromLocal8Bit(gauge.readLine().trimmed());
+    ASSERT_TRUE(device.startsWith("/dev/"));
+
+    QSerialPort early(device);
+    ASSERT_TRUE(early.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(early.waitForReadyRead(10000));
+    early.close();
+    gauge.setReadChannel(QProcess::StandardError);
+    QByteArray told;
+    while (!told.contains("the next program to open it gets the whole report again") && gauge.waitForReadyRead(10000))
+        told += gauge.readAll();
+    ASSERT_TRUE(told.contains("The line was closed after ")) << told.constData();
+
+    AppState state;
+    link::ComPortMap ports(home.paths());
+    ports.setDevice(1, device);
+    link::QtSerialControl control(ports);
+    auto *parser = new test::ScriptedParser;
+    link::Communication comm(home.paths(), state, std::unique_ptr<link::StreamParser>(parser));
+    comm.setComm_Object(&control);
+    ASSERT_EQ(comm.RunTest(), 0);
+    EXPECT_EQ(comm.GetData(1, 0), 0);
+    EXPECT_EQ(parser->received, test::filtered(report.mid(4, report.size() - 5)));
+    comm.Close_Port();
+    ASSERT_TRUE(gauge.waitForFinished(10000));
+    EXPECT_EQ(gauge.exitCode(), 0);
+    told += gauge.readAllStandardError();
+    const QByteArray size = QByteArray::number(report.size());
+    EXPECT_TRUE(told.contains("Sent " + size + " of " + size + " bytes")) << told.constData();
 }
 
 TEST(ReplayCommand, ACapturedDownloadReplaysIntoTheSameDatabase)

@@ -1,6 +1,7 @@
 #include "link/ComPortMap.h"
 #include "support/TempHome.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -32,6 +33,19 @@ TEST(ComPortMap, AnExplicitDeviceWinsThenTheEnvironmentThenTheSettings)
     qunsetenv("VALTRANE_COM2");
     qunsetenv("VALTRANE_COM3");
     EXPECT_EQ(map.device(2), "/dev/ttyACM1");
+}
+
+TEST(ComPortMap, NumbersAdaptersFirstAndKeepsDevicesTheUserMayNotOpen)
+{
+    test::TempHome home;
+    for (const char *name : {"ttyS1", "ttyS0", "ttyACM10", "ttyACM2", "ttyUSB0", "null", "tty0"})
+        home.writeFile(QStringLiteral("dev/") + name, "");
+    const QString dev = home.path() + "/dev";
+    // An adapter that belongs to a group the user is not in.
+    ASSERT_TRUE(QFile::setPermissions(dev + "/ttyUSB0", QFileDevice::Permissions()));
+    EXPECT_EQ(ComPortMap::defaultDevices(dev),
+              (QStringList{dev + "/ttyUSB0", dev + "/ttyACM2", dev + "/ttyACM10", dev + "/ttyS0", dev + "/ttyS1"}))
+        << qPrintable(ComPortMap::defaultDevices(dev).join(' '));
 }
 #endif
 

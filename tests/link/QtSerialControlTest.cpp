@@ -1,12 +1,14 @@
 // The link on a real serial device: a pseudo-terminal whose other end plays the gauge.
 #include "link/ComPortMap.h"
 #include "link/Communication.h"
+#include "link/LinkTestHelpers.h"
 #include "link/QtSerialControl.h"
 #include "link/ScriptedParser.h"
 #include "support/PtyGauge.h"
 #include "support/TempHome.h"
 
 #include <QSerialPort>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -14,31 +16,25 @@ using namespace valtrane;
 
 namespace {
 
-QByteArray filtered(const QByteArray &stream)
-{
-    QByteArray out;
-    for (char c : stream) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b == '\r' || (b >= 32 && b <= 90))
-            out.append(c);
-    }
-    return out;
-}
+using test::fastClock;
+using test::filtered;
+using test::longReport;
 
-// A report of many lines, with what a gauge puts between them: line feeds, lower case, tabs.
-QByteArray longReport(int lines)
+TEST(QtSerialControl, TellsAHeldPortFromAMissingOrForbiddenOne)
 {
-    QByteArray report = "\r\n\r\n";
-    for (int n = 1; n <= lines; ++n)
-        report += "#Reading " + QByteArray::number(n) + ",\t12.5, 118.2 pcf,A\r\n";
-    return report;
-}
-
-// A clock on which every look takes step milliseconds: a thirty-second wait is over at once.
-link::Communication::Clock fastClock(qint64 step)
-{
-    auto now = std::make_shared<qint64>(0);
-    return [now, step] { return *now += step; };
+    using link::SerialControl;
+    struct Case {
+        QSerialPort::SerialPortError error;
+        bool mayUse;
+        int expected;
+    };
+    for (const Case c : {Case{QSerialPort::DeviceNotFoundError, true, SerialControl::InvalidPortNumber},
+                         Case{QSerialPort::PermissionError, true, SerialControl::PortAlreadyOpen},
+                         Case{QSerialPort::PermissionError, false, SerialControl::HardwareNotAvailable},
+                         Case{QSerialPort::OpenError, true, SerialControl::HardwareNotAvailable},
+                         Case{QSerialPort::ResourceError, true, SerialControl::HardwareNotAvailable},
+                         Case{QSerialPort::UnknownError, true, SerialControl::HardwareNotAvailable}})
+        EXPECT_EQ(link::QtSerialControl::openError(c.error, c.mayUse), c.expected) << c.error << " " << c.mayUse;
 }
 
 class QtSerialControlTest : public ::testing::Test {
@@ -131,11 +127,16 @@ TEST_F(QtSerialControlTest, ThePortScanTellsHeldMissingModemAndFreeDevices)
     ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
 
     QByteArray asked;
+    std::atomic<bool> answered{false};
     std::thread answering([&] {
         asked = modem.pty().read(10000);
         modem.pty().write("\r\nOK\r\n", 100);
+        answered = true;
     });
-    comm.setClock(fastClock(500));
+    // The probes' clock stands still until the modem has answered, however late its thread runs;
+    // from then on the wait for an answer on the free port is over at once.
+    const link::Communication::Clock fast = fastClock(500);
+    comm.setClock([&answered, fast] { return answered ? fast() : 0; });
     const QString scan = comm.AvailablePorts();
     answering.join();
     EXPECT_EQ(scan, "ox" "m4");

@@ -118,6 +118,7 @@ TEST_F(DownloadRunTest, ALockedDatabaseStopsTheDownloadBeforeThePortOpens)
     EXPECT_EQ(panels, QList<int>{7});
     EXPECT_EQ(port.openCount(), 0);
     EXPECT_EQ(connectionCloses, 1);
+    EXPECT_EQ(treeRebuilds, 0);
     EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
     EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
 }
@@ -134,6 +135,7 @@ TEST_F(DownloadRunTest, APortThatCannotBeOpenedSaysSoAndKeepsTheLastDownload)
     EXPECT_EQ(prompter.shown.front().title, program::title());
     EXPECT_FALSE(timePanelShown);
     EXPECT_EQ(closeRequests, 0);
+    EXPECT_EQ(treeRebuilds, 0);
     EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
     EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
 }
@@ -153,6 +155,7 @@ struct FailureCase {
     std::int16_t lastStatus;
     int panel;
     bool removesLastDownload;
+    int treeRebuilds;  // once for the removal, once more when the wizard closes
 };
 
 class FailedDownload : public DownloadRunTest, public ::testing::WithParamInterface<FailureCase> {};
@@ -172,18 +175,19 @@ TEST_P(FailedDownload, ShowsItsStatusAndRemovesWhatItLeftOnlyIfSomethingArrived)
     EXPECT_EQ(state.Table_List, c.removesLastDownload ? "" : "12 ");
     EXPECT_EQ(nextPages, 0);
     EXPECT_EQ(closeRequests, c.lastStatus == 1978 ? 1 : 0);
+    EXPECT_EQ(treeRebuilds, c.treeRebuilds);
     EXPECT_FALSE(comm.Abort_Download);
     EXPECT_FALSE(timePanelShown);
     EXPECT_FALSE(port.PortOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(DownloadRun, FailedDownload,
-                         ::testing::Values(FailureCase{NG7700B, "#A\xC8", false, 5555, 3, true},
-                                           FailureCase{NG7700B, "NOTHING" + EndByte, false, 5454, 6, true},
-                                           FailureCase{NG7700A, "#A", false, 4545, 3, true},
-                                           FailureCase{SG2150, "#A!", false, 9876, 3, true},
-                                           FailureCase{LD4800, "#AB", true, 1978, 3, true},
-                                           FailureCase{LD4800, "\r\n", false, 99, 3, false}));
+                         ::testing::Values(FailureCase{NG7700B, "#A\xC8", false, 5555, 3, true, 1},
+                                           FailureCase{NG7700B, "NOTHING" + EndByte, false, 5454, 6, true, 1},
+                                           FailureCase{NG7700A, "#A", false, 4545, 3, true, 1},
+                                           FailureCase{SG2150, "#A!", false, 9876, 3, true, 1},
+                                           FailureCase{LD4800, "#AB", true, 1978, 3, true, 2},
+                                           FailureCase{LD4800, "\r\n", false, 99, 3, false, 0}));
 
 TEST_F(DownloadRunTest, AnOverflowBeforeTheFirstCharacterKeepsTheLastDownload)
 {
@@ -193,6 +197,8 @@ TEST_F(DownloadRunTest, AnOverflowBeforeTheFirstCharacterKeepsTheLastDownload)
     EXPECT_FALSE(run.start({0, NG7700B, 0}));
     EXPECT_EQ(state.LastStatus, 7272);
     EXPECT_EQ(panels.last(), 3);
+    EXPECT_EQ(treeRebuilds, 0);
+    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
     EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
 }
 
@@ -204,7 +210,32 @@ TEST_F(DownloadRunTest, ClosingTheWizardWhileWaitingClosesItWithoutRemovingAnyth
     EXPECT_FALSE(run.start({0, NG7700B, 0}));
     EXPECT_EQ(state.LastStatus, 99);
     EXPECT_EQ(closeRequests, 1);
+    EXPECT_EQ(treeRebuilds, 1);  // for the close only: nothing was removed
+    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
     EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
+}
+
+TEST_F(DownloadRunTest, AStreamThatEndsRightAfterTheWizardCloseWasRequestedIsNotRegistered)
+{
+    previousDownload();
+    const QByteArray registry = home.readFile("info/DBTbles.vkt");
+    state.DeviceCode = NG7700A;
+    int downloaded = 0;
+    QObject::connect(&run, &DownloadRun::dataDownloaded, [&downloaded] { ++downloaded; });
+    port.queueBytes("#A");
+    port.queueAction([this] { comm.Abort_Download = true; });
+    port.queueBytes(EndByte);
+    EXPECT_FALSE(run.start({0, NG7700B, 0}));
+    EXPECT_EQ(state.LastStatus, 0);  // the read itself ended well
+    EXPECT_EQ(parser->received, "#A");
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(home.readFile("info/DBTbles.vkt"), registry);
+    EXPECT_EQ(state.DeviceCode, NG7700A);
+    EXPECT_EQ(downloaded, 0);
+    EXPECT_FALSE(panels.contains(4));
+    EXPECT_EQ(nextPages, 0);
+    EXPECT_EQ(treeRebuilds, 0);
+    EXPECT_FALSE(home.exists("info/Info.vkt"));
 }
 
 TEST_F(DownloadRunTest, AContinuousDownloadOfTwoTestsEndingWithDoneRegistersBoth)
