@@ -120,33 +120,7 @@ TEST(DownloadCommand, RefusesChoicesTheWizardDoesNotOffer)
     EXPECT_FALSE(home.exists("captures"));
 }
 
-TEST(SimulateCommand, AProgramDownloadsFromThePseudoTerminalItPrints)
-{
-    test::TempHome home;
-    home.writeFile("report.txt", "#A\r\n#B\r\n\xFD");
-    QProcess gauge;
-    gauge.start(test::cliPath(), {"simulate", "--model", "NG7700A", "--pty", "--file", home.path() + "/report.txt",
-                                  "--baud", "115200"});
-    ASSERT_TRUE(gauge.waitForReadyRead(10000));
-    const QString device = QString::fromLocal8Bit(gauge.readLine().trimmed());
-    ASSERT_TRUE(device.startsWith("/dev/"));
-
-    AppState state;
-    link::ComPortMap ports(home.paths());
-    ports.setDevice(1, device);
-    link::QtSerialControl control(ports);
-    auto *parser = new test::ScriptedParser;
-    link::Communication comm(home.paths(), state, std::unique_ptr<link::StreamParser>(parser));
-    comm.setComm_Object(&control);
-    ASSERT_EQ(comm.RunTest(), 0);
-    EXPECT_EQ(comm.GetData(1, 0), 0);
-    EXPECT_EQ(parser->received, "#A\r#B\r");
-    comm.Close_Port();
-    ASSERT_TRUE(gauge.waitForFinished(10000));
-    EXPECT_EQ(gauge.exitCode(), 0);
-}
-
-TEST(SimulateCommand, AProgramThatClosesTheLineEarlyLeavesTheWholeReportForTheNextOne)
+TEST(SimulateCommand, AProgramThatClosesTheLineEarlyLeavesTheWholeReportForTheDownloadOnThePrintedDevice)
 {
     test::TempHome home;
     // More than the line holds: a program that does not read cannot have received it all.

@@ -47,7 +47,6 @@ public:
     }
 
     const QString &device() const { return m_pty.slavePath(); }
-    qint64 size() const { return m_gauge.bytes().size(); }
 
     QList<std::pair<Event, qint64>> events() const
     {
