@@ -62,6 +62,12 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
 
     const QStringList all = QCoreApplication::arguments();
+    // A --home without its folder would quietly work on another folder's database.
+    if (const QString problem = AppPaths::homeOptionError(all); !problem.isEmpty()) {
+        err << "valtrane-cli: " << problem << "\n"
+            << "Try 'valtrane-cli --help'.\n";
+        return 2;
+    }
     const QStringList args = withoutHome(all);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")
         || args.first() == QLatin1String("help")) {

@@ -44,6 +44,18 @@ QString AppPaths::chooseProgramFolder(const QStringList &args, const QString &ex
     return executableFolder;
 }
 
+QString AppPaths::homeOptionError(const QStringList &args)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        const bool noFolder = (a == QLatin1String("--home") && (i + 1 >= args.size() || args.at(i + 1).isEmpty()))
+                              || a == QLatin1String("--home=");
+        if (noFolder)
+            return QStringLiteral("--home needs a folder: --home DIR or --home=DIR");
+    }
+    return QString();
+}
+
 QString AppPaths::resolve(const QString &relativePath) const
 {
     QDir folder(m_programFolder);

@@ -15,6 +15,8 @@ public:
 
     // --home DIR (or --home=DIR) in args wins, then VALTRANE_HOME, then executableFolder.
     static QString chooseProgramFolder(const QStringList &args, const QString &executableFolder);
+    // What is wrong with the --home options of args (one with no folder after it), or an empty text.
+    static QString homeOptionError(const QStringList &args);
 
     const QString &programFolder() const { return m_programFolder; }
 

@@ -4,8 +4,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace valtrane {
+
+namespace {
+
+// Files of the lab's earlier program are in the Windows code page; this program writes UTF-8. A
+// file that is not valid UTF-8 is taken as Windows-1252 (as Latin-1 where that code page is not
+// available, which differs only in 0x80 to 0x9F).
+QString decodeText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder windows("windows-1252");
+    if (windows.isValid())
+        return windows.decode(bytes);
+    return QString::fromLatin1(bytes);
+}
+
+} // namespace
 
 bool SettingsFile::writeText(const QString &path, const QByteArray &bytes)
 {
@@ -42,7 +62,7 @@ std::optional<QStringList> SettingsFile::readLines(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = decodeText(file.readAll());
     QStringList lines;
     QString current;
     bool pending = false;

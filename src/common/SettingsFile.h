@@ -12,7 +12,8 @@ namespace valtrane {
 //
 // Two styles are used: a quoted record (a double quote, items each followed by a carriage return,
 // the closing quote, CR LF), and plain lines such as "MeasMs = 0.12". Reading splits at carriage
-// return, line feed, or the pair, and the quoted record reads back as one line per item.
+// return, line feed, or the pair, and the quoted record reads back as one line per item. Files are
+// written in UTF-8 and read as UTF-8 when they are valid UTF-8, else as Windows-1252.
 class SettingsFile {
 public:
     // The quoted record of items.

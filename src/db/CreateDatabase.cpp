@@ -10,8 +10,9 @@
 
 namespace valtrane::db {
 
-CreateDatabase::CreateDatabase(const AppPaths &paths)
+CreateDatabase::CreateDatabase(const AppPaths &paths, FileMaker makeFile)
     : m_paths(paths)
+    , m_makeFile(makeFile ? std::move(makeFile) : FileMaker(&Database::createFile))
 {
 }
 
@@ -19,14 +20,15 @@ std::int16_t CreateDatabase::Create()
 {
     const QString path = m_paths.database();
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        // The old file may be held by another program: the run then works on it as it is.
+        // The old file may be in use by another program or connection: the run then works on it
+        // as it is.
         if (!Database::removeFile(path))
             return status::Ok;
     }
     if (QFileInfo::exists(path))
         return status::Ok;
     m_paths.ensureInfoFolder();
-    if (!Database::createFile(path))
+    if (!m_makeFile(path))
         return status::DatabaseNotCreated;
     return QFileInfo::exists(path) ? status::Ok : status::DatabaseFileMissing;
 }

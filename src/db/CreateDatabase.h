@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace valtrane::db {
@@ -17,11 +18,15 @@ public:
     // AddTable's result when the table could not be created (the caller's operation then stops).
     static constexpr int Failed = -1;
 
-    explicit CreateDatabase(const AppPaths &paths);
+    // Makes the new, empty database file at a path: true when creating and closing it went well.
+    using FileMaker = std::function<bool(const QString &path)>;
+
+    // makeFile is Database::createFile unless given.
+    explicit CreateDatabase(const AppPaths &paths, FileMaker makeFile = {});
 
     // Deletes info/MIRVAT.vkd and creates it anew: 0 when a database file exists afterwards (a new
-    // one, or the old one when it could not be deleted), 909 when creating it failed, 910 when no
-    // file exists after creating it.
+    // one, or the old one when it could not be deleted, e.g. while in use), 909 when creating or
+    // closing it failed, 910 when no file exists after it was created.
     std::int16_t Create();
 
     // Creates the table name (every "." removed; name is changed in place) of the given kind in the
@@ -36,6 +41,7 @@ public:
 
 private:
     const AppPaths &m_paths;
+    FileMaker m_makeFile;
 };
 
 } // namespace valtrane::db

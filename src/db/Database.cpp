@@ -58,19 +58,24 @@ bool Database::createFile(const QString &path)
         }
     }
     QSqlDatabase::removeDatabase(name);
-    return ok && QFileInfo::exists(path);
+    return ok;
 }
 
 bool Database::removeFile(const QString &path)
 {
+    // A database in use is not deleted: its holder would go on writing into a file that is gone.
+    if (DatabaseLock::isLocked(DatabaseLock::lockPathFor(path)))
+        return false;
+    // The side files may hold the last committed rows, so they go only once the file itself has.
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
+        return false;
     for (const char *suffix : {"-wal", "-shm", "-journal"}) {
         const QString side = path + QLatin1String(suffix);
         if (QFileInfo::exists(side))
             QFile::remove(side);
     }
-    if (!QFileInfo(path).exists() && !QFileInfo(path).isSymLink())
-        return true;
-    return QFile::remove(path);
+    return true;
 }
 
 bool Database::open(const QString &path)

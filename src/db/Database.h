@@ -28,9 +28,12 @@ public:
     Database(const Database &) = delete;
     Database &operator=(const Database &) = delete;
 
-    // Creates a new, empty database file (no file may exist there yet). False on failure.
+    // Creates a new, empty database file and closes it (no file may exist there yet). False when
+    // creating or closing it failed; whether the file is there afterwards is the caller's to check.
     static bool createFile(const QString &path);
-    // Removes a database file and the files SQLite keeps beside it. False when the file is still there.
+    // Removes a database file, then the files SQLite keeps beside it. False, with nothing removed,
+    // while the database is in use (a connection of this program or a live lock of another holds
+    // it) or when the file cannot be deleted.
     static bool removeFile(const QString &path);
 
     // Opens an existing file. False when it does not exist or is not a database.

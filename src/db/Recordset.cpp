@@ -60,8 +60,13 @@ bool Recordset::load()
         names.append(quoteIdentifier(f.name));
     QString sql = QStringLiteral("SELECT ") + names.join(QLatin1Char(',')) + QStringLiteral(" FROM ") + quoteIdentifier(m_schema.name);
     for (size_t i = 0; i < m_conditions.size(); ++i) {
-        sql += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + quoteIdentifier(m_conditions[i].field)
-               + QLatin1Char(' ') + m_conditions[i].op + QStringLiteral(" ?");
+        const Condition &c = m_conditions[i];
+        sql += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + quoteIdentifier(c.field) + QLatin1Char(' ') + c.op
+               + QStringLiteral(" ?");
+        // Text compares without regard to case, as the program's conditions expect ('S' finds "s").
+        const int field = m_schema.fieldIndex(c.field);
+        if (field >= 0 && m_schema.fields[size_t(field)].type == FieldType::Text)
+            sql += QStringLiteral(" COLLATE NOCASE");
     }
     if (m_schema.primaryKey >= 0)
         sql += QStringLiteral(" ORDER BY ") + quoteIdentifier(m_schema.fields[size_t(m_schema.primaryKey)].name);

@@ -14,7 +14,8 @@ class Database;
 // The rows of one table that match a condition, in ascending primary-key order, with a current
 // row. Rows are read only when first needed, so opening a record set just to add rows costs
 // nothing. Field names match without regard to case; a value written is converted to the field's
-// type (FieldValue), and a value that does not convert fails the write.
+// type (FieldValue), and a value that does not convert fails the write. In the condition, text
+// fields compare without regard to case and number fields as numbers.
 //
 // Adding: addNew(), setField()..., update(). Changing: edit() (or just setField() on the current
 // row), setField()..., update(). Every operation returns false when it cannot be done; the record

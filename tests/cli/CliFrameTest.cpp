@@ -31,3 +31,14 @@ TEST(CliFrame, AnUnknownCommandIsAUsageError)
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.err.contains("unknown command"));
 }
+
+TEST(CliFrame, AHomeOptionWithoutItsFolderIsAUsageError)
+{
+    test::TempHome home;
+    for (const QStringList &args : QList<QStringList>{{"tables", "--home"}, {"tables", "--home="}, {"--home=", "tables"}}) {
+        const auto r = test::runCli(home.path(), args);
+        EXPECT_EQ(r.exitCode, 2) << qPrintable(args.join(' '));
+        EXPECT_TRUE(r.err.contains("--home needs a folder")) << r.err.constData();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.constData();
+    }
+}

@@ -41,3 +41,22 @@ TEST(AppPaths, HomeOptionWinsOverEnvironmentAndExecutableFolder)
     qunsetenv("VALTRANE_HOME");
     EXPECT_EQ(AppPaths::chooseProgramFolder({"prog", "tables"}, "/exe"), "/exe");
 }
+
+TEST(AppPaths, AHomeOptionWithoutAFolderIsAnError)
+{
+    const QList<QStringList> wrong{
+        {"prog", "tables", "--home"},
+        {"prog", "--home=", "tables"},
+        {"prog", "--home", "", "tables"},
+        {"prog", "--home", "/a", "tables", "--home="},
+    };
+    for (const QStringList &args : wrong)
+        EXPECT_FALSE(AppPaths::homeOptionError(args).isEmpty()) << qPrintable(args.join(' '));
+    const QList<QStringList> right{
+        {"prog", "tables"},
+        {"prog", "--home", "/a", "tables"},
+        {"prog", "--home=/b", "tables"},
+    };
+    for (const QStringList &args : right)
+        EXPECT_TRUE(AppPaths::homeOptionError(args).isEmpty()) << qPrintable(args.join(' '));
+}

@@ -59,3 +59,45 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole)
     EXPECT_FALSE(SettingsFile::writeLines(home.path() + "/info", {"x"}));
     EXPECT_EQ(home.readFile("info/DBTbles.vkt"), QByteArray("1\r\n\"12 \"\r\n"));
 }
+
+TEST(SettingsFile, TextIsWrittenAsUtf8AndReadsBack)
+{
+    test::TempHome home;
+    const QString path = home.path() + "/info/Info.vkt";
+    ASSERT_TRUE(SettingsFile::writeQuotedRecord(path, {QString::fromUtf8("Façade – Ñandú Labs €")}));
+    EXPECT_EQ(home.readFile("info/Info.vkt"), QByteArray("\"Fa\xC3\xA7" "ade \xE2\x80\x93 \xC3\x91" "and\xC3\xBA Labs \xE2\x82\xAC\r\"\r\n"));
+    const auto lines = SettingsFile::readRecordLines(path);
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(lines->value(0), QString::fromUtf8("Façade – Ñandú Labs €"));
+}
+
+TEST(SettingsFile, FilesOfTheEarlierProgramReadInTheWindowsCodePage)
+{
+    struct Case {
+        QByteArray bytes;
+        const char *text;
+    };
+    const std::vector<Case> cases{
+        {"\"Fa\xE7" "ade\r\"\r\n", "Façade"},
+        {"\"\x93Quoted\x94 \x96 10 \x80\r\"\r\n", "“Quoted” – 10 €"},
+        // Bytes that begin a UTF-8 sequence without finishing it.
+        {"\"Tom\xE1s L\xF3pez\r\"\r\n", "Tomás López"},
+        {"\"Ends in \xC3\r\"\r\n", "Ends in Ã"},
+    };
+    test::TempHome home;
+    for (const Case &c : cases) {
+        home.writeFile("info/Info.vkt", c.bytes);
+        const auto lines = SettingsFile::readRecordLines(home.path() + "/info/Info.vkt");
+        ASSERT_TRUE(lines.has_value());
+        EXPECT_EQ(lines->value(0), QString::fromUtf8(c.text)) << c.text;
+    }
+}
+
+TEST(SettingsFile, AFileEndingInsideAUtf8SequenceIsNotUtf8)
+{
+    test::TempHome home;
+    home.writeFile("info/StiffnessCons.vkt", "Remark = Fa\xC3");
+    const auto lines = SettingsFile::readLines(home.path() + "/info/StiffnessCons.vkt");
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(*lines, QStringList{QString::fromUtf8("Remark = FaÃ")});
+}

@@ -1,7 +1,16 @@
 #include "DbTestSupport.h"
+#include "db/DatabaseLock.h"
 #include "db/TableKinds.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSqlQuery>
+
+#ifdef Q_OS_UNIX
+#include <QLockFile>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace valtrane;
 using valtrane::test::DatabaseFixture;
@@ -198,6 +207,43 @@ TEST_F(DatabaseFixture, TheConditionsTheProgramSendsSelectTheRightRows)
     EXPECT_EQ(numbers("SELECT * FROM p125"), (QList<int>{0, 1, 2, 3, 4}));
 }
 
+TEST_F(DatabaseFixture, TextConditionsMatchWithoutRegardToCase)
+{
+    addTable("P7", db::Ng7700bProjectTable);
+    auto rs = database.openRecordset("SELECT * FROM P7");
+    const QList<std::tuple<int, QString, QString>> rows{{0, "", "HDR"}, {1, "S", "L1"}, {2, "s", "l1"}, {3, "A", "L2"}, {4, "a", "l1x"}};
+    for (const auto &[n, sa, lane] : rows) {
+        rs->addNew();
+        rs->setField(u"RDNUM", n);
+        if (!sa.isEmpty())
+            rs->setField(u"SA", sa);
+        rs->setField(u"LANE", lane);
+        ASSERT_TRUE(rs->update());
+    }
+    auto numbers = [&](const QString &sql) {
+        QList<int> out;
+        auto r = database.openRecordset(sql);
+        if (!r)
+            return QList<int>{-1};
+        for (r->moveFirst(); !r->isEOF(); r->moveNext())
+            out.append(r->field(u"RDNUM").toInt());
+        return out;
+    };
+    const QList<std::pair<QString, QList<int>>> cases{
+        {" WHERE SA = 'S' AND RDNUM > 0", {1, 2}},
+        {" WHERE SA = 'a' AND RDNUM > 0", {3, 4}},
+        {" WHERE SA <> 's'", {3, 4}},
+        {" WHERE LANE = 'L1'", {1, 2}},
+        {" WHERE LANE > 'L1'", {3, 4}},
+        {" WHERE LANE = 'hdr' AND RDNUM = 0", {0}},
+        // Numbers compare as numbers.
+        {" WHERE RDNUM > 2", {3, 4}},
+        {" WHERE RDNUM = '3'", {3}},
+    };
+    for (const auto &[condition, expected] : cases)
+        EXPECT_EQ(numbers("SELECT * FROM P7" + condition), expected) << qPrintable(condition);
+}
+
 TEST_F(DatabaseFixture, TextsThatAreNotTheProgramsQueriesAreRefused)
 {
     addTable("RUN3", db::StiffnessRunTable);
@@ -318,3 +364,71 @@ TEST(Database, AFileThatIsNotADatabaseDoesNotOpen)
     EXPECT_FALSE(database.open(home.path() + "/info/none.vkd"));
     EXPECT_FALSE(database.isOpen());
 }
+
+TEST_F(DatabaseFixture, RemoveFileRefusesWhileAConnectionOfThisProgramHasTheFileOpen)
+{
+    const QString path = home.paths().database();
+    db::Database second;
+    ASSERT_TRUE(second.open(path));
+    database.close();
+    EXPECT_FALSE(db::Database::removeFile(path));
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_TRUE(QFileInfo::exists(path + "-wal"));
+    second.close();
+    EXPECT_TRUE(db::Database::removeFile(path));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo::exists(path + "-wal"));
+    EXPECT_FALSE(QFileInfo::exists(path + "-shm"));
+}
+
+TEST(Database, RemoveFileKeepsTheSideFilesOfAFileThatCannotBeDeleted)
+{
+    test::TempHome home;
+    // A folder in the database's place cannot be deleted as a file.
+    QDir(home.path()).mkpath("info/MIRVAT.vkd/held");
+    home.writeFile("info/MIRVAT.vkd-wal", "the last committed rows");
+    home.writeFile("info/MIRVAT.vkd-journal", "a journal");
+    EXPECT_FALSE(db::Database::removeFile(home.paths().database()));
+    EXPECT_EQ(home.readFile("info/MIRVAT.vkd-wal"), "the last committed rows");
+    EXPECT_TRUE(home.exists("info/MIRVAT.vkd-journal"));
+}
+
+#ifdef Q_OS_UNIX
+TEST(Database, RemoveFileRefusesWhileAnotherRunningProcessHoldsTheLock)
+{
+    test::TempHome home;
+    ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
+    const QString path = home.paths().database();
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(release), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(ready[0]);
+        close(release[1]);
+        QLockFile held(db::DatabaseLock::lockPathFor(path));
+        char c = held.tryLock(0) ? '1' : '0';
+        (void)!write(ready[1], &c, 1);
+        (void)!read(release[0], &c, 1);
+        _exit(0);   // leaves the lock file behind, as a crash would
+    }
+    close(ready[1]);
+    close(release[0]);
+    char c = 0;
+    const bool locked = read(ready[0], &c, 1) == 1 && c == '1';
+    const bool removedWhileHeld = db::Database::removeFile(path);
+    const bool existsWhileHeld = QFileInfo::exists(path);
+    close(release[1]);
+    close(ready[0]);
+    waitpid(child, nullptr, 0);
+    ASSERT_TRUE(locked);
+    EXPECT_FALSE(removedWhileHeld);
+    EXPECT_TRUE(existsWhileHeld);
+    // The lock of a process that no longer runs does not count.
+    ASSERT_TRUE(home.exists("info/MIRVAT.ldb"));
+    EXPECT_TRUE(db::Database::removeFile(path));
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+#endif
