@@ -85,11 +85,7 @@ TEST(CreateDatabase, CreateTellsAFailedCreationFromAFileMissingAfterwards)
 TEST_F(DatabaseFixture, CreateLeavesTheDatabaseWhileAConnectionHasItOpen)
 {
     addTable("RUN1", db::StiffnessRunTable);
-    auto rs = database.openRecordset("SELECT * FROM RUN1");
-    rs->addNew();
-    rs->setField(u"BIN_NUMBER", 0);
-    ASSERT_TRUE(rs->update());
-    ASSERT_TRUE(database.commit());
+    ASSERT_TRUE(addRow("RUN1", {{"BIN_NUMBER", 0}}));
     db::CreateDatabase creator(home.paths());
     EXPECT_EQ(creator.Create(), 0);
     EXPECT_EQ(test::tableRows(home.paths(), "RUN1").size(), 1u);
@@ -145,12 +141,8 @@ TEST_F(DatabaseFixture, AddTableDropsFullStopsAndHandsTheNameBack)
 
 TEST_F(DatabaseFixture, AddTableReplacesATableOfTheSameNameWithAnEmptyOneOfTheNewKind)
 {
-    const QString name = addTable("RUN3", db::StiffnessRunTable);
-    auto rs = database.openRecordset("SELECT * FROM RUN3");
-    rs->addNew();
-    rs->setField(u"BIN_NUMBER", 0);
-    ASSERT_TRUE(rs->update());
-    rs.reset();
+    addTable("RUN3", db::StiffnessRunTable);
+    ASSERT_TRUE(addRow("RUN3", {{"BIN_NUMBER", 0}}));
     addTable("RUN3", db::LoggerTestTable);
     const QStringList tables = database.tableNames();
     EXPECT_EQ(tables.count("RUN3"), 1);
@@ -165,11 +157,7 @@ TEST_F(DatabaseFixture, AddTableReplacesATableWhoseNameDiffersOnlyInCase)
     // Table names are one name whatever their case: the new table takes the old one's place,
     // under the name it was given.
     addTable("P13", db::Ng7700bProjectTable);
-    auto rs = database.openRecordset("SELECT * FROM P13");
-    rs->addNew();
-    rs->setField(u"RDNUM", 0);
-    ASSERT_TRUE(rs->update());
-    rs.reset();
+    ASSERT_TRUE(addRow("P13", {{"RDNUM", 0}}));
     EXPECT_EQ(addTable("p13", db::Ng7700aProjectTable), "p13");
     EXPECT_EQ(database.tableNames(), QStringList{"p13"});
     auto fresh = database.openRecordset("SELECT * FROM P13");

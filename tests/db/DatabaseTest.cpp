@@ -33,6 +33,18 @@ std::vector<ColumnInfo> tableInfo(db::Database &database, const QString &table)
     return columns;
 }
 
+// The reading numbers of the rows an SQL text selects; {-1} when it opens no record set.
+QList<int> readingNumbers(db::Database &database, const QString &sql)
+{
+    QList<int> out;
+    auto r = database.openRecordset(sql);
+    if (!r)
+        return QList<int>{-1};
+    for (r->moveFirst(); !r->isEOF(); r->moveNext())
+        out.append(r->field(u"RDNUM").toInt());
+    return out;
+}
+
 QStringList describe(const std::vector<ColumnInfo> &columns)
 {
     QStringList out;
@@ -182,53 +194,22 @@ TEST_F(DatabaseFixture, PrimaryKeyMayNotRepeatOrBeEmpty)
 TEST_F(DatabaseFixture, TheConditionsTheProgramSendsSelectTheRightRows)
 {
     addTable("P125", db::Ng7700bProjectTable);
-    auto rs = database.openRecordset("SELECT * FROM P125");
-    const QList<std::pair<int, QString>> rows{{0, ""}, {1, "S"}, {2, "A"}, {3, "S"}, {4, "T"}};
-    for (const auto &[n, sa] : rows) {
-        rs->addNew();
-        rs->setField(u"RDNUM", n);
-        if (!sa.isEmpty())
-            rs->setField(u"SA", sa);
-        ASSERT_TRUE(rs->update());
-    }
-    auto numbers = [&](const QString &sql) {
-        QList<int> out;
-        auto r = database.openRecordset(sql);
-        if (!r)
-            return QList<int>{-1};
-        for (r->moveFirst(); !r->isEOF(); r->moveNext())
-            out.append(r->field(u"RDNUM").toInt());
-        return out;
-    };
-    EXPECT_EQ(numbers("Select * From P125 WHERE SA = 'S' AND RDNUM > 0"), (QList<int>{1, 3}));
-    EXPECT_EQ(numbers("SELECT * FROM P125 WHERE RDNUM = 0"), (QList<int>{0}));
-    EXPECT_EQ(numbers("select * from P125 where RDNUM = 3"), (QList<int>{3}));
-    EXPECT_EQ(numbers("SELECT * FROM P125 WHERE RDNUM < 2"), (QList<int>{0, 1}));
-    EXPECT_EQ(numbers("SELECT * FROM p125"), (QList<int>{0, 1, 2, 3, 4}));
+    const QList<std::pair<int, QVariant>> rows{{0, QVariant()}, {1, "S"}, {2, "A"}, {3, "S"}, {4, "T"}};
+    for (const auto &[n, sa] : rows)
+        ASSERT_TRUE(addRow("P125", {{"RDNUM", n}, {"SA", sa}}));
+    EXPECT_EQ(readingNumbers(database, "Select * From P125 WHERE SA = 'S' AND RDNUM > 0"), (QList<int>{1, 3}));
+    EXPECT_EQ(readingNumbers(database, "SELECT * FROM P125 WHERE RDNUM = 0"), (QList<int>{0}));
+    EXPECT_EQ(readingNumbers(database, "select * from P125 where RDNUM = 3"), (QList<int>{3}));
+    EXPECT_EQ(readingNumbers(database, "SELECT * FROM P125 WHERE RDNUM < 2"), (QList<int>{0, 1}));
+    EXPECT_EQ(readingNumbers(database, "SELECT * FROM p125"), (QList<int>{0, 1, 2, 3, 4}));
 }
 
 TEST_F(DatabaseFixture, TextConditionsMatchWithoutRegardToCase)
 {
     addTable("P7", db::Ng7700bProjectTable);
-    auto rs = database.openRecordset("SELECT * FROM P7");
-    const QList<std::tuple<int, QString, QString>> rows{{0, "", "HDR"}, {1, "S", "L1"}, {2, "s", "l1"}, {3, "A", "L2"}, {4, "a", "l1x"}};
-    for (const auto &[n, sa, lane] : rows) {
-        rs->addNew();
-        rs->setField(u"RDNUM", n);
-        if (!sa.isEmpty())
-            rs->setField(u"SA", sa);
-        rs->setField(u"LANE", lane);
-        ASSERT_TRUE(rs->update());
-    }
-    auto numbers = [&](const QString &sql) {
-        QList<int> out;
-        auto r = database.openRecordset(sql);
-        if (!r)
-            return QList<int>{-1};
-        for (r->moveFirst(); !r->isEOF(); r->moveNext())
-            out.append(r->field(u"RDNUM").toInt());
-        return out;
-    };
+    const QList<std::tuple<int, QVariant, QString>> rows{{0, QVariant(), "HDR"}, {1, "S", "L1"}, {2, "s", "l1"}, {3, "A", "L2"}, {4, "a", "l1x"}};
+    for (const auto &[n, sa, lane] : rows)
+        ASSERT_TRUE(addRow("P7", {{"RDNUM", n}, {"SA", sa}, {"LANE", lane}}));
     const QList<std::pair<QString, QList<int>>> cases{
         {" WHERE SA = 'S' AND RDNUM > 0", {1, 2}},
         {" WHERE SA = 'a' AND RDNUM > 0", {3, 4}},
@@ -241,7 +222,7 @@ TEST_F(DatabaseFixture, TextConditionsMatchWithoutRegardToCase)
         {" WHERE RDNUM = '3'", {3}},
     };
     for (const auto &[condition, expected] : cases)
-        EXPECT_EQ(numbers("SELECT * FROM P7" + condition), expected) << qPrintable(condition);
+        EXPECT_EQ(readingNumbers(database, "SELECT * FROM P7" + condition), expected) << qPrintable(condition);
 }
 
 TEST_F(DatabaseFixture, TextsThatAreNotTheProgramsQueriesAreRefused)
@@ -345,11 +326,7 @@ TEST_F(DatabaseFixture, ARecordSetOutlivingItsConnectionFailsQuietly)
 TEST_F(DatabaseFixture, RowsReachTheFileForOtherConnections)
 {
     addTable("UC1", db::LoggerTestTable);
-    auto rs = database.openRecordset("SELECT * FROM UC1");
-    rs->addNew();
-    rs->setField(u"READNUMBER", 1);
-    ASSERT_TRUE(rs->update());
-    ASSERT_TRUE(database.commit());
+    ASSERT_TRUE(addRow("UC1", {{"READNUMBER", 1}}));
     db::Database other;
     ASSERT_TRUE(other.open(home.paths().database()));
     EXPECT_EQ(other.openRecordset("SELECT * FROM UC1")->recordCount(), 1);

@@ -7,6 +7,8 @@
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace valtrane::test {
 
@@ -25,6 +27,21 @@ protected:
         db::CreateDatabase creator(home.paths());
         EXPECT_EQ(creator.AddTable(name, kind, &database), 0);
         return name;
+    }
+
+    // Adds one row with the given fields (a null value leaves a field empty) and commits it.
+    ::testing::AssertionResult addRow(const QString &table, const std::vector<std::pair<QString, QVariant>> &fields)
+    {
+        auto rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + table);
+        if (!rs || !rs->addNew())
+            return ::testing::AssertionFailure() << "no record set on " << table.toStdString();
+        for (const auto &[field, value] : fields) {
+            if (!value.isNull() && !rs->setField(field, value))
+                return ::testing::AssertionFailure() << "field " << field.toStdString() << " refused its value";
+        }
+        if (!rs->update() || !database.commit())
+            return ::testing::AssertionFailure() << "row not written to " << table.toStdString();
+        return ::testing::AssertionSuccess();
     }
 
     TempHome home;
