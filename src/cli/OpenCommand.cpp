@@ -1,8 +1,6 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "common/StatusCode.h"
-#include "db/DatabaseLock.h"
 #include "db/ProjectOpen.h"
 #include "db/TableRegistry.h"
 #include "report/InfoFile.h"
@@ -21,10 +19,6 @@ int runOpen(CliContext &context, const QStringList &args)
     const QStringList positional = line.parser().positionalArguments();
     if (positional.size() != 1)
         return context.fail(QStringLiteral("open needs exactly one FILE"));
-
-    // Another program working on the database would lose it under its feet.
-    if (db::DatabaseLock::isLocked(context.paths.lockFile()))
-        return context.fail(QStringLiteral("the database is in use"), status::DatabaseLocked);
 
     // As the desktop program has them after start-up: the tables to replace, and the report
     // information that is written back with the new root caption.

@@ -1,6 +1,7 @@
 #include "db/ProjectOpen.h"
 
 #include "common/StatusCode.h"
+#include "db/DatabaseLock.h"
 #include "db/TableRegistry.h"
 #include "export/GetTables.h"
 #include "parse/Parse.h"
@@ -36,6 +37,13 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
                                     .arg(QFileInfo(fileName).fileName());
     if (exporting::GetTables::modelCodeOf(fileName) == exporting::GetTables::NotASavedFile) {
         result.error = notAProject;
+        return result;
+    }
+
+    // Another program working on the database would lose its tables under its feet.
+    if (DatabaseLock::isLocked(paths.lockFile())) {
+        result.status = status::DatabaseLocked;
+        result.error = QStringLiteral("The database is in use by another program; close it and open the project again.");
         return result;
     }
 

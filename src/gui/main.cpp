@@ -13,6 +13,8 @@
 #include "link/QtSerialControl.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTextStream>
 
 using namespace valtrane;
 
@@ -26,6 +28,12 @@ int main(int argc, char *argv[])
     if (const qsizetype at = args.indexOf(QStringLiteral("--screens")); at >= 0 && at + 1 < args.size())
         return gui::ScreenTour::run(args.at(at + 1));
 
+    // A --home without its folder would quietly work on another folder's database.
+    if (const QString problem = AppPaths::homeOptionError(args); !problem.isEmpty()) {
+        QTextStream(stderr) << "valtrane: " << problem << "\n";
+        QMessageBox::critical(nullptr, program::title(), problem);
+        return 2;
+    }
     AppPaths paths(AppPaths::chooseProgramFolder(args, QApplication::applicationDirPath()));
     AppState state;
     state.LastFolder = paths.programFolder();
