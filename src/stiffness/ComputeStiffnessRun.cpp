@@ -173,7 +173,8 @@ void setDensities(StiffnessRunResult &run, std::optional<double> meanStiffness, 
 // The sums are divided by the number of bins of the run. A bin that shows no results (overloaded,
 // or a value that cannot be computed) enters its sum at the mean of the bins that do: counted as
 // zero it would pull the run's stiffness, and the density estimated from it, below every value on
-// the report. With no bin showing results the averages are "NA".
+// the report. Counted so, the division by the bins of the run gives the mean of the bins with
+// results. With no bin showing results the averages are "NA".
 std::optional<double> setAverages(StiffnessRunResult &run)
 {
     std::array<double, StiffnessResultCount> sums{};
@@ -189,15 +190,9 @@ std::optional<double> setAverages(StiffnessRunResult &run)
         run.averages.fill(NotAvailable);
         return std::nullopt;
     }
-    const auto binsOfRun = double(run.bins.size());
-    const double withoutResults = binsOfRun - counted;
-    std::array<double, StiffnessResultCount> averages{};
-    for (int i = 0; i < StiffnessResultCount; ++i) {
-        const double sum = sums[size_t(i)] + withoutResults * (sums[size_t(i)] / counted);
-        averages[size_t(i)] = sum / binsOfRun;
-        run.averages[size_t(i)] = oneDecimal(averages[size_t(i)]);
-    }
-    return averages[StiffnessMnPerM];
+    for (int i = 0; i < StiffnessResultCount; ++i)
+        run.averages[size_t(i)] = oneDecimal(sums[size_t(i)] / counted);
+    return sums[StiffnessMnPerM] / counted;
 }
 
 } // namespace

@@ -23,6 +23,11 @@ protected:
         test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
     }
 
+    // The summary of a run written to out/DataStif.csv.
+    test::CliResult summarise(const QString &table) const
+    {
+        return test::runCli(home.path(), {"stiffness-summary", "--table", table, "--out", home.path() + "/out/DataStif.csv"});
+    }
     QList<QByteArray> summaryLines() const { return home.readFile("out/DataStif.csv").split('\n'); }
 
     test::TempHome home;
@@ -32,7 +37,7 @@ protected:
 TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFile)
 {
     home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
-    const auto r = test::runCli(home.path(), {"stiffness-summary", "--table", "RUN3", "--out", home.path() + "/out/DataStif.csv"});
+    const auto r = summarise("RUN3");
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QList<QByteArray> lines = summaryLines();
     ASSERT_EQ(lines.size(), 32);
@@ -46,7 +51,7 @@ TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFile)
 
 TEST_F(StiffnessCommandsTest, SummaryWithoutConstantsSaysTheyAreZero)
 {
-    const auto r = test::runCli(home.path(), {"stiffness-summary", "--table", "RUN3", "--out", home.path() + "/out/DataStif.csv"});
+    const auto r = summarise("RUN3");
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_TRUE(r.err.contains("SG2150 Constants do not exist.  Do you want to setup constants now?"));
     EXPECT_TRUE(r.err.contains("all zero"));
@@ -65,7 +70,7 @@ TEST_F(StiffnessCommandsTest, SummaryOfTheRunsAboveTwentyHasNoRatiosAndNoDensity
         ASSERT_TRUE(database.open(home.paths().database()));
         test::storeRun(home.paths(), database, "RUN21", {test::headerRecord(21, 17.5f, 2.5f), test::headerRecord(22, 9.25f, 2.5f)});
     }
-    const auto r = test::runCli(home.path(), {"stiffness-summary", "--table", "RUN21", "--out", home.path() + "/out/DataStif.csv"});
+    const auto r = summarise("RUN21");
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QList<QByteArray> lines = summaryLines();
     ASSERT_EQ(lines.size(), 32);

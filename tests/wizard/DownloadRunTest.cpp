@@ -87,6 +87,9 @@ TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
     ASSERT_EQ(prompter.shown.size(), c.model == SG2150 ? 1 : 0);
     if (c.model == SG2150) {
         EXPECT_EQ(prompter.shown.front().title, "Vibrastat Question");
+        EXPECT_EQ(prompter.shown.front().text, "Did you receive your Vibrastat or has this Vibrastat been updated by Valtrane after "
+                                               "January 1, 2007?\r\n\r\nClick Yes if this is true, otherwise click No.");
+        EXPECT_EQ(prompter.shown.front().icon, Prompter::Icon::Question);
     }
     EXPECT_EQ(panels, (QList<int>{0, 4}));
     EXPECT_EQ(nextPages, 1);

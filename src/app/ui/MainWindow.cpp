@@ -25,9 +25,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QSignalBlocker>
 #include <QTableView>
 
 namespace valtrane::app {
