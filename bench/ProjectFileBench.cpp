@@ -6,8 +6,8 @@
 #include "common/AppState.h"
 #include "db/CreateDatabase.h"
 #include "db/Database.h"
-#include "db/ProjectOpen.h"
-#include "db/ProjectSave.h"
+#include "project/ProjectOpen.h"
+#include "project/ProjectSave.h"
 #include "db/Recordset.h"
 #include "db/TableKinds.h"
 
@@ -145,15 +145,15 @@ void measure(bench::BenchReport &report, int model, const char *modelName)
     const int rows = rowCount(paths);
     const QString file = dir.path() + QStringLiteral("/project.txt");
 
-    db::ProjectSave::Outcome saved = db::ProjectSave::Outcome::Failed;
+    project::ProjectSave::Outcome saved = project::ProjectSave::Outcome::Failed;
     const double save = bench::seconds([&] {
         db::Database connection;
-        saved = db::ProjectSave(paths, state).saveAll(connection, file, true).outcome;
+        saved = project::ProjectSave(paths, state).saveAll(connection, file, true).outcome;
     });
     const double megabytes = double(QFileInfo(file).size()) / 1e6;
     bool opened = false;
-    const double open = bench::seconds([&] { opened = db::ProjectOpen::open(paths, state, file).opened; });
-    if (saved != db::ProjectSave::Outcome::Saved || !opened || rowCount(paths) != rows) {
+    const double open = bench::seconds([&] { opened = project::ProjectOpen::open(paths, state, file).opened; });
+    if (saved != project::ProjectSave::Outcome::Saved || !opened || rowCount(paths) != rows) {
         report.out() << "  " << modelName << ": the project did not come back whole from its text file\n";
         return;
     }

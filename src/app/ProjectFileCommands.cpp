@@ -2,8 +2,8 @@
 
 #include "common/ProgramInfo.h"
 #include "db/Database.h"
-#include "db/ProjectOpen.h"
-#include "db/ProjectSave.h"
+#include "project/ProjectOpen.h"
+#include "project/ProjectSave.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,7 +40,7 @@ std::optional<QString> ProjectFileCommands::chooseSaveFile(const QString &title)
         noteFolder(*file);
         if (!QFileInfo::exists(*file))
             return file;
-        const auto answer = m_prompter.ask(db::ProjectSave::overwriteQuestion(QDir::toNativeSeparators(*file)), program::title(),
+        const auto answer = m_prompter.ask(project::ProjectSave::overwriteQuestion(QDir::toNativeSeparators(*file)), program::title(),
                                            Prompter::Buttons::YesNoCancel, Prompter::Icon::Warning);
         if (answer == Prompter::Answer::Yes)
             return file;
@@ -57,14 +57,14 @@ void ProjectFileCommands::save(bool selectedOnly)
     busy(true);
     // A connection of its own, which the writer closes when it is done: the grids keep theirs.
     db::Database connection;
-    db::ProjectSave saver(m_paths, m_state);
-    const db::ProjectSave::Result result = selectedOnly ? saver.saveSelected(connection, *file, true) : saver.saveAll(connection, *file, true);
+    project::ProjectSave saver(m_paths, m_state);
+    const project::ProjectSave::Result result = selectedOnly ? saver.saveSelected(connection, *file, true) : saver.saveAll(connection, *file, true);
     busy(false);
     // A save that fails ends here, without a word, and leaves the old file, if any, as it was. An
     // empty table list writes no file, and the message still reads as after any save.
-    if (result.outcome == db::ProjectSave::Outcome::Failed)
+    if (result.outcome == project::ProjectSave::Outcome::Failed)
         return;
-    m_prompter.tell(db::ProjectSave::savedMessage(QDir::toNativeSeparators(*file)), db::ProjectSave::savedTitle(),
+    m_prompter.tell(project::ProjectSave::savedMessage(QDir::toNativeSeparators(*file)), project::ProjectSave::savedTitle(),
                     Prompter::Icon::Information);
 }
 
@@ -77,14 +77,14 @@ std::optional<QString> ProjectFileCommands::chooseOpenFile()
         noteFolder(*file);
         if (QFileInfo(*file).isFile())
             return file;
-        m_prompter.tell(db::ProjectOpen::missingFileMessage(), program::title(), Prompter::Icon::Warning);
+        m_prompter.tell(project::ProjectOpen::missingFileMessage(), program::title(), Prompter::Icon::Warning);
     }
 }
 
 bool ProjectFileCommands::openFile(const QString &fileName)
 {
     busy(true);
-    const db::ProjectOpenResult result = db::ProjectOpen::open(m_paths, m_state, fileName);
+    const project::ProjectOpenResult result = project::ProjectOpen::open(m_paths, m_state, fileName);
     busy(false);
     if (!result.opened)
         m_prompter.tell(result.error, program::title(), Prompter::Icon::Warning);

@@ -1,7 +1,7 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "db/ProjectOpen.h"
+#include "project/ProjectOpen.h"
 #include "db/TableRegistry.h"
 #include "report/InfoFile.h"
 
@@ -25,7 +25,7 @@ int runOpen(CliContext &context, const QStringList &args)
     context.state.Table_List = db::Table_Registry(context.paths, context.state, 0);
     report::InfoFile::read(context.paths, context.state);
 
-    const db::ProjectOpenResult result = db::ProjectOpen::open(context.paths, context.state, positional.first());
+    const project::ProjectOpenResult result = project::ProjectOpen::open(context.paths, context.state, positional.first());
     if (!result.opened)
         return context.fail(result.error, result.status != 0 ? result.status : -1);
     context.out << "DeviceCode: " << context.state.DeviceCode << "\n";

@@ -4,7 +4,7 @@
 #include "cli/OpenDatabase.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
-#include "db/ProjectSave.h"
+#include "project/ProjectSave.h"
 #include "db/TableRegistry.h"
 
 namespace valtrane::cli {
@@ -32,14 +32,14 @@ int runSave(CliContext &context, const QStringList &args)
     db::Database connection;
     if (!openDatabase(context, connection, exitCode))
         return exitCode;
-    db::ProjectSave save(context.paths, context.state);
+    project::ProjectSave save(context.paths, context.state);
     const bool force = line.parser().isSet(QStringLiteral("force"));
-    const db::ProjectSave::Result result = save.saveSelected(connection, fileName, force);
+    const project::ProjectSave::Result result = save.saveSelected(connection, fileName, force);
     switch (result.outcome) {
-    case db::ProjectSave::Outcome::Saved:
+    case project::ProjectSave::Outcome::Saved:
         context.out << result.message << "\n";
         return 0;
-    case db::ProjectSave::Outcome::FileExists:
+    case project::ProjectSave::Outcome::FileExists:
         return context.fail(result.message + QStringLiteral("; use --force to replace it"));
     default:
         return context.fail(result.message);

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cstdint>
 
-namespace valtrane::db {
+namespace valtrane::project {
 
 // What opening a project file gave: the model code and table list now in the database and
 // registry, or why nothing was changed.
@@ -31,4 +31,4 @@ public:
     static QString missingFileMessage() { return QStringLiteral("Selected File does not exist.  Check file name and path."); }
 };
 
-} // namespace valtrane::db
+} // namespace valtrane::project

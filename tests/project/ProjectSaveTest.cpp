@@ -1,4 +1,4 @@
-#include "db/ProjectSave.h"
+#include "project/ProjectSave.h"
 
 #include "db/Database.h"
 #include "support/ProjectTables.h"
@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace valtrane;
-using Outcome = db::ProjectSave::Outcome;
+using Outcome = project::ProjectSave::Outcome;
 
 namespace {
 
@@ -30,7 +30,7 @@ protected:
     test::TempHome home;
     AppState state;
     db::Database connection;
-    db::ProjectSave save{home.paths(), state};
+    project::ProjectSave save{home.paths(), state};
     QString file = home.path() + QStringLiteral("/saved/projects.txt");
     QByteArray golden = saved(test::testDataPath(QStringLiteral("writeout/ng7700b.txt")));
 };

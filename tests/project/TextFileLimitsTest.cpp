@@ -2,8 +2,8 @@
 // together do not bring back as they were. Each test saves a small project, opens the saved file
 // and shows what came back.
 #include "db/Database.h"
-#include "db/ProjectOpen.h"
-#include "db/ProjectSave.h"
+#include "project/ProjectOpen.h"
+#include "project/ProjectSave.h"
 #include "db/TableKinds.h"
 #include "support/ProjectSnapshot.h"
 #include "support/ProjectTables.h"
@@ -27,10 +27,10 @@ protected:
         state.Table_List = list;
         state.CurrentTable = selected;
         db::Database connection;
-        db::ProjectSave save(home.paths(), state);
+        project::ProjectSave save(home.paths(), state);
         const QString file = home.path() + QStringLiteral("/saved.txt");
-        EXPECT_EQ(save.saveSelected(connection, file, false).outcome, db::ProjectSave::Outcome::Saved);
-        EXPECT_TRUE(db::ProjectOpen::open(home.paths(), state, file).opened);
+        EXPECT_EQ(save.saveSelected(connection, file, false).outcome, project::ProjectSave::Outcome::Saved);
+        EXPECT_TRUE(project::ProjectOpen::open(home.paths(), state, file).opened);
         return test::ProjectSnapshot::of(home.paths());
     }
 

@@ -1,4 +1,4 @@
-#include "db/ProjectOpen.h"
+#include "project/ProjectOpen.h"
 
 #include "common/StatusCode.h"
 #include "db/DatabaseLock.h"
@@ -9,7 +9,7 @@
 
 #include <QFileInfo>
 
-namespace valtrane::db {
+namespace valtrane::project {
 
 namespace {
 
@@ -41,7 +41,7 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
     }
 
     // Another program working on the database would lose its tables under its feet.
-    if (DatabaseLock::isLocked(paths.lockFile())) {
+    if (db::DatabaseLock::isLocked(paths.lockFile())) {
         result.status = status::DatabaseLocked;
         result.error = QStringLiteral("The database is in use by another program; close it and open the project again.");
         return result;
@@ -59,7 +59,7 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
     if (reader.initStatus() != status::Ok) {
         // The old tables went before the new database failed: nothing is listed any more.
         state.Table_List.clear();
-        Table_Registry(paths, state, 1, state.Table_List);
+        db::Table_Registry(paths, state, 1, state.Table_List);
         result.status = reader.initStatus();
         result.error = QStringLiteral("The project could not be opened: %1.").arg(status::meaning(result.status));
         return result;
@@ -67,7 +67,7 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
 
     state.Table_List = list;
     state.DeviceCode = reader.modelCode();
-    Table_Registry(paths, state, 1, state.Table_List);
+    db::Table_Registry(paths, state, 1, state.Table_List);
     state.TreeRootCaption = rootCaption(state.DeviceCode, fileName);
     report::InfoFile::write(paths, state);
 
@@ -77,4 +77,4 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
     return result;
 }
 
-} // namespace valtrane::db
+} // namespace valtrane::project

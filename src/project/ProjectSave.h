@@ -6,8 +6,12 @@
 #include <QString>
 
 namespace valtrane::db {
-
 class Database;
+}
+
+namespace valtrane::project {
+
+using db::Database;
 
 // Save all projects (every table of Table_List) or the selected project (CurrentTable) as a
 // project text file, without a window: the desktop program asks its questions first, the CLI
@@ -46,4 +50,4 @@ private:
     AppState &m_state;
 };
 
-} // namespace valtrane::db
+} // namespace valtrane::project

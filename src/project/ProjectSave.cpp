@@ -1,11 +1,11 @@
-#include "db/ProjectSave.h"
+#include "project/ProjectSave.h"
 
 #include "db/Database.h"
 #include "export/Writeout.h"
 
 #include <QFileInfo>
 
-namespace valtrane::db {
+namespace valtrane::project {
 
 ProjectSave::Result ProjectSave::saveAll(Database &connection, const QString &fileName, bool overwrite)
 {
@@ -47,4 +47,4 @@ QString ProjectSave::savedTitle()
     return QStringLiteral("Valtrane Download Save Results");
 }
 
-} // namespace valtrane::db
+} // namespace valtrane::project

@@ -1,7 +1,7 @@
 #include "common/AppState.h"
 #include "db/Database.h"
-#include "db/ProjectOpen.h"
-#include "db/ProjectSave.h"
+#include "project/ProjectOpen.h"
+#include "project/ProjectSave.h"
 #include "parse/SampleStreams.h"
 #include "support/ProjectSnapshot.h"
 #include "support/StreamBuilders.h"
@@ -19,7 +19,7 @@ class RoundTrip : public ::testing::TestWithParam<int> {
 protected:
     bool open(const QString &name)
     {
-        const auto result = db::ProjectOpen::open(home.paths(), state, home.path() + QLatin1Char('/') + name);
+        const auto result = project::ProjectOpen::open(home.paths(), state, home.path() + QLatin1Char('/') + name);
         EXPECT_TRUE(result.opened) << result.error.toStdString();
         return result.opened;
     }
@@ -27,9 +27,9 @@ protected:
     void save(const QString &name)
     {
         db::Database connection;
-        db::ProjectSave save(home.paths(), state);
+        project::ProjectSave save(home.paths(), state);
         const auto result = save.saveAll(connection, home.path() + QLatin1Char('/') + name, true);
-        EXPECT_EQ(result.outcome, db::ProjectSave::Outcome::Saved) << result.message.toStdString();
+        EXPECT_EQ(result.outcome, project::ProjectSave::Outcome::Saved) << result.message.toStdString();
     }
 
     // Opens the download, saves it and opens the saved file; both databases are compared.
