@@ -7,6 +7,7 @@
 #include "app/ui/ChannelGraphView.h"
 #include "app/ui/ComSummary.h"
 #include "app/ui/DataPage.h"
+#include "app/ui/MainMenus.h"
 #include "app/ui/ReportPage.h"
 #include "common/ProgramInfo.h"
 #include "common/Twips.h"
@@ -25,7 +26,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -38,8 +38,6 @@ constexpr int MinimumWidthTwips = 7635;
 constexpr int MinimumHeightTwips = 7335;
 constexpr int PortCheckIntervalMs = 60000;
 constexpr int TextChangedIntervalMs = 1000;
-// The commands that wait while the stiffness constants dialog is open.
-const char *const CommandsLockedByConstants[] = {"ImportWizard", "Information", "COM_DES"};
 
 } // namespace
 
@@ -50,6 +48,7 @@ MainWindow::MainWindow(AppPaths &paths, AppState &state, MainWindowServices serv
     , m_services(services)
     , m_grids(paths)
     , m_fileCommands(paths, state, services.prompter, services.files)
+    , m_shutdown(paths, state, services.prompter, m_grids)
 {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(program::title());
@@ -93,7 +92,15 @@ void MainWindow::buildPages()
     m_mainTab->addTab(m_reportPage, QString());
     m_mainTab->addTab(m_graph, QString());
     setCentralWidget(m_mainTab);
+    m_pages = std::make_unique<MainPages>(*m_mainTab, [this](bool available) {
+        if (m_menus)
+            m_menus->setFileCommandsEnabled(available);
+    });
+    connectPages();
+}
 
+void MainWindow::connectPages()
+{
     m_dataPage->setModels(&m_grids.dataModel(), &m_grids.infoModel());
     connect(m_dataPage, &DataPage::nodeChosen, this, &MainWindow::onNodeChosen);
     connect(&m_grids.infoModel(), &RecordsetTableModel::cellEdited, this,
@@ -106,44 +113,18 @@ void MainWindow::buildPages()
 
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_fileActions = {file->addAction(m_dataPage->openButton()->icon(), QStringLiteral("&Open Project(s)..."), this, &MainWindow::Load_DB),
-                     file->addAction(m_dataPage->saveAllButton()->icon(), QStringLiteral("Save &All Projects..."), this, &MainWindow::Save_DB),
-                     file->addAction(QStringLiteral("Save &Selected Project..."), this, &MainWindow::save_selected)};
-    m_fileActions[0]->setShortcut(QKeySequence::Open);
-    m_fileActions[1]->setShortcut(QKeySequence::Save);
-    file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-    exit->setObjectName(QStringLiteral("File_Exit"));
-    exit->setShortcut(QKeySequence::Quit);
-
-    QMenu *gauge = menuBar()->addMenu(QStringLiteral("&Gauge"));
-    QAction *import = gauge->addAction(QStringLiteral("&Import Data..."), this, &MainWindow::openImportWizard);
-    import->setObjectName(QStringLiteral("ImportWizard"));
-    import->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    gauge->addSeparator();
-    QAction *constants = gauge->addAction(QStringLiteral("Stiffness &Constants..."), this, &MainWindow::openStiffnessConstants);
-    constants->setObjectName(QStringLiteral("SCons"));
-
-    QMenu *ports = menuBar()->addMenu(QStringLiteral("&Ports"));
-    ports->menuAction()->setObjectName(QStringLiteral("COM_DES"));
-    QAction *check = ports->addAction(QStringLiteral("&Check Ports"), this, &MainWindow::Check_Ports);
-    check->setObjectName(QStringLiteral("Check_Ports"));
-    ports->addSeparator();
-    for (int i = 0; i < int(m_comStat.size()); ++i) {
-        m_comStat[size_t(i)] = ports->addAction(QStringLiteral("COM%1:").arg(i + 1));
-        m_comStat[size_t(i)]->setObjectName(QStringLiteral("COM_STAT%1").arg(i));
-    }
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction *contents = help->addAction(QStringLiteral("&Contents"), this, &MainWindow::Contents);
-    contents->setObjectName(QStringLiteral("Contents"));
-    contents->setShortcut(QKeySequence::HelpContents);
-    QAction *web = help->addAction(QStringLiteral("Valtrane on the &Web"), this, &MainWindow::Weblink);
-    web->setObjectName(QStringLiteral("Weblink"));
-    help->addSeparator();
-    QAction *about = help->addAction(QStringLiteral("&About ") + program::title(), this, &MainWindow::About);
-    about->setObjectName(QStringLiteral("About"));
+    MainMenuCommands commands;
+    commands.openProjects = [this] { Load_DB(); };
+    commands.saveAllProjects = [this] { Save_DB(); };
+    commands.saveSelectedProject = [this] { save_selected(); };
+    commands.exit = [this] { close(); };
+    commands.importData = [this] { openImportWizard(); };
+    commands.stiffnessConstants = [this] { openStiffnessConstants(); };
+    commands.checkPorts = [this] { Check_Ports(); };
+    commands.helpContents = [this] { Contents(); };
+    commands.webLink = [this] { Weblink(); };
+    commands.about = [this] { About(); };
+    m_menus = new MainMenus(menuBar(), commands, m_dataPage->openButton()->icon(), m_dataPage->saveAllButton()->icon());
 }
 
 QIcon MainWindow::programIcon() const
@@ -164,10 +145,7 @@ void MainWindow::setStatusText(const QString &text)
 void MainWindow::startUp()
 {
     setStatusText(QStringLiteral("Status: Loading Application..."));
-    m_mainTab->setTabText(GraphPageIndex, QStringLiteral("View Graph"));
-    m_mainTab->setTabText(ReportPageIndex, QStringLiteral("View Report"));
-    m_mainTab->setTabText(DataPageIndex, QStringLiteral("View Data"));
-    m_mainTab->setTabEnabled(ReportPageIndex, false);
+    m_pages->setCaptions();
     // The checks and the port scan below take a moment: the loading status is painted first.
     if (isVisible())
         repaint();
@@ -261,18 +239,13 @@ QString MainWindow::scanPorts()
     if (!m_link)
         return QString();
     const QString scan = m_link->AvailablePorts();
-    const QStringList captions = link::PortScan::captions(scan);
-    for (int i = 0; i < int(m_comStat.size()) && i < captions.size(); ++i)
-        m_comStat[size_t(i)]->setText(captions.at(i));
+    m_menus->setPortCaptions(link::PortScan::captions(scan));
     return scan;
 }
 
 QStringList MainWindow::portCaptions() const
 {
-    QStringList captions;
-    for (const QAction *a : m_comStat)
-        captions.append(a->text());
-    return captions;
+    return m_menus->portCaptions();
 }
 
 void MainWindow::Check_Ports()
@@ -293,31 +266,13 @@ void MainWindow::save_selected()
 
 void MainWindow::setPagesAndCommandsAvailable(bool available)
 {
-    for (int page : {DataPageIndex, ReportPageIndex, GraphPageIndex})
-        setPageAvailable(page, available);
+    m_pages->setAllAvailable(available);
     m_dataPage->setCommandsEnabled(available);
 }
 
 void MainWindow::setPageAvailable(int page, bool available)
 {
-    const int shown = m_mainTab->currentIndex();
-    if (available) {
-        m_mainTab->setTabEnabled(page, true);
-        // A page made available while a page that is not is on screen (a download took them all
-        // away) comes to the front.
-        if (!m_mainTab->isTabEnabled(shown))
-            m_mainTab->setCurrentIndex(page);
-    } else {
-        // Taking a page away leaves it on screen, greyed, instead of moving to another page.
-        const QSignalBlocker quiet(m_mainTab);
-        m_mainTab->setTabEnabled(page, false);
-        m_mainTab->setCurrentIndex(shown);
-    }
-    // The menu's file commands act on the data page and go with it.
-    if (page == DataPageIndex) {
-        for (QAction *a : m_fileActions)
-            a->setEnabled(available);
-    }
+    m_pages->setPageAvailable(page, available);
 }
 
 wizard::ImportWizard *MainWindow::importWizard() const
@@ -373,15 +328,9 @@ stiffness::StiffnessConsDialog *MainWindow::showConstantsDialog(Qt::WindowModali
         m_constants = new stiffness::StiffnessConsDialog(m_paths, m_state, m_services.prompter, this);
         m_constants->setAttribute(Qt::WA_DeleteOnClose);
         m_constants->setWindowModality(modality);
-        const auto lockCommands = [this](bool locked) {
-            for (const char *name : CommandsLockedByConstants) {
-                if (auto *command = findChild<QAction *>(QString::fromLatin1(name)))
-                    command->setEnabled(!locked);
-            }
-        };
-        lockCommands(true);
-        connect(m_constants, &QDialog::finished, this, [this, lockCommands] {
-            lockCommands(false);
+        m_menus->setLockedByConstants(true);
+        connect(m_constants, &QDialog::finished, this, [this] {
+            m_menus->setLockedByConstants(false);
             m_constants.clear();
         });
     }
@@ -461,7 +410,7 @@ void MainWindow::Weblink()
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_shutDown)
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_shutdown.done())
         setStatusText(QStringLiteral("Status: OK"));
     QMainWindow::changeEvent(event);
 }
@@ -476,29 +425,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    shutDown();
-    event->accept();
-}
-
-void MainWindow::shutDown()
-{
-    // Closing always completes: each step that fails is passed over.
-    if (m_shutDown)
-        return;
-    m_shutDown = true;
     m_checkTimer.stop();
     m_textChanged.stop();
-    m_grids.close();
-    if (m_link && !m_link->Between_Tests)
-        m_link->Close_Port();
-    if (m_state.InformationChanged
-        && m_services.prompter.ask(QStringLiteral("Information changed.  Do you want to save changes?"), program::title(),
-                                   Prompter::Buttons::YesNo, Prompter::Icon::Question)
-               == Prompter::Answer::Yes) {
-        if (report::InfoFile::write(m_paths, m_state))
-            m_state.InformationChanged = false;
-    }
-    m_link.reset();
+    m_shutdown.run(m_link);
+    event->accept();
 }
 
 } // namespace valtrane::app

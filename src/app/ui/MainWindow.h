@@ -4,6 +4,8 @@
 #include "app/GridConnection.h"
 #include "app/NodeSelection.h"
 #include "app/ProjectFileCommands.h"
+#include "app/ShutdownSequence.h"
+#include "app/ui/MainPages.h"
 #include "common/AppPaths.h"
 #include "common/AppState.h"
 #include "common/FileChooser.h"
@@ -14,11 +16,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
-#include <array>
 #include <functional>
 #include <memory>
 
-class QAction;
 class QLabel;
 class QTabWidget;
 
@@ -35,6 +35,7 @@ namespace valtrane::app {
 class AboutBox;
 class ChannelGraphView;
 class DataPage;
+class MainMenus;
 class ReportPage;
 
 // What the main window asks of the world outside it; tests pass their own.
@@ -47,11 +48,14 @@ struct MainWindowServices {
 };
 
 // The program's one main window: the "View Data", "View Report" and "View Graph" pages, the
-// status bar, the port status menu and the save and open commands.
+// status bar, and the commands its menus and buttons start.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum Page { DataPageIndex = 0, ReportPageIndex = 1, GraphPageIndex = 2 };
+    using Page = MainPages::Page;
+    static constexpr Page DataPageIndex = MainPages::DataPageIndex;
+    static constexpr Page ReportPageIndex = MainPages::ReportPageIndex;
+    static constexpr Page GraphPageIndex = MainPages::GraphPageIndex;
 
     MainWindow(AppPaths &paths, AppState &state, MainWindowServices services, QWidget *parent = nullptr);
 
@@ -98,6 +102,7 @@ protected:
 private:
     void buildMenus();
     void buildPages();
+    void connectPages();
     void centreOnScreen();
     QIcon programIcon() const;
 
@@ -119,13 +124,13 @@ private:
     void Contents();
     void About();
     void Weblink();
-    void shutDown();
 
     AppPaths &m_paths;
     AppState &m_state;
     MainWindowServices m_services;
     GridConnection m_grids;
     ProjectFileCommands m_fileCommands;
+    ShutdownSequence m_shutdown;
     std::unique_ptr<link::Communication> m_link;
     QTimer m_checkTimer{this};
     QTimer m_textChanged{this};
@@ -135,14 +140,13 @@ private:
     DataPage *m_dataPage = nullptr;
     ReportPage *m_reportPage = nullptr;
     ChannelGraphView *m_graph = nullptr;
-    std::array<QAction *, 4> m_comStat{};
-    std::array<QAction *, 3> m_fileActions{};
+    std::unique_ptr<MainPages> m_pages;
+    MainMenus *m_menus = nullptr;
     QPointer<AboutBox> m_about;
     QPointer<wizard::ImportWizard> m_wizard;
     QPointer<stiffness::StiffnessConsDialog> m_constants;
 
     QString m_helpFile;
-    bool m_shutDown = false;
     bool m_closeAfterDownload = false;
 };
 
