@@ -23,8 +23,9 @@ std::pair<QString, qulonglong> numbered(const QString &name)
 
 } // namespace
 
-ComPortMap::ComPortMap(const AppPaths &paths)
+ComPortMap::ComPortMap(const AppPaths &paths, const QString &deviceFolder)
     : m_paths(paths)
+    , m_deviceFolder(deviceFolder)
 {
 }
 
@@ -46,7 +47,7 @@ QString ComPortMap::device(int port) const
     const QString configured = fromSettings(port);
     if (!configured.isEmpty())
         return configured;
-    const QStringList found = defaultDevices();
+    const QStringList found = defaultDevices(m_deviceFolder);
     return port >= 1 && port <= found.size() ? found.at(port - 1) : QString();
 #endif
 }

@@ -15,7 +15,8 @@ namespace valtrane::link {
 // explicitly (the CLI's --port PATH) wins over all of these.
 class ComPortMap {
 public:
-    explicit ComPortMap(const AppPaths &paths);
+    // deviceFolder is where the serial devices are scanned for; tests give their own.
+    explicit ComPortMap(const AppPaths &paths, const QString &deviceFolder = QStringLiteral("/dev"));
 
     void setDevice(int port, const QString &device);
     // Empty when there is no device for the port.
@@ -31,6 +32,7 @@ private:
     QString fromSettings(int port) const;
 
     const AppPaths &m_paths;
+    QString m_deviceFolder;
     QMap<int, QString> m_explicit;
 };
 

@@ -239,7 +239,7 @@ void DownloadRun::failureEnding()
     // A port that never opened, a gauge that never sent and a locked database leave the last
     // download as it was; anything that began to arrive is removed.
     const bool keep = lastStatus == status::DatabaseLocked || lastStatus == status::PortTimeout
-                      || lastStatus == status::CommEventWhileWaiting || lastStatus == status::StreamComplete;
+                      || lastStatus == status::CommEventWhileWaiting;
     if (!keep) {
         // The tables are gone with the file, so the list that named them goes too.
         m_state.Table_List.clear();

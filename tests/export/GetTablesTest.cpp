@@ -53,16 +53,16 @@ TEST_F(GetTables, AFileThatIsNoProjectLeavesTheDatabaseAsItWas)
 
 TEST_F(GetTables, ReadsOnlyTheCharactersAParserReads)
 {
-    // Lower-case letters, line feeds and tabs vanish; the end byte reaches the logger's parser,
-    // which closes the database there.
-    const QByteArray stream = "MARSHALLx TEST\r\nRD #, Time, LOAD, FLOW, (), ()\r\n1, 00:00:05, 8\t12, 0.031, 0, 0\r\n\xFD"
+    // Lower-case letters, line feeds and tabs vanish, 'Z' (the last code read) stays; the end byte
+    // reaches the logger's parser, which closes the database there.
+    const QByteArray stream = "MARSHALLx TEST\r\nRD #, Time, LOADZ, FLOW, (), ()\r\n1, 00:00:05, 8\t12, 0.031, 0, 0\r\n\xFD"
                               "2, 00:00:10, 1655, 0.059, 0, 0\r\n";
     EXPECT_EQ(open(test::savedProject(LD4800, stream)), "MARSHALL1 ");
     EXPECT_TRUE(reader.savedFile());
     parse.DeInit();
     const auto rows = test::tableRows(home.paths(), "MARSHALL1");
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_TRUE(test::rowHolds(rows[0], {"READNUMBER", "CH1"}, {"1", "812"}));
+    EXPECT_TRUE(test::rowHolds(rows[0], {"READNUMBER", "CH1", "CH1NAME"}, {"1", "812", "LOADZ"}));
 }
 
 TEST_F(GetTables, StopsAnNg7700bFileAtItsEndLine)

@@ -46,6 +46,13 @@ TEST(ComPortMap, NumbersAdaptersFirstAndKeepsDevicesTheUserMayNotOpen)
     EXPECT_EQ(ComPortMap::defaultDevices(dev),
               (QStringList{dev + "/ttyUSB0", dev + "/ttyACM2", dev + "/ttyACM10", dev + "/ttyS0", dev + "/ttyS1"}))
         << qPrintable(ComPortMap::defaultDevices(dev).join(' '));
+
+    // Without a setting, COMn is the n-th device found; numbers beyond them have none.
+    ComPortMap map(home.paths(), dev);
+    EXPECT_EQ(map.device(1), dev + "/ttyUSB0");
+    EXPECT_EQ(map.device(5), dev + "/ttyS1");
+    EXPECT_EQ(map.device(6), "");
+    EXPECT_EQ(map.device(0), "");
 }
 #endif
 
