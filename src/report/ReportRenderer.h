@@ -1,0 +1,53 @@
+#pragma once
+
+#include "report/ReportDocument.h"
+#include "report/ReportPages.h"
+
+#include <QDateTime>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <optional>
+
+class QPainter;
+
+namespace valtrane::report {
+
+// Draws the pages of a report with a QPainter: one code path for the preview, the printer, PDF and
+// page pictures, so what the preview shows is what prints. The painter works in twips from the top
+// left of the paper (scaleToTwips sets that up for a device of a given resolution).
+class ReportRenderer {
+public:
+    explicit ReportRenderer(const ReportDocument &document);
+
+    // Measures the pages again; call after any change to the document.
+    void layout();
+    const ReportPages &pages() const { return *m_pages; }
+    int pageCount() const { return m_pages->pageCount(); }
+    int pageWidth() const { return m_document.pageWidth(); }
+    int pageHeight() const { return m_document.pageHeight(); }
+
+    // The moment the print date and time fields show; now, when the renderer was made.
+    void setPrintTime(const QDateTime &when) { m_printTime = when; }
+
+    // Paints page `page` (1-based) in twips; a page out of range paints nothing.
+    void paintPage(int page, QPainter &painter) const;
+
+    // The visible object under a point of a page (twips from the paper's top left), the topmost
+    // one drawn; empty when there is none.
+    QString objectAt(int page, QPoint twips) const;
+
+    static void scaleToTwips(QPainter &painter, double dotsPerInch);
+
+private:
+    QRect objectRect(const PageBands &bands, const TextObject &object) const;
+    QString shownText(const TextObject &object, int page) const;
+    void paintText(QPainter &painter, const TextObject &object, const QRect &rect, int page) const;
+    void paintValues(QPainter &painter, int textIndex, const QRect &rect, const PageBands &bands) const;
+
+    const ReportDocument &m_document;
+    std::optional<ReportPages> m_pages;
+    QDateTime m_printTime;
+};
+
+} // namespace valtrane::report
