@@ -39,9 +39,13 @@ public:
 
     static void scaleToTwips(QPainter &painter, double dotsPerInch);
 
-private:
+    // Where an object sits on a page with these bands, in twips; a null rectangle when its band is
+    // not on the page (details objects end with the page's last value line).
     QRect objectRect(const PageBands &bands, const TextObject &object) const;
+    // The text an object shows on a page: its own, or the field's, with line feeds between lines.
     QString shownText(const TextObject &object, int page) const;
+
+private:
     void paintText(QPainter &painter, const TextObject &object, const QRect &rect, int page) const;
     void paintValues(QPainter &painter, int textIndex, const QRect &rect, const PageBands &bands) const;
 
