@@ -76,7 +76,30 @@ PageSpan PageSpan::chosen(int pageCount, bool allPages, int first, int last)
     return {first, std::min(last, pageCount)};
 }
 
-ReportPages::ReportPages(const ReportDocument &document) : m_document(document)
+ReportPages::Shape ReportPages::shapeOf(const ReportDocument &d)
+{
+    Shape s{d.orientation(), d.margin(), d.rowsPerPage(), d.detailsLineHeight(), {}};
+    for (int i = 0; i < 6; ++i)
+        s.heights[i] = d.sectionHeight(Section(i));
+    return s;
+}
+
+bool ReportPages::isCurrent() const
+{
+    const auto &texts = m_document.texts();
+    if (texts.size() != m_lines.size() || !(shapeOf(m_document) == m_shape))
+        return false;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const bool indexed = !m_lines[i].starts.empty();
+        if (isValueText(texts[i]) != indexed)
+            return false;
+        if (indexed && (texts[i].text.constData() != m_lines[i].text.data() || texts[i].text.size() != m_lines[i].text.size()))
+            return false;
+    }
+    return true;
+}
+
+ReportPages::ReportPages(const ReportDocument &document) : m_document(document), m_shape(shapeOf(document))
 {
     const auto &texts = document.texts();
     m_lines.resize(texts.size());

@@ -52,13 +52,24 @@ public:
     static int valueLineCount(QStringView text);
     static int pageCountOf(const ReportDocument &document);
 
+    // False once the document has changed in a way that moves lines or pages since this layout.
+    bool isCurrent() const;
+
 private:
     struct LineIndex {
         QStringView text;
         std::vector<int> starts;  // start of each line, then one past the end of the text
     };
 
+    struct Shape {
+        int orientation, margin, rowsPerPage, lineHeight;
+        int heights[6];
+        bool operator==(const Shape &) const = default;
+    };
+    static Shape shapeOf(const ReportDocument &document);
+
     const ReportDocument &m_document;
+    Shape m_shape;
     std::vector<LineIndex> m_lines;  // by text index
     std::vector<PageBands> m_pages;
 };

@@ -71,9 +71,17 @@ ReportRenderer::ReportRenderer(const ReportDocument &document)
     layout();
 }
 
-void ReportRenderer::layout()
+void ReportRenderer::layout() const
 {
     m_pages.emplace(m_document);
+}
+
+const ReportPages &ReportRenderer::pages() const
+{
+    // The line index points into the document's texts: a changed text is indexed again before use.
+    if (!m_pages->isCurrent())
+        layout();
+    return *m_pages;
 }
 
 void ReportRenderer::scaleToTwips(QPainter &painter, double dotsPerInch)
@@ -138,9 +146,10 @@ void ReportRenderer::paintValues(QPainter &painter, int textIndex, const QRect &
     const int left = r.left() + t.leftIndent;
     const int right = r.left() + r.width() - t.rightIndent;
     const Qt::Alignment align = horizontal(t.horAlignment);
-    const int last = std::min(b.firstLine + b.lineCount, m_pages->lineCount(textIndex));
+    const ReportPages &index = pages();
+    const int last = std::min(b.firstLine + b.lineCount, index.lineCount(textIndex));
     for (int line = b.firstLine; line < last; ++line) {
-        const QStringView value = m_pages->line(textIndex, line);
+        const QStringView value = index.line(textIndex, line);
         if (value.trimmed().isEmpty())
             continue;
         const QString s = QString::fromRawData(value.data(), value.size());
@@ -158,7 +167,7 @@ void ReportRenderer::paintPage(int page, QPainter &painter) const
 {
     if (page < 1 || page > pageCount())
         return;
-    const PageBands b = m_pages->bands(page);
+    const PageBands b = pages().bands(page);
     painter.save();
     painter.setPen(Qt::black);
     for (const PictureObject &p : m_document.pictures()) {
@@ -186,7 +195,7 @@ QString ReportRenderer::objectAt(int page, QPoint twips) const
 {
     if (page < 1 || page > pageCount())
         return {};
-    const PageBands b = m_pages->bands(page);
+    const PageBands b = pages().bands(page);
     const auto &texts = m_document.texts();
     for (auto it = texts.rbegin(); it != texts.rend(); ++it) {
         if (it->suppress)

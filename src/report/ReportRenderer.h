@@ -20,10 +20,10 @@ class ReportRenderer {
 public:
     explicit ReportRenderer(const ReportDocument &document);
 
-    // Measures the pages again; call after any change to the document.
-    void layout();
-    const ReportPages &pages() const { return *m_pages; }
-    int pageCount() const { return m_pages->pageCount(); }
+    // Measures the pages again. Drawing does it by itself when the document has changed since.
+    void layout() const;
+    const ReportPages &pages() const;
+    int pageCount() const { return pages().pageCount(); }
     int pageWidth() const { return m_document.pageWidth(); }
     int pageHeight() const { return m_document.pageHeight(); }
 
@@ -50,7 +50,7 @@ private:
     void paintValues(QPainter &painter, int textIndex, const QRect &rect, const PageBands &bands) const;
 
     const ReportDocument &m_document;
-    std::optional<ReportPages> m_pages;
+    mutable std::optional<ReportPages> m_pages;
     QDateTime m_printTime;
 };
 

@@ -122,9 +122,10 @@ private:
         QStringList lines;
         int height = r.height();
         if (t.section == Section::Details) {
-            const int last = std::min(bands.firstLine + bands.lineCount, m_renderer.pages().lineCount(index));
+            const ReportPages &pages = m_renderer.pages();
+            const int last = std::min(bands.firstLine + bands.lineCount, pages.lineCount(index));
             for (int line = bands.firstLine; line < last; ++line)
-                lines << m_renderer.pages().line(index, line).toString();
+                lines << pages.line(index, line).toString();
             height = -std::max(1, int(lines.size())) * m_document.detailsLineHeight();
         } else {
             lines = m_renderer.shownText(t, page).split(QChar(10));
