@@ -1,9 +1,12 @@
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Reports draw text, which needs the font system of a GUI application; no window is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,187 @@
+#include "report/ReportImages.h"
+#include "report/ReportRenderer.h"
+#include "support/ReportSamples.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using namespace valtrane::report;
+
+namespace {
+
+// 144 dots per inch: ten twips a pixel.
+constexpr double Dpi = 144;
+constexpr int TwipsPerPixel = 10;
+
+int darkPixels(const QImage &image, const QRect &twips)
+{
+    const QRect r = QRect(twips.left() / TwipsPerPixel, twips.top() / TwipsPerPixel, twips.width() / TwipsPerPixel,
+                          twips.height() / TwipsPerPixel)
+                        .intersected(image.rect());
+    int dark = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+}
+
+int darkPixels(const QImage &image)
+{
+    return darkPixels(image, QRect(0, 0, image.width() * TwipsPerPixel, image.height() * TwipsPerPixel));
+}
+
+QImage page(const ReportDocument &document, int number = 1)
+{
+    return reportPageImage(ReportRenderer(document), number, Dpi);
+}
+
+// A portrait page with one text object at 1440, 1440 in the report header.
+ReportDocument oneText(const QString &content, int alignment = DefaultAlign, int width = 6000)
+{
+    ReportDocument d;
+    d.setSectionHeight(Section::ReportHeader, 4000);
+    TextObject t;
+    t.name = "Probe";
+    t.text = content;
+    t.fontSize = 12;
+    t.horAlignment = alignment;
+    t.left = 1440;
+    t.top = 1440 - d.margin();
+    t.width = width;
+    t.height = 600;
+    d.addText(t);
+    return d;
+}
+
+const QRect ProbeBox(1440, 1440, 6000, 600);
+
+} // namespace
+
+TEST(ReportRenderer, TextIsDrawnInsideItsBoxAndNowhereElse)
+{
+    const QImage image = page(oneText("Wet Density 118.4"));
+    EXPECT_GT(darkPixels(image, ProbeBox), 100);
+    EXPECT_EQ(darkPixels(image), darkPixels(image, ProbeBox));
+}
+
+TEST(ReportRenderer, HorizontalAlignmentPutsTheTextInItsThirdOfTheBox)
+{
+    struct Case { int alignment; int third; const char *name; };
+    for (const Case &c : {Case{DefaultAlign, 0, "default"}, Case{LeftAlign, 0, "left"}, Case{CentreAlign, 1, "centre"},
+                          Case{RightAlign, 2, "right"}}) {
+        const QImage image = page(oneText("WWW", c.alignment));
+        for (int third = 0; third < 3; ++third) {
+            const int dark = darkPixels(image, QRect(1440 + third * 2000, 1440, 2000, 600));
+            EXPECT_EQ(dark > 0, third == c.third) << c.name << " alignment, third " << third;
+        }
+    }
+}
+
+TEST(ReportRenderer, IndentsKeepTheTextAwayFromTheirEdge)
+{
+    ReportDocument d = oneText("WWWWWWWWWWWWWWWWWWWWWWWWWWWW", LeftAlign);
+    d.setLeftIndent("Probe", 1700);
+    EXPECT_EQ(darkPixels(page(d), QRect(1440, 1440, 1650, 600)), 0);
+    d.setHorAlignment("Probe", RightAlign);
+    d.setLeftIndent("Probe", 0);
+    d.setRightIndent("Probe", 1700);
+    const QImage image = page(d);
+    EXPECT_EQ(darkPixels(image, QRect(1440 + 6000 - 1650, 1440, 1650, 600)), 0);
+    EXPECT_GT(darkPixels(image, QRect(1440 + 6000 - 2400, 1440, 700, 600)), 0);
+}
+
+TEST(ReportRenderer, HiddenObjectsAreNotDrawn)
+{
+    ReportDocument d = oneText("Hidden text");
+    d.textObject("Probe")->bottomLine = SingleLine;
+    d.setSuppress("Probe", true);
+    EXPECT_EQ(darkPixels(page(d)), 0);
+}
+
+TEST(ReportRenderer, BorderLinesAreDrawnOnTheirSideOnly)
+{
+    struct Side { int TextObject::*line; QRect strip; const char *name; };
+    const Side sides[] = {{&TextObject::leftLine, QRect(1420, 1460, 40, 560), "left"},
+                          {&TextObject::rightLine, QRect(7420, 1460, 40, 560), "right"},
+                          {&TextObject::topLine, QRect(1460, 1420, 5960, 40), "top"},
+                          {&TextObject::bottomLine, QRect(1460, 2020, 5960, 40), "bottom"}};
+    for (const Side &drawn : sides) {
+        ReportDocument d = oneText("");
+        d.textObject("Probe")->*drawn.line = SingleLine;
+        const QImage image = page(d);
+        for (const Side &side : sides)
+            EXPECT_EQ(darkPixels(image, side.strip) > 0, &side == &drawn) << drawn.name << " line, " << side.name << " edge";
+    }
+}
+
+TEST(ReportRenderer, APictureIsDrawnWhereItWasPlaced)
+{
+    QTemporaryDir dir;
+    QImage logo(96, 48, QImage::Format_RGB32);
+    logo.fill(Qt::black);
+    logo.setDotsPerMeterX(3780);  // 96 dots per inch: 1440 by 720 twips
+    logo.setDotsPerMeterY(3780);
+    ASSERT_TRUE(logo.save(dir.filePath("logo.png")));
+    ReportDocument d;
+    d.setSectionHeight(Section::ReportHeader, 2000);
+    ASSERT_TRUE(d.addPicture(Section::ReportHeader, "Logo", dir.filePath("logo.png"), 500, 400));
+    const QImage image = page(d);
+    const QRect placed(500, 400 + d.margin(), 1440, 720);
+    EXPECT_EQ(darkPixels(image, placed.adjusted(20, 20, -20, -20)), (placed.width() / 10 - 4) * (placed.height() / 10 - 4));
+    EXPECT_EQ(darkPixels(image, placed.adjusted(-20, -20, 20, 20)), darkPixels(image));
+}
+
+TEST(ReportRenderer, EveryPageRepeatsTheColumnHeadersAndShowsItsOwnValueLines)
+{
+    const ReportDocument d = test::sampleLabReport(120, 3);  // 50, 50 and 20 value lines
+    const ReportRenderer renderer(d);
+    ASSERT_EQ(renderer.pageCount(), 3);
+    const TextObject &head = *d.textObject("Head1");
+    const TextObject &data = *d.textObject("Data1");
+    for (int number = 1; number <= 3; ++number) {
+        const PageBands b = renderer.pages().bands(number);
+        const QImage image = reportPageImage(renderer, number, Dpi);
+        const QRect caption(head.left + 100, b.pageHeaderTop + head.top, head.width - 200, 300);
+        EXPECT_GT(darkPixels(image, caption), 0) << "page " << number;
+        const int lines = number < 3 ? 50 : 20;
+        const auto row = [&](int line) {
+            return QRect(data.left + 60, b.detailsTop + line * d.detailsLineHeight() + 20, data.width - 120,
+                         d.detailsLineHeight() - 40);
+        };
+        EXPECT_GT(darkPixels(image, row(lines - 1)), 0) << "page " << number;
+        EXPECT_EQ(darkPixels(image, row(lines)), 0) << "page " << number;
+    }
+}
+
+TEST(ReportRenderer, AChangedDocumentIsMeasuredAgainBeforeItIsDrawn)
+{
+    ReportDocument d = test::sampleLabReport(60, 2);
+    const ReportRenderer renderer(d);
+    ASSERT_EQ(renderer.pageCount(), 2);
+    d.setText("Data1", test::sampleLabReport(160, 2).text("Data1"));
+    EXPECT_EQ(renderer.pageCount(), 4);
+    EXPECT_EQ(renderer.pages().line(5, 159), QStringLiteral("1.160"));
+    d.setSuppress("Data1", true);
+    EXPECT_EQ(renderer.pageCount(), 2);
+}
+
+TEST(ReportRenderer, ClicksFindTheTopmostVisibleObject)
+{
+    ReportDocument d = oneText("Probe text");
+    TextObject under = *d.textObject("Probe");
+    under.name = "Under";
+    d.addText(under);
+    EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(2000, 1600)), "Under");
+    d.setSuppress("Under", true);
+    EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(2000, 1600)), "Probe");
+    EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(9000, 1600)), "");
+    EXPECT_EQ(ReportRenderer(d).objectAt(2, QPoint(2000, 1600)), "");
+}
+
+TEST(ReportImages, APageRangeWritesOnlyThosePages)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeReportPages(test::sampleLabReport(160, 2), dir.path(), PageSpan{2, 3}, 36));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"page-002.png", "page-003.png"}));
+}
