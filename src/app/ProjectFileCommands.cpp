@@ -88,6 +88,8 @@ bool ProjectFileCommands::openFile(const QString &fileName)
     busy(false);
     if (!result.opened)
         m_prompter.tell(result.error, program::title(), Prompter::Icon::Warning);
+    else if (!result.warning.isEmpty())
+        m_prompter.tell(result.warning, program::title(), Prompter::Icon::Warning);
     return result.opened;
 }
 

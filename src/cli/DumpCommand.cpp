@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/OpenDatabase.h"
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 #include "db/FieldValue.h"
 #include "db/Recordset.h"
 
@@ -34,6 +35,9 @@ int runDump(CliContext &context, const QStringList &args)
     if (positional.size() != 1)
         return context.fail(QStringLiteral("dump needs exactly one TABLE"));
 
+    db::DatabaseHold hold(context.paths);
+    if (!databaseHeld(context, hold, exitCode))
+        return exitCode;
     db::Database database;
     if (!openDatabase(context, database, exitCode))
         return exitCode;

@@ -1,8 +1,10 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "project/ProjectOpen.h"
+#include "cli/OpenDatabase.h"
+#include "db/DatabaseHold.h"
 #include "db/TableRegistry.h"
+#include "project/ProjectOpen.h"
 #include "report/InfoFile.h"
 
 namespace valtrane::cli {
@@ -20,6 +22,9 @@ int runOpen(CliContext &context, const QStringList &args)
     if (positional.size() != 1)
         return context.fail(QStringLiteral("open needs exactly one FILE"));
 
+    db::DatabaseHold hold(context.paths);
+    if (!databaseHeld(context, hold, exitCode))
+        return exitCode;
     // As the desktop program has them after start-up: the tables to replace, and the report
     // information that is written back with the new root caption.
     context.state.Table_List = db::Table_Registry(context.paths, context.state, 0);
@@ -30,6 +35,8 @@ int runOpen(CliContext &context, const QStringList &args)
         return context.fail(result.error, result.status != 0 ? result.status : -1);
     context.out << "DeviceCode: " << context.state.DeviceCode << "\n";
     context.out << "Table_List: " << context.state.Table_List << "\n";
+    if (!result.warning.isEmpty())
+        context.err << "warning: " << result.warning << "\n";
     return 0;
 }
 

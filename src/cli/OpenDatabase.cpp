@@ -1,11 +1,21 @@
 #include "cli/OpenDatabase.h"
 
 #include "cli/CliContext.h"
+#include "common/StatusCode.h"
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 
 #include <QFileInfo>
 
 namespace valtrane::cli {
+
+bool databaseHeld(CliContext &context, const db::DatabaseHold &hold, int &exitCode)
+{
+    if (hold.held())
+        return true;
+    exitCode = context.fail(db::DatabaseHold::inUseMessage(), status::DatabaseLocked);
+    return false;
+}
 
 bool openDatabase(CliContext &context, db::Database &database, int &exitCode)
 {

@@ -2,6 +2,7 @@
 
 namespace valtrane::db {
 class Database;
+class DatabaseHold;
 }
 
 namespace valtrane::cli {
@@ -11,5 +12,9 @@ struct CliContext;
 // Opens the program folder's database for a command. False when there is none or it cannot be
 // opened; the reason is on stderr and exitCode holds the command's exit code.
 bool openDatabase(CliContext &context, db::Database &database, int &exitCode);
+
+// False while another program (an open, a download) holds the database; the reason, with status
+// 789, is on stderr and exitCode holds the command's exit code.
+bool databaseHeld(CliContext &context, const db::DatabaseHold &hold, int &exitCode);
 
 } // namespace valtrane::cli

@@ -42,6 +42,8 @@ int runReplay(CliContext &context, const QStringList &args)
     session.setStiffnessBaud(1200);
     session.setPrepare([&control, continuous](link::Communication &communication) {
         communication.setClock(control.clock());
+        // The capture is all that arrived: its quiet end is the end of the stream.
+        communication.setQuietEndCompletes(true);
         if (continuous)
             control.setOnExhausted([&communication] { communication.Stop_Download = true; });
     });

@@ -4,6 +4,7 @@
 #include "cli/OpenDatabase.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 #include "project/ProjectSave.h"
 #include "db/TableRegistry.h"
 
@@ -25,6 +26,9 @@ int runSave(CliContext &context, const QStringList &args)
     if (positional.size() != 1)
         return context.fail(QStringLiteral("save needs exactly one FILE"));
     const QString fileName = positional.first();
+    db::DatabaseHold hold(context.paths);
+    if (!databaseHeld(context, hold, exitCode))
+        return exitCode;
 
     context.state.Table_List = db::Table_Registry(context.paths, context.state, 0);
     // The table on screen is kept the way the project tree keeps it: without ".".

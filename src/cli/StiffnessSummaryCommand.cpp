@@ -4,6 +4,7 @@
 #include "cli/DeclinePrompter.h"
 #include "cli/OpenDatabase.h"
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 #include "export/WriteoutStiffy.h"
 #include "report/StiffnessReportCells.h"
 #include "stiffness/StiffnessConstantsFile.h"
@@ -29,6 +30,9 @@ int runStiffnessSummary(CliContext &context, const QStringList &args)
         return 2;
     }
 
+    db::DatabaseHold hold(context.paths);
+    if (!databaseHeld(context, hold, exitCode))
+        return exitCode;
     db::Database database;
     if (!openDatabase(context, database, exitCode))
         return exitCode;

@@ -73,6 +73,8 @@ QString AppPaths::infoFolder() const { return resolve(QStringLiteral("info")); }
 QString AppPaths::database() const { return resolve(QStringLiteral("info/MIRVAT.vkd")); }
 QString AppPaths::lockFile() const { return resolve(QStringLiteral("info/MIRVAT.ldb")); }
 QString AppPaths::tableRegistry() const { return resolve(QStringLiteral("info/DBTbles.vkt")); }
+QString AppPaths::newDatabase() const { return resolve(QStringLiteral("info/MIRVAT.new.vkd")); }
+QString AppPaths::newTableRegistry() const { return resolve(QStringLiteral("info/DBTbles.new.vkt")); }
 QString AppPaths::infoFile() const { return resolve(QStringLiteral("info/Info.vkt")); }
 QString AppPaths::stiffnessConstants() const { return resolve(QStringLiteral("info/StiffnessCons.vkt")); }
 QString AppPaths::imagesFolder() const { return resolve(QStringLiteral("images")); }

@@ -24,6 +24,9 @@ public:
     QString database() const;            // info/MIRVAT.vkd
     QString lockFile() const;            // info/MIRVAT.ldb
     QString tableRegistry() const;       // info/DBTbles.vkt
+    // A new database and its registry are built beside the live ones and only then put in place.
+    QString newDatabase() const;         // info/MIRVAT.new.vkd
+    QString newTableRegistry() const;    // info/DBTbles.new.vkt
     QString infoFile() const;            // info/Info.vkt
     QString stiffnessConstants() const;  // info/StiffnessCons.vkt
     QString columnLayout(int deviceCode) const;  // info/LayoutM.vkt, LayoutC, LayoutZ, LayoutS

@@ -12,13 +12,14 @@ namespace valtrane::db {
 
 CreateDatabase::CreateDatabase(const AppPaths &paths, FileMaker makeFile)
     : m_paths(paths)
+    , m_path(paths.database())
     , m_makeFile(makeFile ? std::move(makeFile) : FileMaker(&Database::createFile))
 {
 }
 
 std::int16_t CreateDatabase::Create()
 {
-    const QString path = m_paths.database();
+    const QString &path = m_path;
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
         // The old file may be in use by another program or connection: the run then works on it
         // as it is.
@@ -39,7 +40,7 @@ int CreateDatabase::AddTable(QString &name, int kind, Database *db)
     Database own;
     Database *target = db;
     if (!target) {
-        if (!own.open(m_paths.database()))
+        if (!own.open(m_path))
             return Failed;
         target = &own;
     }
@@ -66,13 +67,29 @@ bool CreateDatabase::Delete_Table(const QString &tableList, std::unique_ptr<Data
     if (!handle->isOpen())
         return false;
     for (const QString &listed : tableListNames(tableList)) {
-        const QString name = vb::isNumeric(listed) ? QLatin1Char('P') + Strip_Char(listed, QLatin1Char('.')) : listed;
+        const QString name = tableOf(listed);
         for (const QString &existing : handle->tableNames()) {
             if (existing == name && !handle->dropTable(existing))
                 return false;
         }
     }
     return handle->commit();
+}
+
+QString CreateDatabase::tableOf(const QString &listed)
+{
+    return vb::isNumeric(listed) ? QLatin1Char('P') + Strip_Char(listed, QLatin1Char('.')) : listed;
+}
+
+qint64 CreateDatabase::rowsOf(const QString &databaseFile, const QString &tableList)
+{
+    Database database;
+    if (!database.open(databaseFile))
+        return 0;
+    qint64 rows = 0;
+    for (const QString &listed : tableListNames(tableList))
+        rows += database.rowCount(tableOf(listed));
+    return rows;
 }
 
 } // namespace valtrane::db

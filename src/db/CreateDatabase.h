@@ -24,7 +24,11 @@ public:
     // makeFile is Database::createFile unless given.
     explicit CreateDatabase(const AppPaths &paths, FileMaker makeFile = {});
 
-    // Deletes info/MIRVAT.vkd and creates it anew: 0 when a database file exists afterwards (a new
+    // The file Create makes and AddTable fills: info/MIRVAT.vkd unless another is given.
+    void setDatabaseFile(const QString &path) { m_path = path; }
+    const QString &databaseFile() const { return m_path; }
+
+    // Deletes info/MIRVAT.vkd (or the file given) and creates it anew: 0 when a database file exists afterwards (a new
     // one, or the old one when it could not be deleted, e.g. while in use), 909 when creating or
     // closing it failed, 910 when no file exists after it was created.
     std::int16_t Create();
@@ -39,8 +43,16 @@ public:
     // empty. True when the file is missing or all went well, false on any failure.
     bool Delete_Table(const QString &tableList, std::unique_ptr<Database> &handle);
 
+    // The rows of the tables a table list names in a database file (0 when it cannot be opened).
+    static qint64 rowsOf(const QString &databaseFile, const QString &tableList);
+
 private:
+    // The table a table list's entry names: a numeric entry is the nuclear project table "P" & n
+    // without ".".
+    static QString tableOf(const QString &listed);
+
     const AppPaths &m_paths;
+    QString m_path;
     FileMaker m_makeFile;
 };
 

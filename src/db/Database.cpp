@@ -87,6 +87,7 @@ bool Database::open(const QString &path)
         return false;
     }
     m_path = info.absoluteFilePath();
+    m_writeFailed = false;
     m_lockPath = DatabaseLock::lockPathFor(m_path);
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
@@ -177,10 +178,21 @@ bool Database::commit()
     QSqlDatabase db = connection();
     if (!db.commit()) {
         m_lastError = db.lastError().text();
+        m_writeFailed = true;
         db.rollback();
         return false;
     }
     return true;
+}
+
+void Database::noteFailure(const QSqlError &error)
+{
+    m_lastError = error.text();
+    // SQLite's primary codes 10 (disk I/O error) and 13 (database or disk full), with their
+    // extended codes in the higher bits.
+    const int primary = error.nativeErrorCode().toInt() & 0xff;
+    if (primary == 10 || primary == 13)
+        m_writeFailed = true;
 }
 
 QStringList Database::tableNames() const
@@ -195,6 +207,16 @@ QStringList Database::tableNames() const
             names.append(q.value(0).toString());
     }
     return names;
+}
+
+qint64 Database::rowCount(const QString &table) const
+{
+    if (!hasTable(table))
+        return 0;
+    QSqlQuery q(connection());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM ") + quoteIdentifier(table)) || !q.next())
+        return 0;
+    return q.value(0).toLongLong();
 }
 
 bool Database::hasTable(const QString &name) const

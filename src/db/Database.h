@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QSqlError;
 class QSqlQuery;
 
 namespace valtrane::db {
@@ -45,6 +46,8 @@ public:
 
     QStringList tableNames() const;
     bool hasTable(const QString &name) const;
+    // The rows of a table; 0 when there is no such table.
+    qint64 rowCount(const QString &table) const;
 
     // Creates the table; false when a table of that name (in any case) exists or the name is empty.
     bool createTable(const TableSchema &schema);
@@ -59,6 +62,9 @@ public:
 
     // Commits the writes gathered so far.
     bool commit();
+    // A row or a commit did not reach the file because the disk failed or was full. Kept after
+    // close() until the next open(), so that whoever built the file can tell it is not whole.
+    bool writeFailed() const { return m_writeFailed; }
 
     // The Qt connection, for a grid model bound to a query of this layer.
     QSqlDatabase connection() const;
@@ -67,6 +73,7 @@ private:
     friend class Recordset;
 
     bool exec(const QString &sql);
+    void noteFailure(const QSqlError &error);
     void noteWrite();
     void beginIfNeeded();
     // A prepared INSERT of the fields whose bits are set in fields (bit i: field i).
@@ -81,6 +88,7 @@ private:
     QString m_lastError;
     bool m_open = false;
     bool m_inTransaction = false;
+    bool m_writeFailed = false;
     QElapsedTimer m_sinceCommit;
     QHash<QString, TableSchema> m_schemas;                    // by upper-case table name
     // Prepared INSERTs by upper-case table name and the set of fields they write.

@@ -18,6 +18,13 @@ public:
     // Holds the lock while at least one connection of this process holds it.
     static void acquire(const QString &lockPath);
     static void release(const QString &lockPath);
+    // Takes the lock for work that must not share the database with another program or with an
+    // open connection. InUse, with nothing held, while one holds it; CannotLock, with nothing held,
+    // when no lock file can be made there (a read-only folder). Acquired is released by
+    // releaseHold(); the work's own connections may come and go meanwhile.
+    enum class Attempt { Acquired, InUse, CannotLock };
+    static Attempt tryAcquire(const QString &lockPath);
+    static void releaseHold(const QString &lockPath);
 
     // True when this process holds the lock, or the file exists and is not stale.
     static bool isLocked(const QString &lockPath);

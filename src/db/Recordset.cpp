@@ -201,7 +201,7 @@ bool Recordset::insertBuffer()
             q->bindValue(position++, bindable(m_buffer[i]));
     }
     if (!q->exec()) {
-        m_db->m_lastError = q->lastError().text();
+        m_db->noteFailure(q->lastError());
         return false;
     }
     if (m_loaded)
@@ -248,7 +248,7 @@ bool Recordset::updateCurrent()
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        m_db->m_lastError = q.lastError().text();
+        m_db->noteFailure(q.lastError());
         return false;
     }
     row = m_buffer;

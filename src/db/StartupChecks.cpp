@@ -1,6 +1,7 @@
 #include "db/StartupChecks.h"
 
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 #include "db/DatabaseLock.h"
 #include "db/TableRegistry.h"
 
@@ -12,6 +13,8 @@ namespace valtrane::db {
 QString StartupChecks::run(const AppPaths &paths, AppState &state)
 {
     state.LastFolder = paths.programFolder();
+    // A new database that a crash left half put in place is finished or thrown away first.
+    { const DatabaseHold hold(paths); }
 
     const QString database = paths.database();
     const QString registry = paths.tableRegistry();

@@ -23,9 +23,14 @@ QString Table_Registry(const AppPaths &paths, AppState &state, int mode, const Q
     }
     if (mode == 1) {
         paths.ensureInfoFolder();
-        SettingsFile::writeLines(path, {QString::number(state.DeviceCode), SettingsFile::quoted(list)});
+        SettingsFile::writeLines(path, registryLines(state.DeviceCode, list));
     }
     return QString();
+}
+
+QStringList registryLines(std::int32_t deviceCode, const QString &list)
+{
+    return {QString::number(deviceCode), SettingsFile::quoted(list)};
 }
 
 } // namespace valtrane::db

@@ -4,6 +4,8 @@
 #include "common/AppState.h"
 
 #include <QString>
+#include <QStringList>
+#include <cstdint>
 
 namespace valtrane::db {
 
@@ -14,5 +16,8 @@ namespace valtrane::db {
 // (an empty or non-numeric line 1 leaves it as it was). Mode 1 writes DeviceCode and list and
 // returns an empty text. Errors are ignored: a missing file reads as an empty list.
 QString Table_Registry(const AppPaths &paths, AppState &state, int mode, const QString &list = QString());
+
+// The two lines of a registry naming list for the gauge model deviceCode.
+QStringList registryLines(std::int32_t deviceCode, const QString &list);
 
 } // namespace valtrane::db

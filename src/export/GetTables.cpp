@@ -54,6 +54,15 @@ bool passes(unsigned char b)
     return (b >= 32 && b <= 90) || b == 13 || b == 253;
 }
 
+// The longest line the program writes is an NG7700B reading, about 150 characters; values wider
+// than their columns make it longer, but never this long.
+constexpr qint64 LongestProjectLine = 1000;
+
+bool foreignByte(unsigned char b)
+{
+    return (b < 32 && b != '\r' && b != '\n' && b != '\t') || (b > 127 && b != 253);
+}
+
 } // namespace
 
 GetTables::GetTables(parse::Parse &parse)
@@ -75,6 +84,11 @@ QString GetTables::Get_tables(const QString &fileName, const QString &previousTa
     m_modelCode = NotASavedFile;
     m_savedFile = false;
     m_initStatus = status::Ok;
+    m_unreadableLines = 0;
+    m_endMissing = false;
+    m_lineLength = 0;
+    m_lineUnreadable = false;
+    m_afterCarriageReturn = true;
     QFile file(fileName);
     QByteArray line;
     if (!file.open(QIODevice::ReadOnly) || !readFirstLine(file, line))
@@ -99,14 +113,41 @@ QString GetTables::Get_tables(const QString &fileName, const QString &previousTa
     // NG7700B is the one model whose end line ends the reading.
     const bool stopsAtEnd = m_modelCode == NG7700B;
     QByteArray chunk;
-    while (!(chunk = file.read(ChunkSize)).isEmpty()) {
-        for (const char c : std::as_const(chunk)) {
-            const auto b = static_cast<unsigned char>(c);
-            if (passes(b) && (m_parse.*parser)(b) == status::StreamComplete && stopsAtEnd)
-                return m_parse.retrn_message();
-        }
+    bool stopped = false;
+    while (!stopped && !(chunk = file.read(ChunkSize)).isEmpty())
+        feed(chunk, parser, stopsAtEnd, stopped);
+    if (!stopped && m_lineLength > 0) {
+        m_endMissing = true;
+        if (m_lineUnreadable || m_lineLength > LongestProjectLine)
+            ++m_unreadableLines;
     }
     return m_parse.retrn_message();
+}
+
+// Files copied between systems may end their lines with line feeds alone, or carriage returns
+// alone; both are read as the carriage return and line feed the gauges send.
+void GetTables::feed(const QByteArray &chunk, int (parse::Parse::*parser)(int), bool stopsAtEnd, bool &stopped)
+{
+    for (const char c : chunk) {
+        auto b = static_cast<unsigned char>(c);
+        const bool lineFeed = b == '\n';
+        if (lineFeed && !m_afterCarriageReturn)
+            b = '\r';
+        m_afterCarriageReturn = c == '\r';
+        if (b == '\r' || lineFeed) {
+            if (m_lineUnreadable || m_lineLength > LongestProjectLine)
+                ++m_unreadableLines;
+            m_lineLength = 0;
+            m_lineUnreadable = false;
+        } else {
+            ++m_lineLength;
+            m_lineUnreadable = m_lineUnreadable || foreignByte(b);
+        }
+        if (passes(b) && (m_parse.*parser)(b) == status::StreamComplete && stopsAtEnd) {
+            stopped = true;
+            return;
+        }
+    }
 }
 
 } // namespace valtrane::exporting

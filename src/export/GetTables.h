@@ -30,14 +30,29 @@ public:
     QString Get_tables(const QString &fileName, const QString &previousTableList);
 
     std::int16_t modelCode() const { return m_modelCode; }
+    // Lines no saved project holds: longer than any line the program writes, or holding bytes it
+    // never writes (control characters other than the line ends and tab, bytes above 127 other
+    // than the end byte).
+    qint64 unreadableLines() const { return m_unreadableLines; }
+    // The file stops inside a line: it was cut short, and its last reading may be missing.
+    bool endMissing() const { return m_endMissing; }
     bool savedFile() const { return m_savedFile; }
     // What Initit returned: 0, or 909/910 when the database file could not be made.
     std::int16_t initStatus() const { return m_initStatus; }
 
 private:
+    void feed(const QByteArray &chunk, int (parse::Parse::*parser)(int), bool stopsAtEnd, bool &stopped);
+
     parse::Parse &m_parse;
+    // Where the line being read stands: its length, whether it holds a byte no project holds, and
+    // whether the byte before was a carriage return.
+    qint64 m_lineLength = 0;
+    bool m_lineUnreadable = false;
+    bool m_afterCarriageReturn = false;
     std::int16_t m_modelCode = NotASavedFile;
     bool m_savedFile = false;
+    qint64 m_unreadableLines = 0;
+    bool m_endMissing = false;
     std::int16_t m_initStatus = 0;
 };
 

@@ -50,6 +50,7 @@ Communication::Communication(const AppPaths &paths, AppState &state, std::unique
     : m_paths(paths)
     , m_state(state)
     , m_parser(parser ? std::move(parser) : std::make_unique<LiveParser>(paths, state))
+    , m_databaseFile(paths.database())
 {
     auto started = std::make_shared<QElapsedTimer>();
     started->start();
@@ -170,6 +171,8 @@ std::int16_t Communication::GetData(std::int32_t DownloadCode, std::int16_t NoTi
 {
     if (!m_comm)
         return status::PortTimeout;
+    m_endedQuiet = false;
+    m_quietTables.clear();
     discardWaiting();
     int c = NoChar;
     if (const auto ended = waitForFirstCharacter(NoTimeout, c))
@@ -278,17 +281,26 @@ std::int16_t Communication::endOfStream()
         Between_Tests = true;
         return status::Ok;
     }
-    if (QFileInfo::exists(m_paths.database()))
-        db::Database::removeFile(m_paths.database());
+    if (QFileInfo::exists(m_databaseFile))
+        db::Database::removeFile(m_databaseFile);
     return status::NoTablesCreated;
 }
 
 std::int16_t Communication::idleEnd(std::int32_t code)
 {
-    if (code == 0 || code == Stiffness)
+    if (m_quietEndCompletes)
         return endWithTableList();
+    // The line went quiet before the stream's end: what arrived is not the whole download.
+    m_endedQuiet = true;
+    m_quietTables = m_parser->retrn_message();
     m_parser->DeInit();
     return status::CommunicationError;
+}
+
+void Communication::setDatabaseFile(const QString &path)
+{
+    m_databaseFile = path;
+    m_parser->setDatabaseFile(path);
 }
 
 } // namespace valtrane::link

@@ -56,6 +56,17 @@ public:
     void setReadWait(int msecs) { m_readWait = msecs; }
     // Every byte read from the gauge during a download, as it arrives, unfiltered.
     void setReceivedBytesSink(std::function<void(const QByteArray &)> sink) { m_sink = std::move(sink); }
+    // The database file the download builds: info/MIRVAT.vkd unless another is given.
+    void setDatabaseFile(const QString &path);
+    // A stream that went quiet before its end mark is complete only when it is a replayed
+    // capture, whose end is all there is; live, the line may have dropped.
+    void setQuietEndCompletes(bool completes) { m_quietEndCompletes = completes; }
+    // The last stream ended because the line went quiet before its end mark; what had arrived is
+    // in quietTables().
+    bool endedQuiet() const { return m_endedQuiet; }
+    const QString &quietTables() const { return m_quietTables; }
+    // A row of the download did not reach the database file (full disk, disk error).
+    bool databaseWriteFailed() const { return m_parser->writeFailed(); }
     // The first character of a stream, for the wizard's receive box.
     void setFirstCharacterHandler(std::function<void(QChar)> handler) { m_onFirstCharacter = std::move(handler); }
 
@@ -93,6 +104,10 @@ private:
     std::function<void(const QByteArray &)> m_sink;
     std::function<void(QChar)> m_onFirstCharacter;
     bool m_parserStarted = false;
+    QString m_databaseFile;
+    bool m_quietEndCompletes = false;
+    bool m_endedQuiet = false;
+    QString m_quietTables;
     bool m_portOpenForDownload = false;
     QString m_lastScan = QStringLiteral("xxxx");
 };

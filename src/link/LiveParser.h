@@ -16,6 +16,8 @@ public:
     QString retrn_message() const override { return m_parse.retrn_message(); }
     int parse(std::int32_t downloadCode, int ch) override;
     void commit() override { m_parse.commit(); }
+    void setDatabaseFile(const QString &path) override { m_parse.setDatabaseFile(path); }
+    bool writeFailed() const override { return m_parse.writeFailed(); }
 
 private:
     parse::Parse m_parse;

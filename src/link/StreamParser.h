@@ -18,6 +18,10 @@ public:
     // 89: the stream is complete; 9876: the stiffness grammar met an error; else 0.
     virtual int parse(std::int32_t downloadCode, int ch) = 0;
     virtual void commit() = 0;
+    // The database file the runs build (see Parse); grammars without a database ignore it.
+    virtual void setDatabaseFile(const QString &path) { Q_UNUSED(path); }
+    // A row of the run did not reach the database file (full disk, disk error).
+    virtual bool writeFailed() const { return false; }
 };
 
 } // namespace valtrane::link

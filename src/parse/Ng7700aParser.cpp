@@ -163,7 +163,8 @@ void Ng7700aParser::storeField()
 bool Ng7700aParser::beginReading()
 {
     RunState &s = m_run.state();
-    const QString id = s.token;
+    // The table registry keeps the list between double quotes and so cannot hold one inside it.
+    const QString id = QString(s.token).remove(QLatin1Char('"'));
     if (!selectProject(id) || !m_run.addNew() || !m_run.setSingle(u"SERNUM", s.serialNumber)
         || !m_run.setText(u"CDate", s.calibrationDate) || !m_run.setLong(u"RDNUM", s.readNumber)
         || !m_run.setText(u"RDATE", s.readDate) || !m_run.setText(u"ID", id))

@@ -130,9 +130,11 @@ void Ng7700bParser::headerValue(QChar c)
 
 // A project's header line: its table is created with a header record (read number 0), or, for an
 // identifier seen before, reopened without writing its header again.
-void Ng7700bParser::projectHeader(const QString &id)
+void Ng7700bParser::projectHeader(const QString &identifier)
 {
     RunState &s = m_run.state();
+    // The table registry keeps the list between double quotes and so cannot hold one inside it.
+    const QString id = QString(identifier).remove(QLatin1Char('"'));
     // The table list separates names by blanks, so an identifier that is empty or holds a blank
     // (only a damaged line gives one) could never be listed or deleted: it names no project.
     if (id.isEmpty() || id.size() >= ParseRun::LongestTableName || id.contains(QLatin1Char(' ')))

@@ -29,6 +29,21 @@ void Parse::DeInit()
     m_run->DeInit();
 }
 
+void Parse::setDatabaseFile(const QString &path)
+{
+    m_run->setDatabaseFile(path);
+}
+
+QStringList Parse::sharedTables() const
+{
+    return m_run->sharedTables();
+}
+
+bool Parse::writeFailed() const
+{
+    return m_run->writeFailed();
+}
+
 QString Parse::retrn_message() const
 {
     return m_run->tableList();

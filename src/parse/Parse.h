@@ -4,6 +4,7 @@
 #include "common/AppState.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 
@@ -37,6 +38,13 @@ public:
     std::int16_t Initit(const QString &tableList);
     // Ends the run: closes the record set and the database. Safe to call when nothing is open.
     void DeInit();
+
+    // The file the next runs build instead of info/MIRVAT.vkd (see ParseRun).
+    void setDatabaseFile(const QString &path);
+    // Tables that two project identifiers of this run would share; the second got none.
+    QStringList sharedTables() const;
+    // A row or table of the last run did not reach the file: the disk failed or was full.
+    bool writeFailed() const;
 
     // The tables created in this run, each followed by one blank (nuclear gauges: project ids).
     QString retrn_message() const;

@@ -3,6 +3,7 @@
 #include "common/StatusCode.h"
 #include "common/TextFunctions.h"
 #include "db/SqlText.h"
+#include "db/TableKinds.h"
 #include "parse/TokenText.h"
 
 namespace valtrane::parse {
@@ -10,6 +11,7 @@ namespace valtrane::parse {
 ParseRun::ParseRun(const AppPaths &paths, AppState &appState)
     : m_paths(paths)
     , m_app(appState)
+    , m_databaseFile(paths.database())
 {
 }
 
@@ -26,9 +28,13 @@ std::int16_t ParseRun::Initit(const QString &tableList)
     // hand on the tables of an earlier run.
     m_state = RunState();
     m_tableList.clear();
+    m_projectTables.clear();
+    m_sharedTables.clear();
+    m_writeFailed = false;
 
     m_creator = std::make_unique<db::CreateDatabase>(m_paths);
-    if (!tableList.isEmpty()) {
+    m_creator->setDatabaseFile(m_databaseFile);
+    if (!tableList.isEmpty() && m_databaseFile == m_paths.database()) {
         std::unique_ptr<db::Database> handle;
         m_creator->Delete_Table(tableList, handle);
     }
@@ -37,7 +43,7 @@ std::int16_t ParseRun::Initit(const QString &tableList)
     if (created == status::DatabaseNotCreated || created == status::DatabaseFileMissing)
         return created;
     // A file that is there but is no database (it could not be replaced) cannot receive tables.
-    if (!m_database.open(m_paths.database())) {
+    if (!m_database.open(m_databaseFile)) {
         m_app.LastStatus = status::DatabaseNotCreated;
         return status::DatabaseNotCreated;
     }
@@ -70,12 +76,22 @@ bool ParseRun::canOpen(const QString &table)
 bool ParseRun::createTable(QString &name, int kind)
 {
     // A table that could never be opened again is not made.
-    if (!m_creator || !m_database.isOpen() || !canOpen(Strip_Char(name, QLatin1Char('.'))))
+    const QString table = Strip_Char(name, QLatin1Char('.'));
+    if (!m_creator || !m_database.isOpen() || !canOpen(table))
         return false;
+    const bool project = kind == db::Ng7700aProjectTable || kind == db::Ng7700bProjectTable;
+    if (project && m_projectTables.contains(table.toUpper())) {
+        m_sharedTables.append(table);
+        return false;
+    }
     const int result = m_creator->AddTable(name, kind, &m_database);
-    if (result != 0)
+    if (result != 0) {
+        m_writeFailed = m_writeFailed || m_database.writeFailed();
         return false;
+    }
     m_app.LastStatus = std::int16_t(result);
+    if (project)
+        m_projectTables.insert(table.toUpper());
     return true;
 }
 

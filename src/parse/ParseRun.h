@@ -7,6 +7,7 @@
 #include "db/Recordset.h"
 
 #include <QSet>
+#include <QStringList>
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -67,6 +68,17 @@ public:
     std::int16_t Initit(const QString &tableList);
     void DeInit();
 
+    // The file a run builds: info/MIRVAT.vkd, or a new file beside it that replaces it only when
+    // the caller has all it needs. A run on a new file leaves the live database untouched; its
+    // tables go when the new file takes its place.
+    void setDatabaseFile(const QString &path) { m_databaseFile = path; }
+
+    // Tables two different nuclear project identifiers would share ("12.4" and "124" both give
+    // P124): the second project gets no table, rather than replacing the first one's.
+    const QStringList &sharedTables() const { return m_sharedTables; }
+    // A row or table of this run did not reach the file (full disk, disk error).
+    bool writeFailed() const { return m_writeFailed || m_database.writeFailed(); }
+
     RunState &state() { return m_state; }
     AppState &appState() { return m_app; }
 
@@ -112,6 +124,10 @@ private:
     bool m_recordOpen = false;  // a record was begun or taken up and not yet written
     RunState m_state;
     QString m_tableList;
+    QString m_databaseFile;
+    QSet<QString> m_projectTables;
+    QStringList m_sharedTables;
+    bool m_writeFailed = false;
 };
 
 } // namespace valtrane::parse

@@ -1,8 +1,9 @@
 #include "project/ProjectOpen.h"
 
 #include "common/StatusCode.h"
-#include "db/DatabaseLock.h"
-#include "db/TableRegistry.h"
+#include "db/CreateDatabase.h"
+#include "db/DatabaseHold.h"
+#include "db/DatabaseReplacement.h"
 #include "export/GetTables.h"
 #include "parse/Parse.h"
 #include "report/InfoFile.h"
@@ -12,6 +13,10 @@
 namespace valtrane::project {
 
 namespace {
+
+// A file with more unreadable lines than this is no saved project, whatever its parser made of
+// the rest: a saved file holds none, and a few can only come from a copy damaged in places.
+constexpr qint64 UnreadableLinesAllowed = 10;
 
 QString rootCaption(std::int32_t deviceCode, const QString &fileName)
 {
@@ -24,56 +29,89 @@ QString rootCaption(std::int32_t deviceCode, const QString &fileName)
     return caption + QFileInfo(fileName).fileName() + QLatin1Char(')');
 }
 
+ProjectOpenResult refused(const QString &error, std::int16_t status = 0)
+{
+    ProjectOpenResult result;
+    result.error = error;
+    result.status = status;
+    return result;
+}
+
+// Reads the file into the new database beside the live one; the result says what came of it,
+// and opened is set when the new database may take the live one's place.
+ProjectOpenResult build(const AppPaths &paths, AppState &state, const QString &fileName, const QString &notAProject)
+{
+    parse::Parse parse(paths, state);
+    parse.setDatabaseFile(paths.newDatabase());
+    exporting::GetTables reader(parse);
+    const QString list = reader.Get_tables(fileName, state.Table_List);
+    parse.DeInit();
+    if (parse.writeFailed())
+        return refused(QStringLiteral("The project could not be opened: not all of it could be written to the disk "
+                                      "(is the disk full?)."),
+                       status::DatabaseNotCreated);
+    // The file may have changed since it was looked at; the reader then started nothing.
+    if (!reader.savedFile())
+        return refused(notAProject);
+    if (reader.initStatus() != status::Ok)
+        return refused(QStringLiteral("The project could not be opened: %1.").arg(status::meaning(reader.initStatus())),
+                       reader.initStatus());
+    if (!parse.sharedTables().isEmpty())
+        return refused(QStringLiteral("%1 holds projects whose identifiers differ only by a full stop; they would share the table(s) %2. "
+                                      "Rename one of them in the file and open it again.")
+                           .arg(QFileInfo(fileName).fileName(), parse.sharedTables().join(QStringLiteral(", "))));
+
+    ProjectOpenResult result;
+    result.modelCode = reader.modelCode();
+    result.tableList = list;
+    result.readings = db::CreateDatabase::rowsOf(paths.newDatabase(), list);
+    if (result.readings == 0 || reader.unreadableLines() > UnreadableLinesAllowed)
+        return refused(notAProject);
+    if (reader.endMissing())
+        result.warning = QStringLiteral("%1 ends in the middle of a line: %2 readings were stored, and the end of the file "
+                                        "(its last reading) was missing.")
+                             .arg(QFileInfo(fileName).fileName())
+                             .arg(result.readings);
+    result.opened = true;
+    return result;
+}
+
 } // namespace
 
 ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, const QString &fileName)
 {
-    ProjectOpenResult result;
-    if (!QFileInfo(fileName).isFile()) {
-        result.error = missingFileMessage();
-        return result;
-    }
-    const QString notAProject = QStringLiteral("%1 is not a saved project file: its first line is not a gauge model code.")
-                                    .arg(QFileInfo(fileName).fileName());
-    if (exporting::GetTables::modelCodeOf(fileName) == exporting::GetTables::NotASavedFile) {
-        result.error = notAProject;
-        return result;
-    }
+    if (!QFileInfo(fileName).isFile())
+        return refused(missingFileMessage());
+    const QString name = QFileInfo(fileName).fileName();
+    if (exporting::GetTables::modelCodeOf(fileName) == exporting::GetTables::NotASavedFile)
+        return refused(QStringLiteral("%1 is not a saved project file: its first line is not a gauge model code.").arg(name));
+    const QString notAProject = QStringLiteral("%1 is not a saved project file of the gauge model on its first line: "
+                                               "no readings could be read from it.")
+                                    .arg(name);
 
     // Another program working on the database would lose its tables under its feet.
-    if (db::DatabaseLock::isLocked(paths.lockFile())) {
-        result.status = status::DatabaseLocked;
-        result.error = QStringLiteral("The database is in use by another program; close it and open the project again.");
+    paths.ensureInfoFolder();
+    db::DatabaseHold hold(paths);
+    if (!hold.held())
+        return refused(QStringLiteral("The database is in use by another program; close it and open the project again."),
+                       status::DatabaseLocked);
+
+    db::DatabaseReplacement::discard(paths);
+    ProjectOpenResult result = build(paths, state, fileName, notAProject);
+    if (result.opened && !db::DatabaseReplacement::commit(paths, result.modelCode, result.tableList)) {
+        result = refused(QStringLiteral("The project could not be opened: the new database could not be put in place "
+                                        "(is the disk full?)."),
+                         status::DatabaseNotCreated);
+    }
+    if (!result.opened) {
+        db::DatabaseReplacement::discard(paths);
         return result;
     }
 
-    parse::Parse parse(paths, state);
-    exporting::GetTables reader(parse);
-    const QString list = reader.Get_tables(fileName, state.Table_List);
-    parse.DeInit();
-    // The file may have changed since it was looked at; the reader then started nothing.
-    if (!reader.savedFile()) {
-        result.error = notAProject;
-        return result;
-    }
-    if (reader.initStatus() != status::Ok) {
-        // The old tables went before the new database failed: nothing is listed any more.
-        state.Table_List.clear();
-        db::Table_Registry(paths, state, 1, state.Table_List);
-        result.status = reader.initStatus();
-        result.error = QStringLiteral("The project could not be opened: %1.").arg(status::meaning(result.status));
-        return result;
-    }
-
-    state.Table_List = list;
-    state.DeviceCode = reader.modelCode();
-    db::Table_Registry(paths, state, 1, state.Table_List);
+    state.Table_List = result.tableList;
+    state.DeviceCode = result.modelCode;
     state.TreeRootCaption = rootCaption(state.DeviceCode, fileName);
     report::InfoFile::write(paths, state);
-
-    result.opened = true;
-    result.modelCode = reader.modelCode();
-    result.tableList = list;
     return result;
 }
 

@@ -14,7 +14,9 @@ struct ProjectOpenResult {
     bool opened = false;
     std::int16_t modelCode = 99;
     QString tableList;
+    qint64 readings = 0;      // rows stored in the new tables
     QString error;            // for people; empty when opened
+    QString warning;          // for people: opened, but the file was cut short
     std::int16_t status = 0;  // a status code that goes with the error, 0 when there is none
 };
 
@@ -22,8 +24,9 @@ struct ProjectOpenResult {
 // the table registry, TreeRootCaption and info/Info.vkt (written from the CInfo in state). The
 // parse run is ended afterwards, so the database is closed on return.
 //
-// A file that is missing or is no saved project is refused before anything changes. When the new
-// database cannot be made, the old tables are already gone and none stay listed.
+// The new database is built beside the live one and replaces it, with its registry, only when the
+// whole file was read into it: a file that is missing or is no saved project of its model, a
+// database in use, a full disk or a crash leave the previous database and registry as they were.
 class ProjectOpen {
 public:
     static ProjectOpenResult open(const AppPaths &paths, AppState &state, const QString &fileName);

@@ -2,8 +2,11 @@
 
 #include "common/ProgramInfo.h"
 #include "common/StatusCode.h"
+#include "db/CreateDatabase.h"
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 #include "db/DatabaseLock.h"
+#include "db/DatabaseReplacement.h"
 #include "db/TableRegistry.h"
 #include "link/CaptureArchive.h"
 #include "link/Communication.h"
@@ -125,6 +128,16 @@ bool DownloadRun::start(const DownloadChoice &choice)
     const QString database = m_paths.database();
     if (QFileInfo::exists(database) && m_state.Table_List.isEmpty())
         db::Database::removeFile(database);
+    // The download builds its database beside the live one, which it replaces only on success.
+    m_paths.ensureInfoFolder();
+    db::DatabaseHold hold(m_paths);
+    if (!hold.held()) {
+        m_state.LastStatus = status::DatabaseLocked;
+        failureEnding();
+        return false;
+    }
+    db::DatabaseReplacement::discard(m_paths);
+    m_comm.setDatabaseFile(m_paths.newDatabase());
 
     emit timePanelShown(true);
     emit timerSwitched(Timer::FirstBlink, true);
@@ -210,18 +223,34 @@ void DownloadRun::read(const LinkSettings &settings)
 bool DownloadRun::successEnding()
 {
     m_comm.Close_Port();
-    if (m_comm.Abort_Download)
+    if (m_comm.Abort_Download) {
+        db::DatabaseReplacement::discard(m_paths);
+        keepPreviousDownload();
         return false;
+    }
+    if (m_comm.databaseWriteFailed()) {
+        m_state.LastStatus = status::DatabaseNotCreated;
+        failureEnding();
+        return false;
+    }
+    if (m_state.Table_List.isEmpty()) {
+        // Nothing arrived that makes a table: the previous download stays.
+        db::DatabaseReplacement::discard(m_paths);
+        keepPreviousDownload();
+    } else if (!db::DatabaseReplacement::commit(m_paths, m_choice.modelIndex, m_state.Table_List)) {
+        m_state.LastStatus = status::DatabaseNotCreated;
+        failureEnding();
+        return false;
+    } else {
+        m_state.DeviceCode = m_choice.modelIndex;
+    }
     emit dataDownloaded();
-    m_state.DeviceCode = m_choice.modelIndex;
     emit timerSwitched(Timer::FirstBlink, false);
     emit timerSwitched(Timer::SecondBlink, false);
     emit timePanelShown(false);
     emit timerSwitched(Timer::SecondBlink, true);
     emit receivingFrameShown(false);
     showStatus(DownloadComplete);
-    if (!m_state.Table_List.isEmpty())
-        db::Table_Registry(m_paths, m_state, 1, m_state.Table_List);
     emit choicesEnabled();
     m_state.TreeRootCaption = rootCaption(m_state.DeviceCode);
     report::InfoFile::write(m_paths, m_state);
@@ -236,21 +265,17 @@ void DownloadRun::failureEnding()
     m_comm.Close_Port();
     const int lastStatus = m_state.LastStatus;
     showStatus(failureStatusCode(lastStatus));
-    // A port that never opened, a gauge that never sent and a locked database leave the last
-    // download as it was; anything that began to arrive is removed.
+    if (m_comm.endedQuiet())
+        tellLineWentQuiet();
+    // Whatever began to arrive was built beside the live database and goes; the previous download
+    // and its registry stay as a restart finds them, and the capture keeps what arrived.
     const bool keep = lastStatus == status::DatabaseLocked || lastStatus == status::PortTimeout
                       || lastStatus == status::CommEventWhileWaiting;
-    if (!keep) {
-        // The tables are gone with the file, so the list that named them goes too.
-        m_state.Table_List.clear();
-        const QString registry = m_paths.tableRegistry();
-        if (QFileInfo::exists(registry))
-            QFile::remove(registry);
-        const QString database = m_paths.database();
-        if (QFileInfo::exists(database))
-            db::Database::removeFile(database);
+    if (lastStatus != status::DatabaseLocked)
+        db::DatabaseReplacement::discard(m_paths);
+    keepPreviousDownload();
+    if (!keep)
         emit treeRebuildRequested();
-    }
     emit choicesEnabled();
     stopTimers();
     emit timePanelShown(false);
@@ -259,6 +284,22 @@ void DownloadRun::failureEnding()
         emit treeRebuildRequested();
         emit wizardCloseRequested();
     }
+}
+
+void DownloadRun::keepPreviousDownload()
+{
+    m_state.Table_List = db::Table_Registry(m_paths, m_state, 0);
+}
+
+void DownloadRun::tellLineWentQuiet()
+{
+    const qint64 readings = db::CreateDatabase::rowsOf(m_paths.newDatabase(), m_comm.quietTables());
+    QString text = QStringLiteral("The line went quiet before the gauge's end mark: %1 readings arrived, and the download is "
+                                  "not complete. The previous download is kept.")
+                       .arg(readings);
+    if (!m_capturePath.isEmpty())
+        text += QStringLiteral(" What arrived is kept in %1; replaying it stores it.").arg(m_capturePath);
+    m_prompter.tell(text, program::title(), Prompter::Icon::Warning);
 }
 
 } // namespace valtrane::wizard

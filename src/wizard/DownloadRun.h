@@ -99,6 +99,9 @@ private:
     void readCaptured(const LinkSettings &settings);
     bool successEnding();
     void failureEnding();
+    // Table_List and DeviceCode as the registry of the download still in place has them.
+    void keepPreviousDownload();
+    void tellLineWentQuiet();
 
     const AppPaths &m_paths;
     AppState &m_state;

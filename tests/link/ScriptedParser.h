@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/Database.h"
 #include "link/StreamParser.h"
 
 #include <QByteArray>
@@ -11,7 +12,8 @@ namespace valtrane::test {
 
 // A parse run with a grammar small enough to reason about in a test: "#" creates a table (T1, T2,
 // ...), the token "END" completes the stream (89), "!" is a stiffness parser error (9876). It
-// records everything the read loop asks of it.
+// records everything the read loop asks of it. Like a real run, Initit makes the database file
+// it was given (an empty one).
 class ScriptedParser : public link::StreamParser {
 public:
     std::int16_t Initit(const QString &tableList) override
@@ -20,6 +22,10 @@ public:
         m_tables.clear();
         m_count = 0;
         m_recent.clear();
+        if (!m_databaseFile.isEmpty() && inititResult == 0) {
+            db::Database::removeFile(m_databaseFile);
+            db::Database::createFile(m_databaseFile);
+        }
         return inititResult;
     }
     void DeInit() override { ++deInits; }
@@ -38,6 +44,7 @@ public:
         return m_recent == "END" ? 89 : 0;
     }
     void commit() override { ++commits; }
+    void setDatabaseFile(const QString &path) override { m_databaseFile = path; }
 
     std::int16_t inititResult = 0;
     QStringList inititLists;
@@ -51,6 +58,7 @@ private:
     QString m_tables;
     int m_count = 0;
     QByteArray m_recent;
+    QString m_databaseFile;
 };
 
 } // namespace valtrane::test

@@ -1,0 +1,42 @@
+// While another program holds the database (an open or a download writing it), every command
+// that reads or writes it says the database is in use, and changes nothing.
+#include "db/DatabaseLock.h"
+#include "support/CliRunner.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+
+namespace {
+
+TEST(DatabaseInUse, EveryCommandOnTheDatabaseSaysSoWithStatus789)
+{
+    test::TempHome home;
+    QFile sample(test::testDataPath("writeout/ng7700b.txt"));
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    home.writeFile("project.txt", sample.readAll());
+    ASSERT_EQ(test::runCli(home.path(), {"open", home.path() + "/project.txt"}).exitCode, 0);
+    const QByteArray registry = home.readFile("info/DBTbles.vkt");
+
+    ASSERT_EQ(db::DatabaseLock::tryAcquire(home.paths().lockFile()), db::DatabaseLock::Attempt::Acquired);
+    const QStringList commands[] = {
+        {"open", home.path() + "/project.txt"},
+        {"save", home.path() + "/saved.txt"},
+        {"tables"},
+        {"dump", "P8"},
+        {"stiffness-summary", "--table", "RUN1", "--out", home.path() + "/summary.csv"},
+    };
+    for (const QStringList &args : commands) {
+        const auto r = test::runCli(home.path(), args);
+        EXPECT_EQ(r.exitCode, 1) << args.first().toStdString();
+        EXPECT_TRUE(r.err.contains("status 789")) << args.first().toStdString() << ": " << r.err.constData();
+    }
+    db::DatabaseLock::releaseHold(home.paths().lockFile());
+    EXPECT_FALSE(home.exists("saved.txt"));
+    EXPECT_EQ(home.readFile("info/DBTbles.vkt"), registry);
+    EXPECT_EQ(test::runCli(home.path(), {"tables"}).exitCode, 0);
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+// Saved project files as they reach the program from elsewhere: other line endings, files that are
+// no project of their model, files cut short, identifiers that clash. Whatever is refused leaves
+// the database and the registry as they were.
+#include "project/ProjectOpen.h"
+#include "project/ProjectSave.h"
+
+#include "db/Database.h"
+#include "support/ProjectSnapshot.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+
+namespace {
+
+const char *const SampleFiles[] = {"writeout/ld4800.txt", "writeout/ng7700a.txt", "writeout/ng7700b.txt", "writeout/sg2150.txt"};
+
+QByteArray sample(int model)
+{
+    QFile file(test::testDataPath(QString::fromLatin1(SampleFiles[model])));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray withoutFirstLine(const QByteArray &bytes)
+{
+    return bytes.mid(bytes.indexOf('\n') + 1);
+}
+
+struct HomeState {
+    test::ProjectSnapshot rows;
+    QByteArray registry;
+};
+
+class ProjectFileReading : public ::testing::Test {
+protected:
+    project::ProjectOpenResult open(const QByteArray &bytes)
+    {
+        home.writeFile("project.txt", bytes);
+        return project::ProjectOpen::open(home.paths(), state, home.path() + "/project.txt");
+    }
+
+    // A previous project, opened from the LD4800 sample, that refused files must leave alone.
+    HomeState previous()
+    {
+        EXPECT_TRUE(open(sample(LD4800)).opened);
+        return now();
+    }
+
+    HomeState now() { return {test::ProjectSnapshot::of(home.paths()), home.readFile("info/DBTbles.vkt")}; }
+
+    void expectSame(const HomeState &a, const HomeState &b, const std::string &what)
+    {
+        EXPECT_EQ(test::ProjectSnapshot::difference(a.rows, b.rows), "") << what;
+        EXPECT_EQ(a.registry, b.registry) << what;
+        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd")) << what;
+        EXPECT_FALSE(home.exists("info/DBTbles.new.vkt")) << what;
+    }
+
+    test::TempHome home;
+    AppState state;
+};
+
+TEST_F(ProjectFileReading, LineFeedOrCarriageReturnAloneReadsAsTheGaugesLineEnds)
+{
+    for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
+        const QByteArray crlf = sample(model);
+        ASSERT_TRUE(open(crlf).opened) << model;
+        const HomeState expected = now();
+        ASSERT_FALSE(expected.rows.tables.empty()) << model;
+        for (const char *ending : {"\n", "\r"}) {
+            const std::string what = "model " + std::to_string(model) + (ending[0] == '\n' ? " LF" : " CR");
+            QByteArray other = crlf;
+            other.replace("\r\n", ending);
+            const auto result = open(other);
+            ASSERT_TRUE(result.opened) << what << ": " << result.error.toStdString();
+            EXPECT_TRUE(result.warning.isEmpty()) << what;
+            expectSame(expected, now(), what);
+        }
+    }
+}
+
+TEST_F(ProjectFileReading, AFileThatIsNoProjectOfItsModelIsRefusedAndChangesNothing)
+{
+    const HomeState before = previous();
+    for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
+        const QByteArray codeLine = " " + QByteArray::number(model) + " \r\n";
+        const struct {
+            const char *name;
+            QByteArray bytes;
+        } cases[] = {
+            {"letters only", codeLine + QByteArray(300000, 'A')},
+            {"the model code alone", codeLine},
+            {"another model's data", codeLine + withoutFirstLine(sample((model + 1) % 4))},
+            // The model's own readings, behind more unreadable lines than a damaged copy has.
+            {"binary lines", codeLine + QByteArray("\x01\x02\xfe\r\n").repeated(11) + withoutFirstLine(sample(model))},
+        };
+        for (const auto &c : cases) {
+            const std::string what = "model " + std::to_string(model) + ", " + c.name;
+            const auto result = open(c.bytes);
+            EXPECT_FALSE(result.opened) << what;
+            EXPECT_TRUE(result.error.contains("is not a saved project file")) << what << ": " << result.error.toStdString();
+            expectSame(before, now(), what);
+        }
+    }
+}
+
+TEST_F(ProjectFileReading, AFileCutShortIsOpenedAndSaysHowManyReadingsCameAndThatTheEndWasMissing)
+{
+    for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
+        const QByteArray whole = sample(model);
+        // Into the last reading's line.
+        const QByteArray cut = whole.left(whole.lastIndexOf(',') - 2);
+        const auto result = open(cut);
+        ASSERT_TRUE(result.opened) << model << ": " << result.error.toStdString();
+        const qint64 rows = [&] {
+            qint64 n = 0;
+            for (const auto &[name, table] : test::ProjectSnapshot::of(home.paths()).tables)
+                n += qint64(table.size());
+            return n;
+        }();
+        EXPECT_GT(rows, 0) << model;
+        EXPECT_TRUE(result.warning.contains(QString::number(rows) + " readings were stored")) << model << ": " << result.warning.toStdString();
+        EXPECT_TRUE(result.warning.contains("end of the file")) << model;
+    }
+}
+
+TEST_F(ProjectFileReading, IdentifiersThatGiveOneTableNameAreRefusedRatherThanLosingAProject)
+{
+    const HomeState before = previous();
+    const struct {
+        int model;
+        const char *from;
+        const char *to;
+        const char *table;
+    } cases[] = {
+        {NG7700A, "02/01/04     13", "02/01/04    125", "P125"},
+        {NG7700B, "PROJECT ID: 8 ", "PROJECT ID: 77 ", "P77"},
+    };
+    for (const auto &c : cases) {
+        const auto result = open(sample(c.model).replace(c.from, c.to));
+        EXPECT_FALSE(result.opened) << c.table;
+        EXPECT_TRUE(result.error.contains(c.table)) << result.error.toStdString();
+        expectSame(before, now(), c.table);
+    }
+}
+
+TEST_F(ProjectFileReading, AnIdentifierWithADoubleQuoteSavesAndOpensAgain)
+{
+    const auto first = open(sample(NG7700B).replace("PROJECT ID: 8 ", "PROJECT ID: x\"; "));
+    ASSERT_TRUE(first.opened) << first.error.toStdString();
+    const HomeState opened = now();
+    db::Database connection;
+    const QString saved = home.path() + "/saved.txt";
+    const auto result = project::ProjectSave(home.paths(), state).saveAll(connection, saved, true);
+    ASSERT_EQ(result.outcome, project::ProjectSave::Outcome::Saved) << result.message.toStdString();
+    connection.close();
+    const auto again = project::ProjectOpen::open(home.paths(), state, saved);
+    ASSERT_TRUE(again.opened) << again.error.toStdString();
+    EXPECT_EQ(again.tableList, first.tableList);
+    expectSame(opened, now(), "reopened");
+}
+
+} // namespace

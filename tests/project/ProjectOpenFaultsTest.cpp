@@ -1,0 +1,147 @@
+// An open of a large project that does not end well, as it happens to the program: killed part
+// way, or out of disk. What the next start finds is the previous project or the whole new one.
+#include "project/ProjectOpen.h"
+
+#include "support/CliRunner.h"
+#include "support/ProjectSnapshot.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+using namespace valtrane;
+
+namespace {
+
+#ifdef Q_OS_UNIX
+
+// A logger project of a few megabytes: tests of many readings each.
+QByteArray largeProject()
+{
+    QByteArray bytes = " 0 \r\n";
+    for (int test = 0; test < 12; ++test) {
+        bytes += "CBR/LBR TEST\r\n\r\nRD #,     TIME,       LOAD,         PEN,        NONE,           CH 4\r\n";
+        for (int reading = 1; reading <= 6000; ++reading)
+            bytes += QByteArray::number(reading).rightJustified(4, ' ') + ",    00:30,    12.3456,       0.125,           0,           -1.5\r\n";
+        bytes += "END\r\n\r\n";
+    }
+    return bytes;
+}
+
+struct HomeState {
+    test::ProjectSnapshot rows;
+    QByteArray registry;
+};
+
+HomeState stateOf(test::TempHome &home)
+{
+    return {test::ProjectSnapshot::of(home.paths()), home.readFile("info/DBTbles.vkt")};
+}
+
+bool same(const HomeState &a, const HomeState &b)
+{
+    return a.registry == b.registry && test::ProjectSnapshot::difference(a.rows, b.rows).empty();
+}
+
+class ProjectOpenFaults : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        large = new QByteArray(largeProject());
+        test::TempHome whole;
+        whole.writeFile("large.txt", *large);
+        AppState state;
+        ASSERT_TRUE(project::ProjectOpen::open(whole.paths(), state, whole.path() + "/large.txt").opened);
+        opened = new HomeState(stateOf(whole));
+    }
+    static void TearDownTestSuite()
+    {
+        delete large;
+        delete opened;
+    }
+
+    void SetUp() override
+    {
+        QFile sample(test::testDataPath("writeout/sg2150.txt"));
+        ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+        home.writeFile("previous.txt", sample.readAll());
+        home.writeFile("large.txt", *large);
+        AppState state;
+        ASSERT_TRUE(project::ProjectOpen::open(home.paths(), state, home.path() + "/previous.txt").opened);
+        previous = stateOf(home);
+    }
+
+    // What the next start finds, after it has put right what the open left.
+    HomeState restart()
+    {
+        const auto tables = test::runCli(home.path(), {"tables"});
+        EXPECT_EQ(tables.exitCode, 0) << tables.err.constData();
+        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd"));
+        EXPECT_FALSE(home.exists("info/DBTbles.new.vkt"));
+        return stateOf(home);
+    }
+
+    qint64 newDatabaseBytes() const
+    {
+        const QString file = home.paths().newDatabase();
+        return QFileInfo(file).size() + QFileInfo(file + "-wal").size();
+    }
+
+    static QByteArray *large;
+    static HomeState *opened;
+    test::TempHome home;
+    HomeState previous;
+};
+
+QByteArray *ProjectOpenFaults::large = nullptr;
+HomeState *ProjectOpenFaults::opened = nullptr;
+
+TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrTheWholeNewOne)
+{
+    bool sawPrevious = false;
+    // Bytes of the new database written when the program is killed; past the end, after the open.
+    for (qint64 writtenBytes : {qint64(1), qint64(256 * 1024), qint64(2 * 1024 * 1024), qint64(1) << 40}) {
+        SetUp();
+        QProcess open;
+        open.start(test::cliPath(), {"--home", home.path(), "open", home.path() + "/large.txt"});
+        ASSERT_TRUE(open.waitForStarted());
+        while (open.state() == QProcess::Running && newDatabaseBytes() < writtenBytes)
+            QThread::usleep(200);
+        ::kill(pid_t(open.processId()), SIGKILL);
+        open.waitForFinished();
+        const HomeState found = restart();
+        const bool wasPrevious = same(found, previous);
+        sawPrevious = sawPrevious || wasPrevious;
+        EXPECT_TRUE(wasPrevious || same(found, *opened)) << "killed after " << writtenBytes << " bytes";
+        EXPECT_EQ(test::runCli(home.path(), {"save", home.path() + "/again.txt", "--force"}).exitCode, 0) << writtenBytes;
+    }
+    EXPECT_TRUE(sawPrevious);
+}
+
+TEST_F(ProjectOpenFaults, AFullDiskRefusesTheOpenAndKeepsThePreviousProject)
+{
+    QProcess open;
+    open.setChildProcessModifier([] {
+        // Files of the open cannot grow past a megabyte, as on a nearly full disk.
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1024 * 1024, 1024 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    open.start(test::cliPath(), {"--home", home.path(), "open", home.path() + "/large.txt"});
+    ASSERT_TRUE(open.waitForFinished(120000));
+    EXPECT_EQ(open.exitCode(), 1);
+    EXPECT_TRUE(open.readAllStandardError().contains("status 909"));
+    EXPECT_TRUE(same(restart(), previous));
+}
+
+#endif
+
+} // namespace
