@@ -9,6 +9,7 @@
 #include "common/FileChooser.h"
 #include "common/Prompter.h"
 #include "link/Communication.h"
+#include "report/ReportSet.h"
 #include "stiffness/StiffnessConstantsFile.h"
 
 #include <QMainWindow>
@@ -127,6 +128,7 @@ private:
     GridConnection m_grids;
     ProjectFileCommands m_fileCommands;
     std::unique_ptr<link::Communication> m_link;
+    report::ReportSet m_reports;  // Report and StiffyReport
     QTimer m_checkTimer{this};
     QTimer m_textChanged{this};
 
