@@ -2,7 +2,7 @@
 
 #include "app/GridConnection.h"
 #include "common/ProgramInfo.h"
-#include "report/InfoFile.h"
+#include "report/LabInformation.h"
 
 namespace valtrane::app {
 
@@ -30,10 +30,11 @@ void ShutdownSequence::offerToSaveInformation()
 {
     if (!m_state.InformationChanged)
         return;
-    const Prompter::Answer answer = m_prompter.ask(QStringLiteral("Information changed.  Do you want to save changes?"),
-                                                   program::title(), Prompter::Buttons::YesNo, Prompter::Icon::Question);
-    if (answer == Prompter::Answer::Yes && report::InfoFile::write(m_paths, m_state))
-        m_state.InformationChanged = false;
+    const Prompter::Answer answer = m_prompter.ask(report::LabInformation::changedQuestion(), program::title(),
+                                                   Prompter::Buttons::YesNo, Prompter::Icon::Question);
+    // The window is closing: only the file matters, the reports go with it.
+    if (answer == Prompter::Answer::Yes)
+        report::LabInformation::save(m_paths, m_state, nullptr);
 }
 
 } // namespace valtrane::app

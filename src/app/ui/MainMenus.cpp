@@ -31,6 +31,10 @@ MainMenus::MainMenus(QMenuBar *bar, const MainMenuCommands &commands, const QIco
 {
     buildFileMenu(bar, commands, openIcon, saveIcon);
     buildGaugeMenu(bar, commands);
+    QAction *labInfo = bar->addAction(QStringLiteral("&Lab Info"));
+    labInfo->setObjectName(QStringLiteral("Information"));
+    if (commands.labInformation)
+        connect(labInfo, &QAction::triggered, this, [run = commands.labInformation] { run(); });
     buildPortsMenu(bar, commands);
     buildHelpMenu(bar, commands);
 }

@@ -19,13 +19,14 @@ struct MainMenuCommands {
     std::function<void()> exit;
     std::function<void()> importData;
     std::function<void()> stiffnessConstants;
+    std::function<void()> labInformation;
     std::function<void()> checkPorts;
     std::function<void()> helpContents;
     std::function<void()> webLink;
     std::function<void()> about;
 };
 
-// The main window's menu bar: the File, Gauge, Ports and Help menus, the four port status items and
+// The main window's menu bar: the File and Gauge menus, the Lab Info command, the Ports and Help menus, the four port status items and
 // the file commands that go with the data page.
 class MainMenus : public QObject {
     Q_OBJECT

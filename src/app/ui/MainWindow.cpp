@@ -14,6 +14,8 @@
 #include "db/StartupChecks.h"
 #include "link/PortScan.h"
 #include "report/InfoFile.h"
+#include "report/LabInformation.h"
+#include "report/ui/InfoForm.h"
 #include "stiffness/ui/StiffnessConsDialog.h"
 #include "wizard/ui/ImportWizard.h"
 
@@ -120,6 +122,12 @@ void MainWindow::buildMenus()
     commands.exit = [this] { close(); };
     commands.importData = [this] { openImportWizard(); };
     commands.stiffnessConstants = [this] { openStiffnessConstants(); };
+    commands.labInformation = [this] {
+        auto *form = new report::InfoForm(m_paths, m_state, &m_reports, m_services.prompter, this);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->setModal(true);
+        form->open();
+    };
     commands.checkPorts = [this] { Check_Ports(); };
     commands.helpContents = [this] { Contents(); };
     commands.webLink = [this] { Weblink(); };

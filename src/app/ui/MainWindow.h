@@ -11,6 +11,7 @@
 #include "common/FileChooser.h"
 #include "common/Prompter.h"
 #include "link/Communication.h"
+#include "report/ReportSet.h"
 #include "stiffness/StiffnessConstantsFile.h"
 
 #include <QMainWindow>
@@ -132,6 +133,7 @@ private:
     ProjectFileCommands m_fileCommands;
     ShutdownSequence m_shutdown;
     std::unique_ptr<link::Communication> m_link;
+    report::ReportSet m_reports;  // Report and StiffyReport
     QTimer m_checkTimer{this};
     QTimer m_textChanged{this};
 
