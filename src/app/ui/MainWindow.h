@@ -9,6 +9,7 @@
 #include "common/FileChooser.h"
 #include "common/Prompter.h"
 #include "link/Communication.h"
+#include "report/ReportSet.h"
 #include "stiffness/StiffnessConstantsFile.h"
 
 #include <QMainWindow>
@@ -82,6 +83,7 @@ public:
 
     QTabWidget *mainTab() const { return m_mainTab; }
     DataPage *dataPage() const { return m_dataPage; }
+    ReportPage *reportPage() const { return m_reportPage; }
     ChannelGraphView *graphView() const { return m_graph; }
     link::Communication *serialLink() const { return m_link.get(); }
     wizard::ImportWizard *importWizard() const;
@@ -127,6 +129,7 @@ private:
     GridConnection m_grids;
     ProjectFileCommands m_fileCommands;
     std::unique_ptr<link::Communication> m_link;
+    report::ReportSet m_reports;  // Report and StiffyReport
     QTimer m_checkTimer{this};
     QTimer m_textChanged{this};
 
