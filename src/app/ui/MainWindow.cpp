@@ -14,6 +14,8 @@
 #include "db/StartupChecks.h"
 #include "link/PortScan.h"
 #include "report/InfoFile.h"
+#include "report/LabInformation.h"
+#include "report/ui/InfoForm.h"
 #include "stiffness/ui/StiffnessConsDialog.h"
 #include "wizard/ui/ImportWizard.h"
 
@@ -126,6 +128,14 @@ void MainWindow::buildMenus()
     gauge->addSeparator();
     QAction *constants = gauge->addAction(QStringLiteral("Stiffness &Constants..."), this, &MainWindow::openStiffnessConstants);
     constants->setObjectName(QStringLiteral("SCons"));
+
+    QAction *labInfo = menuBar()->addAction(QStringLiteral("&Lab Info"), this, [this] {
+        auto *form = new report::InfoForm(m_paths, m_state, &m_reports, m_services.prompter, this);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->setModal(true);
+        form->open();
+    });
+    labInfo->setObjectName(QStringLiteral("Information"));
 
     QMenu *ports = menuBar()->addMenu(QStringLiteral("&Ports"));
     ports->menuAction()->setObjectName(QStringLiteral("COM_DES"));
@@ -498,12 +508,10 @@ void MainWindow::shutDown()
     if (m_link && !m_link->Between_Tests)
         m_link->Close_Port();
     if (m_state.InformationChanged
-        && m_services.prompter.ask(QStringLiteral("Information changed.  Do you want to save changes?"), program::title(),
-                                   Prompter::Buttons::YesNo, Prompter::Icon::Question)
-               == Prompter::Answer::Yes) {
-        if (report::InfoFile::write(m_paths, m_state))
-            m_state.InformationChanged = false;
-    }
+        && m_services.prompter.ask(report::LabInformation::changedQuestion(), program::title(), Prompter::Buttons::YesNo,
+                                   Prompter::Icon::Question)
+               == Prompter::Answer::Yes)
+        report::LabInformation::save(m_paths, m_state, &m_reports);
     m_link.reset();
 }
 

@@ -1,0 +1,196 @@
+#include "db/TableKinds.h"
+#include "report/ColumnObjects.h"
+#include "report/ReportColumns.h"
+#include "report/ReportLayouts.h"
+#include "report/ReportTestSupport.h"
+#include "report/StiffnessReportCells.h"
+#include "support/ProjectTables.h"
+#include "support/ScriptedPrompter.h"
+
+using namespace valtrane;
+using report::ReportColumns;
+using report::ReportLayouts;
+
+namespace {
+
+class StiffnessColumns : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        f.open(QStringLiteral("writeout/sg2150.txt"));
+        f.setUp(QStringLiteral("RUN1"), QStringLiteral("N"));
+    }
+    ReportColumns::Placement place(int position, const QString &object)
+    {
+        ReportColumns columns(f.reports.Report, f.reports.columns, f.database, SG2150, 9);
+        return columns.placeColumnObject(position, object, QStringLiteral("RUN1"), QStringLiteral("N"), prompter);
+    }
+    QString header(int index) const { return f.reports.Report.text(ReportLayouts::headerName(index)); }
+
+    test::ReportFixture f;
+    test::ScriptedPrompter prompter;
+};
+
+TEST_F(StiffnessColumns, NoiseDataOnColumn14FillsFourColumnsUnderItsLabel)
+{
+    ASSERT_EQ(place(13, QStringLiteral("Noise Data")), ReportColumns::Placement::Placed);
+    const QStringList captions{"Real\rDispl.", "Real\rForce", "Imag.\rDispl.", "Imag.\rForce"};
+    const QStringList fields{"REAL_DISPL_ND", "REAL_FORCE_ND", "IMAG_DISPL_ND", "IMAG_FORCE_ND"};
+    const auto rows = test::tableRows(f.home.paths(), QStringLiteral("RUN1"));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(header(15 + k), captions[k]) << k;
+        EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(15 + k)), test::stacked(rows, fields[k], [](const test::Row &) { return true; })) << k;
+    }
+    EXPECT_TRUE(f.reports.columns.NoiseDataPlaced);
+    EXPECT_EQ(f.reports.columns.NoiseDataLastColumn, 18);
+    EXPECT_EQ(header(19), QStringLiteral("Remarks"));
+    const QString label = ReportLayouts::groupLabelName(QStringLiteral("Noise Data"));
+    EXPECT_FALSE(f.reports.Report.suppressed(label));
+    EXPECT_EQ(f.reports.Report.text(label), QStringLiteral("Noise Data (Counts)"));
+    EXPECT_EQ(f.reports.Report.left(label), f.reports.Report.left(ReportLayouts::borderName(15)));
+    EXPECT_EQ(f.reports.Report.left(label) + f.reports.Report.width(label) + 60,
+              f.reports.Report.left(ReportLayouts::borderName(18)) + f.reports.Report.width(ReportLayouts::borderName(18)));
+}
+
+TEST_F(StiffnessColumns, RefusalsAreToldAndChangeNothing)
+{
+    struct Refusal {
+        int position;
+        const char *object;
+        QString message;
+    };
+    ASSERT_EQ(place(0, QStringLiteral("Noise Data")), ReportColumns::Placement::Placed);
+    const Refusal refusals[] = {
+        {14, "Signal Data", QStringLiteral("Not enough room to place contents.  Select another column.")},
+        {6, "Noise Data", QStringLiteral("Report already contains Noise Data Values")},
+        {-1, "Frequency", QStringLiteral("Select a column please.")},
+        {17, "Frequency", QStringLiteral("Select a column please.")},
+    };
+    for (const Refusal &r : refusals) {
+        const auto before = f.reports.Report.texts();
+        prompter.shown.clear();
+        EXPECT_EQ(place(r.position, QString::fromLatin1(r.object)), ReportColumns::Placement::Refused) << r.object;
+        ASSERT_EQ(prompter.texts(), QStringList{r.message}) << r.object;
+        for (size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(f.reports.Report.texts()[i].text, before[i].text) << r.object << " " << before[i].name.toStdString();
+    }
+}
+
+TEST_F(StiffnessColumns, NoneInsideAGroupClearsItAndRemarksFollowTheUsedColumns)
+{
+    ASSERT_EQ(place(0, QStringLiteral("Frequency")), ReportColumns::Placement::Placed);
+    ASSERT_EQ(place(1, QStringLiteral("Signal Data")), ReportColumns::Placement::Placed);
+    EXPECT_EQ(header(7), QStringLiteral("Remarks"));
+    EXPECT_FALSE(f.reports.Report.suppressed(ReportLayouts::borderName(6)));
+    EXPECT_TRUE(f.reports.Report.suppressed(ReportLayouts::borderName(7)));
+
+    ASSERT_EQ(place(3, QStringLiteral("None")), ReportColumns::Placement::Placed);
+    for (int i = 4; i <= 7; ++i) {
+        EXPECT_EQ(header(i), QStringLiteral("Col %1").arg(i - 1));
+        EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(i)), QStringLiteral(" "));
+    }
+    EXPECT_FALSE(f.reports.columns.SignalDataPlaced);
+    EXPECT_EQ(header(3), QStringLiteral("Remarks"));
+    EXPECT_EQ(place(5, QStringLiteral("Signal Data")), ReportColumns::Placement::Placed);
+
+    // Every column but the one after the last used one reads its placeholder, so printing hides them.
+    ReportColumns columns(f.reports.Report, f.reports.columns, f.database, SG2150, 9);
+    columns.ShowPlaceholderColumns(true);
+    EXPECT_TRUE(f.reports.Report.suppressed(ReportLayouts::headerName(4)));
+    EXPECT_FALSE(f.reports.Report.suppressed(ReportLayouts::headerName(7)));
+    columns.ShowPlaceholderColumns(false);
+    EXPECT_FALSE(f.reports.Report.suppressed(ReportLayouts::headerName(4)));
+}
+
+// A load-frame test of `readings` readings, with the reading number as CH1.
+void addLoggerTest(const AppPaths &paths, int readings)
+{
+    test::TableContent table{QStringLiteral("CBR_LBR1"), db::LoggerTestTable, {"READNUMBER", "TIME", "CH1"}, {}};
+    for (int n = 1; n <= readings; ++n)
+        table.records.push_back({QString::number(n), QStringLiteral("00:%1").arg(n), QString::number(n)});
+    test::addTables(paths, {table});
+}
+
+QString readingNumbers(int from, int to)
+{
+    QString text;
+    for (int n = from; n <= to; ++n)
+        text += QString::number(n) + QLatin1Char('\r');
+    return text;
+}
+
+TEST(LoadFrameHalves, ReadingsBeyondAColumnBlockGoToTheRightHalfAtEveryFontSize)
+{
+    test::ReportFixture f;
+    addLoggerTest(f.home.paths(), 80);
+    ASSERT_TRUE(f.database.open(f.home.paths().database()));
+    f.state.DeviceCode = LD4800;
+    test::ScriptedPrompter prompter;
+    for (int size = 9; size <= 12; ++size) {
+        f.setUp(QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
+        report::ReportSetup(f.reports, f.database, f.home.paths(), f.state).applyReportFont(size, QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
+        ReportColumns columns(f.reports.Report, f.reports.columns, f.database, LD4800, size);
+        ASSERT_EQ(columns.placeColumnObject(0, QStringLiteral("Time"), QStringLiteral("CBR_LBR1"), QStringLiteral("N"), prompter),
+                  ReportColumns::Placement::Placed);
+        const int rows = report::ReportDocument::rowsPerColumn(size);
+        const int half = ReportLayouts::twinOffset(size);
+        const QString left = readingNumbers(1, rows - 1) + (80 >= 2 * rows ? readingNumbers(2 * rows, 80) : QString());
+        const QString right = readingNumbers(rows, std::min(80, 2 * rows - 1));
+        const report::ReportDocument &report = f.reports.Report;
+        EXPECT_EQ(report.text(ReportLayouts::dataName(1)), left) << size;
+        EXPECT_EQ(report.text(ReportLayouts::dataName(1 + half)), right) << size;
+        EXPECT_EQ(report.text(ReportLayouts::dataName(2 + half)).count(QLatin1Char('\r')), right.count(QLatin1Char('\r'))) << size;
+        EXPECT_EQ(report.text(ReportLayouts::headerName(1 + half)), QStringLiteral("RD#")) << size;
+        EXPECT_EQ(report.text(ReportLayouts::headerName(2 + half)), QStringLiteral("Time")) << size;
+        EXPECT_EQ(report.text(ReportLayouts::headerName(3 + half)), QStringLiteral("Remarks")) << size;
+        EXPECT_EQ(report.text(ReportLayouts::headerName(4 + half)), QStringLiteral("Co1 %1").arg(3 + half)) << size;
+    }
+    EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(1)), readingNumbers(1, 34) + readingNumbers(70, 80));
+    EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(6)), readingNumbers(35, 69));
+}
+
+TEST(LoadFrameHalves, ARunThatFitsOneBlockStaysInTheLeftHalf)
+{
+    test::ReportFixture f;
+    addLoggerTest(f.home.paths(), 35);
+    ASSERT_TRUE(f.database.open(f.home.paths().database()));
+    f.state.DeviceCode = LD4800;
+    f.setUp(QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
+    report::ReportSetup(f.reports, f.database, f.home.paths(), f.state).applyReportFont(12, QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
+    EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(1)), readingNumbers(1, 35));
+    EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(6)), QStringLiteral(" "));
+}
+
+TEST(StiffyReport, CellsAreTheStiffnessSummaryOfTheSameRun)
+{
+    for (const char *run : {"RUN1", "RUN21"}) {
+        test::ReportFixture f;
+        test::addTables(f.home.paths(), test::sampleProject(SG2150));
+        ASSERT_TRUE(f.database.open(f.home.paths().database()));
+        f.state.DeviceCode = SG2150;
+        f.state.StiffnessConstants[0] = StiffnessConstant::fromNumber(0.3);
+        f.state.StiffnessConstants[1] = StiffnessConstant::fromNumber(1.2);
+        f.setUp(QString::fromLatin1(run), QStringLiteral("N"));
+        const auto cells = report::StiffnessReportCells::build(f.database, QString::fromLatin1(run), f.state.StiffnessConstants);
+        ASSERT_TRUE(cells);
+        const report::ReportDocument &stiffy = f.reports.StiffyReport;
+        for (int c = 0; c < ReportLayouts::StiffyColumnCount; ++c)
+            EXPECT_EQ(stiffy.text(ReportLayouts::stiffyDataName(c)), cells->columns[size_t(c)]) << run << " " << c;
+        const bool summaryOnly = QLatin1String(run) == QLatin1String("RUN21");
+        EXPECT_EQ(cells->averagesHidden, summaryOnly);
+        for (int r = 0; r < 6; ++r) {
+            const report::TextObject *cell = stiffy.textObject(ReportLayouts::stiffyAverageName(r));
+            EXPECT_EQ(cell->suppress, summaryOnly) << run << " " << r;
+            EXPECT_EQ(cell->bottomLine, summaryOnly ? report::NoLine : report::SingleLine) << run << " " << r;
+            EXPECT_EQ(cell->leftLine, r == 0 && !summaryOnly ? report::SingleLine : report::NoLine) << run << " " << r;
+            if (!summaryOnly) {
+                EXPECT_EQ(cell->text, cells->averages[size_t(r)]) << run << " " << r;
+            }
+        }
+        EXPECT_EQ(f.reports.Report.text(QStringLiteral("RunLine")).section(QLatin1Char(' '), 0, 0), summaryOnly ? "21+" : "1");
+        EXPECT_EQ(stiffy.text(QStringLiteral("RunLine")), f.reports.Report.text(QStringLiteral("RunLine")));
+        EXPECT_EQ(f.reports.Report.text(ReportLayouts::headerName(1)), summaryOnly ? "RN#" : "BN#");
+    }
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/AppState.h"
+#include "db/Database.h"
+#include "db/FieldValue.h"
+#include "db/ProjectOpen.h"
+#include "report/ReportSet.h"
+#include "report/ReportSetup.h"
+#include "support/TableRows.h"
+#include "support/TempHome.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace valtrane::test {
+
+// A project opened from one of the saved sample files, its database open and its reports set up
+// for a table as the report tab does it.
+struct ReportFixture {
+    TempHome home;
+    AppState state;
+    db::Database database;
+    report::ReportSet reports;
+
+    void open(const QString &sampleFile)
+    {
+        ASSERT_TRUE(db::ProjectOpen::open(home.paths(), state, testDataPath(sampleFile)).opened) << sampleFile.toStdString();
+        ASSERT_TRUE(database.open(home.paths().database()));
+    }
+    void setUp(const QString &table, const QString &surfaceLetter)
+    {
+        report::ReportSetup setup(reports, database, home.paths(), state);
+        setup.setUp(table, state.DeviceCode);
+        setup.FillAverages(table, surfaceLetter, state.DeviceCode);
+    }
+};
+
+// The field's values of the rows that pass, each followed by a carriage return, as stored.
+inline QString stacked(const std::vector<Row> &rows, const QString &field, const std::function<bool(const Row &)> &pass)
+{
+    QString text;
+    for (const Row &row : rows)
+        if (pass(row))
+            text += db::fieldText(row.at(field.toUpper())) + QLatin1Char('\r');
+    return text;
+}
+
+} // namespace valtrane::test
