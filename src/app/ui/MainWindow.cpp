@@ -9,6 +9,7 @@
 #include "app/ui/DataPage.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/ReportPage.h"
+#include "report/ui/ReportTabView.h"
 #include "common/ProgramInfo.h"
 #include "common/Twips.h"
 #include "db/StartupChecks.h"
@@ -87,7 +88,7 @@ void MainWindow::buildPages()
     m_mainTab = new QTabWidget;
     m_mainTab->setObjectName(QStringLiteral("MainTab"));
     m_dataPage = new DataPage;
-    m_reportPage = new ReportPage;
+    m_reportPage = new ReportPage({m_paths, m_state, m_reports, m_grids.database(), m_services.prompter, m_services.files});
     m_graph = new ChannelGraphView;
     m_graph->setObjectName(QStringLiteral("MSGraph"));
     m_mainTab->addTab(m_dataPage, QString());
@@ -104,6 +105,7 @@ void MainWindow::buildPages()
 void MainWindow::connectPages()
 {
     m_dataPage->setModels(&m_grids.dataModel(), &m_grids.infoModel());
+    connect(m_reportPage->tabView(), &report::ReportTabView::statusMessage, this, &MainWindow::setStatusText);
     connect(m_dataPage, &DataPage::nodeChosen, this, &MainWindow::onNodeChosen);
     connect(&m_grids.infoModel(), &RecordsetTableModel::cellEdited, this,
             [this](int, const QString &, bool stored) { onInformationEdited(stored); });
@@ -238,8 +240,12 @@ void MainWindow::onPageChanged(int index)
 {
     if (index == DataPageIndex)
         Rebuild_Tree();
-    else if (index == ReportPageIndex)
-        m_reportPage->showSelection(m_state);
+    else if (index == ReportPageIndex) {
+        // The report tab is where the report is edited: the constants dialog gives way to it.
+        if (stiffness::StiffnessConsDialog *constants = constantsDialog())
+            constants->close();
+        m_reportPage->enter(m_state);
+    }
 }
 
 QString MainWindow::scanPorts()

@@ -87,6 +87,7 @@ public:
 
     QTabWidget *mainTab() const { return m_mainTab; }
     DataPage *dataPage() const { return m_dataPage; }
+    ReportPage *reportPage() const { return m_reportPage; }
     ChannelGraphView *graphView() const { return m_graph; }
     link::Communication *serialLink() const { return m_link.get(); }
     wizard::ImportWizard *importWizard() const;

@@ -1,15 +1,17 @@
 #include "app/ui/ReportPage.h"
 
 #include "app/ProjectTree.h"
+#include "report/ui/ReportTabView.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace valtrane::app {
 
-ReportPage::ReportPage(QWidget *parent)
+ReportPage::ReportPage(report::ReportTab::Context context, QWidget *parent)
     : QWidget(parent)
     , m_line(new QLabel)
+    , m_tab(new report::ReportTabView(context))
 {
     m_line->setObjectName(QStringLiteral("What_report"));
     QFont font = m_line->font();
@@ -19,7 +21,13 @@ ReportPage::ReportPage(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_line);
-    layout->addStretch();
+    layout->addWidget(m_tab, 1);
+}
+
+void ReportPage::enter(const AppState &state)
+{
+    showSelection(state);
+    m_tab->enter();
 }
 
 void ReportPage::showSelection(const AppState &state)

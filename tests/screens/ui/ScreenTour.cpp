@@ -3,11 +3,16 @@
 #include "app/DesktopActions.h"
 #include "app/ui/DataPage.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/ReportPage.h"
 #include "common/AppPaths.h"
 #include "common/AppState.h"
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
 #include "parse/SampleStreams.h"
+#include "report/ReportTextEditor.h"
+#include "report/ui/AddInfo.h"
+#include "report/ui/ReportMenu.h"
+#include "report/ui/ReportTabView.h"
 #include "stiffness/ui/StiffnessConsDialog.h"
 #include "wizard/ui/ImportWizard.h"
 
@@ -88,6 +93,32 @@ bool picture(QWidget &window, const QString &fileName)
     return ok;
 }
 
+// The report tab with a few columns placed; for the NG7700A also the report menu and the text editor.
+bool reportTour(app::MainWindow &window, int model, const QString &name, const QDir &out)
+{
+    static const std::vector<std::vector<const char *>> columns{
+        {"Time", "CH1", "CH2", "CH3"},
+        {"Stat", "Depth", "Wet Dens", "Dry Dens", "%Wat", "%Comp"},
+        {"Stat1", "Offset", "Wet Dens", "Dry Dens", "%Comp"},
+        {"Frequency", "Noise Data", "Signal Data"},
+    };
+    window.mainTab()->setCurrentIndex(app::MainWindow::ReportPageIndex);
+    report::ReportTabView *view = window.reportPage()->tabView();
+    for (const char *object : columns[size_t(model)])
+        view->tab().placeColumnObject(QString::fromLatin1(object));
+    view->refreshPreview();
+    bool ok = picture(window, out.filePath(name + QStringLiteral("-report.png")));
+    if (model != NG7700A)
+        return ok;
+    view->openReportMenu(1, QPoint(6000, 3000), QString(), window.mapToGlobal(QPoint(500, 300)));
+    ok = picture(*view->reportMenu(), out.filePath(QStringLiteral("report-menu.png"))) && ok;
+    view->reportMenu()->close();
+    view->openEditor(report::ReportTextEditor::CompanyInfo);
+    ok = picture(*view->editor(), out.filePath(QStringLiteral("add-info.png"))) && ok;
+    view->editor()->cancelAndClose();
+    return ok;
+}
+
 bool tour(int model, const QDir &out)
 {
     QTemporaryDir home;
@@ -119,6 +150,7 @@ bool tour(int model, const QDir &out)
     selectFirstTable(window);
 
     bool ok = picture(window, out.filePath(name + QStringLiteral("-data.png")));
+    ok = reportTour(window, model, name, out) && ok;
     if (model == LD4800) {
         window.mainTab()->setCurrentIndex(app::MainWindow::GraphPageIndex);
         ok = picture(window, out.filePath(name + QStringLiteral("-graph.png"))) && ok;
