@@ -2,10 +2,8 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DeclinePrompter.h"
-#include "common/VbConvert.h"
+#include "stiffness/ConstantsEntry.h"
 #include "stiffness/StiffnessConstantsFile.h"
-
-#include <algorithm>
 
 namespace valtrane::cli {
 
@@ -21,8 +19,20 @@ QString constantNames()
     return names.join(QStringLiteral(", "));
 }
 
-// KEY=VALUE into the constants as the dialog applies them: an empty value is 0, and only the
-// numbers the dialog lets through (no sign) are taken.
+// The keys with the values each takes, for --help.
+QString constantRanges()
+{
+    QStringList ranges;
+    for (int i = 0; i < StiffnessConstantCount; ++i) {
+        const auto &info = StiffnessConstantsFile::info(i);
+        ranges.append(QStringLiteral("%1 %2 to %3 (%4)").arg(info.name).arg(info.lowest).arg(info.highest).arg(info.label));
+    }
+    return ranges.join(QStringLiteral("; "));
+}
+
+// KEY=VALUE into the constants by the constants dialog's own rule. An empty value, which the
+// dialog takes as 0, is refused here: on a command line it is far more often a variable that was
+// never set than a wish for 0.
 bool applySetting(CliContext &context, const QString &setting)
 {
     const qsizetype equals = setting.indexOf(QLatin1Char('='));
@@ -32,14 +42,17 @@ bool applySetting(CliContext &context, const QString &setting)
         return false;
     }
     const QString text = setting.mid(equals + 1).trimmed();
-    const bool digitsAndPoint = std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() || c == QLatin1Char('.'); });
-    const auto value = text.isEmpty() ? std::optional<double>(0.0) : digitsAndPoint ? vb::toDouble(text) : std::nullopt;
-    if (!value) {
-        context.err << "valtrane-cli constants: '" << text << "' is not a number of digits and a decimal point for "
-                    << StiffnessConstantsFile::info(*index).name << "\n";
+    const QString &name = StiffnessConstantsFile::info(*index).name;
+    if (text.isEmpty()) {
+        context.err << "valtrane-cli constants: " << name << " has no value; write " << name << "=0 to set it to 0\n";
         return false;
     }
-    context.state.StiffnessConstants[size_t(*index)] = StiffnessConstant::fromNumber(*value);
+    const stiffness::ConstantsEntry::Checked checked = stiffness::ConstantsEntry::check(*index, text);
+    if (!checked.number) {
+        context.err << "valtrane-cli constants: " << name << "=" << text << " refused: " << checked.refusal << "\n";
+        return false;
+    }
+    context.state.StiffnessConstants[size_t(*index)] = StiffnessConstant::fromNumber(*checked.number);
     return true;
 }
 
@@ -49,7 +62,9 @@ int runConstants(CliContext &context, const QStringList &args)
 {
     CommandLine line(QStringLiteral("constants"),
                      QStringLiteral("Shows the stiffness constants of info/StiffnessCons.vkt, or sets some of them and saves the file."));
-    line.parser().addOption({QStringLiteral("set"), QStringLiteral("sets a constant; KEY is one of ") + constantNames(),
+    line.parser().addOption({QStringLiteral("set"),
+                             QStringLiteral("sets a constant, digits and a decimal point; nothing is saved when one is refused. KEY and its values: ")
+                                 + constantRanges(),
                              QStringLiteral("KEY=VALUE")});
     int exitCode = 0;
     if (!line.parse(context, args, exitCode))

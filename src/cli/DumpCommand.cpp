@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/OpenDatabase.h"
+#include "cli/TableArgument.h"
 #include "db/Database.h"
 #include "db/DatabaseHold.h"
 #include "db/FieldValue.h"
@@ -26,8 +27,8 @@ QString csvField(const QString &text)
 int runDump(CliContext &context, const QStringList &args)
 {
     CommandLine line(QStringLiteral("dump"), QStringLiteral("Writes the rows of a table of the database as CSV, with a header line of field names."));
-    line.parser().addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("table name, for example P125, RUN3 or CBR_LBR1"));
-    line.parser().addOption({QStringLiteral("where"), QStringLiteral("condition, for example \"SA = 'S' AND RDNUM > 0\""), QStringLiteral("CONDITION")});
+    line.parser().addPositionalArgument(QStringLiteral("TABLE"), QStringLiteral("table as the tables command lists it (12.5, RUN3, CBR_LBR1) or as stored (P125)"));
+    line.parser().addOption({QStringLiteral("where"), QStringLiteral("condition, for example \"SA = 'S' AND RDNUM > 0\"; empty for every row"), QStringLiteral("CONDITION")});
     int exitCode = 0;
     if (!line.parse(context, args, exitCode))
         return exitCode;
@@ -41,9 +42,14 @@ int runDump(CliContext &context, const QStringList &args)
     db::Database database;
     if (!openDatabase(context, database, exitCode))
         return exitCode;
-    QString sql = QStringLiteral("SELECT * FROM ") + positional.first();
-    if (line.parser().isSet(QStringLiteral("where")))
-        sql += QStringLiteral(" WHERE ") + line.parser().value(QStringLiteral("where"));
+    const std::optional<TableArgument> table = TableArgument::resolve(context, database, positional.first(), exitCode);
+    if (!table)
+        return exitCode;
+    QString sql = QStringLiteral("SELECT * FROM ") + table->stored;
+    // An empty condition holds for every row.
+    const QString condition = line.parser().value(QStringLiteral("where")).trimmed();
+    if (!condition.isEmpty())
+        sql += QStringLiteral(" WHERE ") + condition;
     auto rs = database.openRecordset(sql);
     if (!rs)
         return context.fail(database.lastError());

@@ -3,12 +3,14 @@
 #include "cli/Commands.h"
 #include "cli/DeclinePrompter.h"
 #include "cli/OpenDatabase.h"
+#include "cli/TableArgument.h"
 #include "db/Database.h"
 #include "db/DatabaseHold.h"
 #include "export/WriteoutStiffy.h"
 #include "report/StiffnessReportCells.h"
 #include "stiffness/StiffnessConstantsFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace valtrane::cli {
@@ -30,23 +32,31 @@ int runStiffnessSummary(CliContext &context, const QStringList &args)
         return 2;
     }
 
+    const QFileInfo target(out);
+    // As the desktop program's save dialog, the summary goes into a folder that is there.
+    if (!target.absoluteDir().exists())
+        return context.fail(QStringLiteral("there is no folder %1 for the stiffness summary").arg(QDir::toNativeSeparators(target.absolutePath())));
+
     db::DatabaseHold hold(context.paths);
     if (!databaseHeld(context, hold, exitCode))
         return exitCode;
     db::Database database;
     if (!openDatabase(context, database, exitCode))
         return exitCode;
+    const std::optional<TableArgument> run = TableArgument::resolve(context, database, table, exitCode);
+    if (!run)
+        return exitCode;
 
     DeclinePrompter prompter(context.prompter, context.err, QStringLiteral("the stiffness constants are all zero."));
     stiffness::StiffnessConstantsFile(context.paths, context.state, prompter).run(0);
 
-    const auto cells = report::StiffnessReportCells::build(database, table, context.state.StiffnessConstants);
+    const auto cells = report::StiffnessReportCells::build(database, run->stored, context.state.StiffnessConstants);
     if (!cells)
         return context.fail(QStringLiteral("there is no stiffness run table %1").arg(table));
-    const QString file = QFileInfo(out).absoluteFilePath();
+    const QString file = target.absoluteFilePath();
     if (!exporting::writeoutStiffy(*cells, file, context.prompter))
         return context.fail(QStringLiteral("the stiffness summary could not be written to %1").arg(file));
-    context.out << "Stiffness summary of " << table << " written to " << file << "\n";
+    context.out << "Stiffness summary of " << run->listed << " written to " << file << "\n";
     return 0;
 }
 

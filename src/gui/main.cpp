@@ -7,7 +7,6 @@
 #include "common/AppPaths.h"
 #include "common/AppState.h"
 #include "common/ProgramInfo.h"
-#include "gui/ScreenTour.h"
 #include "link/ComPortMap.h"
 #include "link/Communication.h"
 #include "link/QtSerialControl.h"
@@ -25,9 +24,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(program::version());
 
     const QStringList args = QApplication::arguments();
-    if (const qsizetype at = args.indexOf(QStringLiteral("--screens")); at >= 0 && at + 1 < args.size())
-        return gui::ScreenTour::run(args.at(at + 1));
-
     // A --home without its folder would quietly work on another folder's database.
     if (const QString problem = AppPaths::homeOptionError(args); !problem.isEmpty()) {
         QTextStream(stderr) << "valtrane: " << problem << "\n";

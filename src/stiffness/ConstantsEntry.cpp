@@ -3,6 +3,8 @@
 #include "common/VbConvert.h"
 #include "stiffness/StiffnessConstantsFile.h"
 
+#include <algorithm>
+
 namespace valtrane::stiffness {
 
 namespace {
@@ -60,21 +62,31 @@ QString ConstantsEntry::cleaned(const QString &text)
     return kept;
 }
 
-std::optional<double> ConstantsEntry::value(const QString &text)
+ConstantsEntry::Checked ConstantsEntry::check(int index, const QString &text)
 {
-    if (text.isEmpty())
-        return 0.0;
-    return vb::toDouble(text);
+    const StiffnessConstantInfo &info = StiffnessConstantsFile::info(index);
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {0.0, QString()};
+    // The dialog's boxes hold digits and periods only; anything else is no number here either.
+    const bool digitsAndPoint = std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.isDigit() || c == QLatin1Char('.'); });
+    const std::optional<double> number = vb::toDouble(trimmed);
+    if (number && (*number < info.lowest || *number > info.highest))
+        return {std::nullopt, QStringLiteral("\"%1\" must be between %2 and %3.").arg(info.label).arg(info.lowest).arg(info.highest)};
+    if (!number || !digitsAndPoint)
+        return {std::nullopt, QStringLiteral("\"%1\" is not a number.").arg(info.label)};
+    return {number, QString()};
 }
 
-std::optional<int> ConstantsEntry::apply(const QStringList &boxes, const AppPaths &paths, AppState &state, Prompter &prompter)
+std::optional<ConstantsEntry::Refused> ConstantsEntry::apply(const QStringList &boxes, const AppPaths &paths, AppState &state,
+                                                             Prompter &prompter)
 {
     StiffnessConstants applied = state.StiffnessConstants;
     for (int i = 0; i < BoxCount; ++i) {
-        const std::optional<double> number = value(boxes.value(i));
-        if (!number)
-            return i;
-        applied[size_t(i)] = StiffnessConstant::fromNumber(*number);
+        const Checked checked = check(i, boxes.value(i));
+        if (!checked.number)
+            return Refused{i, checked.refusal};
+        applied[size_t(i)] = StiffnessConstant::fromNumber(*checked.number);
     }
     state.StiffnessConstants = applied;
     StiffnessConstantsFile(paths, state, prompter).run(1);

@@ -45,13 +45,22 @@ public:
     // A box of two or more characters keeps its digits and periods; a shorter one is emptied.
     static QString cleaned(const QString &text);
 
-    // The number a box stands for: 0 when it is empty, nothing when it is not a number.
-    static std::optional<double> value(const QString &text);
+    // What the text for constant `index` comes to, in the dialog's box as on the command line:
+    // its number, or the sentence that says why it is refused. Empty text stands for 0.
+    struct Checked {
+        std::optional<double> number;
+        QString refusal;
+    };
+    static Checked check(int index, const QString &text);
 
+    // A box whose text is refused, and why.
+    struct Refused {
+        int box;
+        QString refusal;
+    };
     // "Ok" and "Apply": every constant becomes the number in its box, the constants file is
-    // written and ConstantsChanged is set. When a box is not a number nothing changes and its
-    // index comes back.
-    static std::optional<int> apply(const QStringList &boxes, const AppPaths &paths, AppState &state, Prompter &prompter);
+    // written and ConstantsChanged is set. When a box is refused nothing changes.
+    static std::optional<Refused> apply(const QStringList &boxes, const AppPaths &paths, AppState &state, Prompter &prompter);
 };
 
 } // namespace valtrane::stiffness

@@ -14,14 +14,16 @@ namespace {
 
 const std::array<StiffnessConstantInfo, StiffnessConstantCount> &table()
 {
+    // Ranges: a moisture fraction up to 5 (peat holds several times its dry weight of water), a
+    // Poisson's ratio up to 0.5, densities up to those of rock, slope and intercept up to 100000.
     static const std::array<StiffnessConstantInfo, StiffnessConstantCount> constants{{
-        {QStringLiteral("MeasMs"), QStringLiteral("Measured Moisture Content (% by weight/100)"), QStringLiteral("0.#0")},
-        {QStringLiteral("Assmas"), QStringLiteral("Assembly Mass (kg)"), QStringLiteral("0.###0")},
-        {QStringLiteral("Poisra"), QStringLiteral("Poisson's Ratio"), QStringLiteral("0.#0")},
-        {QStringLiteral("Densit"), QStringLiteral("Density, Po (pcf)"), QStringLiteral("0.0")},
-        {QStringLiteral("Slopes"), QStringLiteral("Slope (C vs. K/m)"), QStringLiteral("0.###0")},
-        {QStringLiteral("Interc"), QStringLiteral("Intercept (C vs. K/m)"), QStringLiteral("0.##0")},
-        {QStringLiteral("Densi2"), QStringLiteral("Density, Po (kg/m^3)"), QStringLiteral("0.0")},
+        {QStringLiteral("MeasMs"), QStringLiteral("Measured Moisture Content (% by weight/100)"), QStringLiteral("0.#0"), 0, 5},
+        {QStringLiteral("Assmas"), QStringLiteral("Assembly Mass (kg)"), QStringLiteral("0.###0"), 0, 100},
+        {QStringLiteral("Poisra"), QStringLiteral("Poisson's Ratio"), QStringLiteral("0.#0"), 0, 0.5},
+        {QStringLiteral("Densit"), QStringLiteral("Density, Po (pcf)"), QStringLiteral("0.0"), 0, 300},
+        {QStringLiteral("Slopes"), QStringLiteral("Slope (C vs. K/m)"), QStringLiteral("0.###0"), 0, 100000},
+        {QStringLiteral("Interc"), QStringLiteral("Intercept (C vs. K/m)"), QStringLiteral("0.##0"), 0, 100000},
+        {QStringLiteral("Densi2"), QStringLiteral("Density, Po (kg/m^3)"), QStringLiteral("0.0"), 0, 5000},
     }};
     return constants;
 }

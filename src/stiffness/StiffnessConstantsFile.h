@@ -17,6 +17,9 @@ struct StiffnessConstantInfo {
     QString name;
     QString label;
     QString loadFormat;
+    // The values a lab would enter; the dialog and the command line refuse any other.
+    double lowest = 0;
+    double highest = 0;
 
     QString key() const { return name + QStringLiteral(" = "); }  // nine characters
 };

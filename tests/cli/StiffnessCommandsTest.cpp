@@ -3,6 +3,7 @@
 #include "support/CliRunner.h"
 #include "support/TempHome.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -21,6 +22,7 @@ protected:
         db::Database database;
         ASSERT_TRUE(database.open(home.paths().database()));
         test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
+        QDir(home.path()).mkpath("out");
     }
 
     // The summary of a run written to out/DataStif.csv.
@@ -89,6 +91,15 @@ TEST_F(StiffnessCommandsTest, SummaryOfATableThatIsNoRunFails)
     EXPECT_EQ(test::runCli(home.path(), {"stiffness-summary", "--table", "RUN3"}).exitCode, 2);
 }
 
+TEST_F(StiffnessCommandsTest, SummaryIntoAFolderThatIsNotThereIsRefusedAndMakesNoFolder)
+{
+    home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
+    const auto r = test::runCli(home.path(), {"stiffness-summary", "--table", "run3", "--out", home.path() + "/missing/folder/x.csv"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("there is no folder")) << r.err.constData();
+    EXPECT_FALSE(home.exists("missing"));
+}
+
 TEST_F(StiffnessCommandsTest, ConstantsAreShownAndSetThroughTheFile)
 {
     home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
@@ -98,16 +109,24 @@ TEST_F(StiffnessCommandsTest, ConstantsAreShownAndSetThroughTheFile)
     EXPECT_TRUE(shown.out.contains("Assmas = 0.8000"));
     EXPECT_TRUE(shown.out.contains("Densi2 = 1762.0         Density, Po (kg/m^3)\n"));
 
-    const auto set = test::runCli(home.path(), {"constants", "--set", "measms=0.1234", "--set", "Densit="});
+    const auto set = test::runCli(home.path(), {"constants", "--set", "measms=0.1234", "--set", "Densit=0"});
     ASSERT_EQ(set.exitCode, 0) << set.err.constData();
     EXPECT_TRUE(set.out.startsWith("MeasMs = 0.1234 "));
     EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"),
               QByteArray("MeasMs = 0.1234\r\nAssmas = 0.8000\r\nPoisra = 0.35\r\nDensit = 0\r\n"
                          "Slopes = 0.2500\r\nInterc = 0.500\r\nDensi2 = 1762.0\r\n"));
 
-    for (const char *bad : {"Moisture=1", "MeasMs=-0.1", "MeasMs=1e3", "MeasMs"})
-        EXPECT_EQ(test::runCli(home.path(), {"constants", "--set", bad}).exitCode, 2) << bad;
-    EXPECT_TRUE(home.readFile("info/StiffnessCons.vkt").startsWith("MeasMs = 0.1234\r\n"));
+    const QByteArray stored = home.readFile("info/StiffnessCons.vkt");
+    // What the constants dialog refuses, and an empty value; with a good setting beside it, so
+    // nothing at all may be saved.
+    for (const char *bad : {"Moisture=1", "MeasMs", "MeasMs=", "MeasMs=abc", "MeasMs=-5", "MeasMs=-0.1", "MeasMs=nan", "MeasMs=1e400",
+                            "MeasMs=1e-3", "MeasMs=1,5", "Poisra=0.51", "Poisra=99999999999999999999", "Densi2=5000.1"}) {
+        const auto refused = test::runCli(home.path(), {"constants", "--set", "Assmas=9", "--set", bad});
+        EXPECT_EQ(refused.exitCode, 2) << bad;
+        EXPECT_TRUE(refused.out.isEmpty()) << bad;
+        EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"), stored) << bad;
+    }
+    EXPECT_EQ(test::runCli(home.path(), {"constants", "--set", "Poisra=0.5"}).exitCode, 0);
 }
 
 } // namespace

@@ -55,3 +55,36 @@ TEST(DumpCommand, WritesRowsAsCsvWithAHeaderLine)
     EXPECT_NE(missing.exitCode, 0);
     EXPECT_TRUE(missing.err.startsWith("error: "));
 }
+
+TEST(DumpCommand, TakesATableAsTablesListsItOrByItsStoredNameAndAnEmptyConditionMeansEveryRow)
+{
+    test::TempHome home;
+    db::CreateDatabase creator(home.paths());
+    ASSERT_EQ(creator.Create(), 0);
+    QString name = "P12.5";
+    ASSERT_EQ(creator.AddTable(name, db::Ng7700bProjectTable), 0);
+    {
+        db::Database database;
+        ASSERT_TRUE(database.open(home.paths().database()));
+        auto rs = database.openRecordset("SELECT * FROM P125");
+        for (int n : {0, 1}) {
+            rs->addNew();
+            rs->setField(u"RDNUM", n);
+            ASSERT_TRUE(rs->update());
+        }
+    }
+    home.writeFile("info/DBTbles.vkt", "2\r\n\"12.5 \"\r\n");
+    const auto stored = test::runCli(home.path(), {"dump", "P125"});
+    ASSERT_EQ(stored.exitCode, 0) << stored.err.constData();
+    ASSERT_EQ(stored.out.count('\n'), 3);
+
+    const QStringList sameTable[] = {{"12.5"}, {"p125"}, {" 12.5 "}, {"12.5", "--where", ""}, {"P125", "--where", "  "}};
+    for (const QStringList &args : sameTable) {
+        const auto r = test::runCli(home.path(), QStringList{"dump"} + args);
+        EXPECT_EQ(r.exitCode, 0) << args.join('|').toStdString() << ": " << r.err.constData();
+        EXPECT_EQ(r.out, stored.out) << args.join('|').toStdString();
+    }
+    const auto unknown = test::runCli(home.path(), {"dump", "12.4"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.err, QByteArray("error: there is no table '12.4'; the tables are 12.5\n"));
+}

@@ -76,7 +76,12 @@ TEST(ConstantsEntry, CleaningKeepsDigitsAndPeriodsAndEmptiesABoxOfOneCharacter)
 
 class ConstantsEntryApply : public ::testing::Test {
 protected:
-    std::optional<int> apply(const QStringList &boxes) { return ConstantsEntry::apply(boxes, home.paths(), state, prompter); }
+    // The box refused, if any.
+    std::optional<int> apply(const QStringList &boxes)
+    {
+        const auto refused = ConstantsEntry::apply(boxes, home.paths(), state, prompter);
+        return refused ? std::optional<int>(refused->box) : std::nullopt;
+    }
 
     test::TempHome home;
     AppState state;
@@ -95,11 +100,14 @@ TEST_F(ConstantsEntryApply, StoresEveryBoxAsANumberWithEmptyBoxesAsZero)
     EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.12");
 }
 
-TEST_F(ConstantsEntryApply, ABoxThatIsNoNumberStoresNothing)
+TEST_F(ConstantsEntryApply, ABoxThatIsNoNumberOrOutOfItsRangeStoresNothing)
 {
     state.StiffnessConstants[Poisra] = StiffnessConstant::fromText("0.35");
     EXPECT_EQ(apply({"0.12", "10", "0.3", "1..2", "0.5", "1", "1800"}), 3);
     EXPECT_EQ(apply({"0.12", "10", "0.3", "110", "0.5", ".", "1800"}), 5);
+    EXPECT_EQ(apply({"0.12", "10", "0.51", "110", "0.5", "1", "1800"}), 2);
+    EXPECT_EQ(apply({"0.12", "10", "0.3", "110", "0.5", "1", "99999999999999999999"}), 6);
+    EXPECT_EQ(ConstantsEntry::check(Poisra, "0.6").refusal, "\"Poisson's Ratio\" must be between 0 and 0.5.");
     EXPECT_FALSE(state.ConstantsChanged);
     EXPECT_EQ(state.StiffnessConstants[Poisra].text(), "0.35");
     EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));

@@ -57,10 +57,6 @@ void scale(QValueAxis *a, QList<QPointF> points, bool horizontal)
 
 void ChannelChart::fill(QChart &chart, const ChannelGraphData &data)
 {
-    chart.removeAllSeries();
-    for (QAbstractAxis *old : chart.axes())
-        chart.removeAxis(old);
-
     chart.setPlotAreaBackgroundBrush(QBrush(QColor(255, 255, 255)));
     chart.setPlotAreaBackgroundPen(QPen(QColor(60, 60, 60), 3));
     chart.setPlotAreaBackgroundVisible(true);

@@ -6,7 +6,7 @@
 
 namespace valtrane::app {
 
-// Fills a chart with a test's two channel curves, titles, axes and legend.
+// Fills a new chart with a test's two channel curves, titles, axes and legend.
 class ChannelChart {
 public:
     static void fill(QChart &chart, const ChannelGraphData &data);

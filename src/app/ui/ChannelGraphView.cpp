@@ -20,7 +20,13 @@ ChannelGraphView::ChannelGraphView(QWidget *parent)
 void ChannelGraphView::draw(const ChannelGraphData &data)
 {
     m_data = data;
-    ChannelChart::fill(*chart(), m_data);
+    // Each drawing gets a chart of its own: axes taken off a chart can leave their ticks and
+    // labels drawn over the new ones.
+    auto *fresh = new QChart;
+    ChannelChart::fill(*fresh, m_data);
+    QChart *old = chart();
+    setChart(fresh);
+    delete old;
 }
 
 QImage ChannelGraphView::picture(QSize size) const

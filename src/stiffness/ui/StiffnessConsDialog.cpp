@@ -129,14 +129,14 @@ bool StiffnessConsDialog::applyBoxes()
     QStringList texts;
     for (const QLineEdit *b : m_boxes)
         texts.append(b->text());
-    // A box the key rules let through but that is no number ("1.2.", ".") stops Ok and Apply: the
-    // note names it and nothing is stored until it is corrected or emptied (empty stands for 0).
-    const std::optional<int> bad = ConstantsEntry::apply(texts, m_paths, m_state, m_prompter);
+    // A box the key rules let through but that is no number ("1.2.", ".") or out of its range stops
+    // Ok and Apply: the note says why and nothing is stored until it is corrected or emptied
+    // (empty stands for 0).
+    const std::optional<ConstantsEntry::Refused> bad = ConstantsEntry::apply(texts, m_paths, m_state, m_prompter);
     if (bad) {
-        m_note->setText(QStringLiteral("\"%1\" is not a number. Correct it, or empty the box to use 0; nothing has been saved.")
-                            .arg(StiffnessConstantsFile::info(*bad).label));
+        m_note->setText(bad->refusal + QStringLiteral(" Correct it, or empty the box to use 0; nothing has been saved."));
         m_note->show();
-        box(*bad)->setFocus(Qt::OtherFocusReason);
+        box(bad->box)->setFocus(Qt::OtherFocusReason);
         return false;
     }
     m_note->hide();

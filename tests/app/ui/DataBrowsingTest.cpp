@@ -243,6 +243,7 @@ TEST_F(DataBrowsingTest, ALoggerTestDrawsBothChannelCurvesAndWritesTheGraphPictu
     // A test of one reading: one point per curve, titles of that test, the chart keeps its size.
     const QSize before = window->graphView()->size();
     click({"UC1"});
+    chart = window->graphView()->chart();
     EXPECT_EQ(static_cast<QLineSeries *>(chart->series()[0])->count(), 1);
     EXPECT_EQ(static_cast<QLineSeries *>(chart->series()[1])->count(), 1);
     EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), "MM");

@@ -1,3 +1,4 @@
+#include "app/ui/ChannelGraphView.h"
 #include "app/ui/DataPage.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
@@ -6,9 +7,14 @@
 #include "parse/SampleStreams.h"
 #include "support/ui/MainWindowFixture.h"
 
+#include <QChart>
+#include <QGraphicsTextItem>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QValueAxis>
+#include <algorithm>
 #include <functional>
 
 using namespace valtrane;
@@ -187,4 +193,50 @@ TEST_F(ProjectFilesWindowTest, SavingFromTheWindowWritesTheFileAndItOpensAgain)
     open(saved);
     EXPECT_EQ(state.Table_List, tables);
     EXPECT_EQ(state.TreeRootCaption, "Tests (again.txt)");
+}
+
+// While it has no data the chart shows axes of its own, scaled 0 to 1; once a test is drawn only the
+// three axes of the graph may be left on it.
+TEST_F(ProjectFilesWindowTest, ATestChosenTwiceAfterOpeningAProjectShowsTheGraphsThreeAxesOnly)
+{
+    start();
+    show();
+    open(projectFile(LD4800, "frame"));
+    QTreeWidgetItem *root = window->dataPage()->tree()->topLevelItem(0);
+    ASSERT_TRUE(root && root->childCount() > 0);
+    click(root->child(0));
+    click(root->child(0));
+    window->mainTab()->setCurrentIndex(app::MainWindow::GraphPageIndex);
+    QCoreApplication::processEvents();
+
+    const QChart *chart = window->graphView()->chart();
+    const QList<QAbstractAxis *> axes = chart->axes();
+    ASSERT_EQ(axes.size(), 3);
+    const auto *series = static_cast<const QLineSeries *>(chart->series().first());
+    const QPointF last = series->at(series->count() - 1);
+    const struct {
+        Qt::Alignment side;
+        const char *title;
+        double value;  // a reading the axis must reach
+    } expected[] = {{Qt::AlignBottom, "PENETRATN", last.x()}, {Qt::AlignLeft, "LOAD", last.y()}, {Qt::AlignRight, "NONE", last.y()}};
+    int tickLabels = 0;
+    for (const auto &e : expected) {
+        SCOPED_TRACE(e.title);
+        const auto found = std::find_if(axes.begin(), axes.end(), [&](QAbstractAxis *a) { return a->alignment() == e.side; });
+        ASSERT_NE(found, axes.end());
+        const auto *axis = qobject_cast<const QValueAxis *>(*found);
+        ASSERT_NE(axis, nullptr);
+        EXPECT_EQ(axis->titleText(), e.title);
+        EXPECT_TRUE(axis->min() <= e.value && e.value <= axis->max()) << e.value;
+        tickLabels += axis->tickCount();
+    }
+    // What is drawn: the tick labels of those three axes and no others.
+    QStringList numbersDrawn;
+    for (const QGraphicsItem *item : window->graphView()->scene()->items()) {
+        const auto *text = dynamic_cast<const QGraphicsTextItem *>(item);
+        bool number = false;
+        if (text && text->isVisible() && (text->toPlainText().toDouble(&number), number))
+            numbersDrawn.append(text->toPlainText());
+    }
+    EXPECT_EQ(numbersDrawn.size(), tickLabels) << numbersDrawn.join(' ').toStdString();
 }

@@ -1,4 +1,4 @@
-#include "gui/ScreenTour.h"
+#include "screens/ui/ScreenTour.h"
 
 #include "app/DesktopActions.h"
 #include "app/ui/DataPage.h"
@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -29,8 +30,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeWidget>
+#include <algorithm>
 
-namespace valtrane::gui {
+namespace valtrane::screens {
 
 namespace {
 
@@ -64,6 +66,41 @@ void settle()
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();
 }
+
+// The program's pictures, from beside the executable, so the windows show them as installed.
+void copyPictures(const AppPaths &paths)
+{
+    const QDir installed(QApplication::applicationDirPath() + QStringLiteral("/images"));
+    QDir().mkpath(paths.imagesFolder());
+    for (const QString &name : installed.entryList(QDir::Files))
+        QFile::copy(installed.filePath(name), paths.imagesFolder() + QLatin1Char('/') + name);
+}
+
+// A main window started up on a folder of its own, its dialogs answered by the tour and its ports
+// those of a scripted serial control.
+struct TourWindow {
+    explicit TourWindow(const QString &projectFile = QString())
+        : dialogs(projectFile)
+    {
+        copyPictures(paths);
+        window.show();
+        window.startUp();
+    }
+
+    QTemporaryDir home;
+    AppPaths paths{home.path()};
+    AppState state;
+    TourDialogs dialogs;
+    NoDesktop desktop;
+    link::FakeSerialControl serial;
+    app::MainWindow window{paths, state, {dialogs, dialogs, desktop, [this] {
+                                              auto communication = std::make_unique<link::Communication>(paths, state);
+                                              communication->setComm_Object(&serial);
+                                              communication->setClock(serial.clock());
+                                              communication->setYield([] { QApplication::processEvents(); });
+                                              return communication;
+                                          }}};
+};
 
 // The first table node, or for the nuclear gauges the first surface with readings.
 void selectFirstTable(app::MainWindow &window)
@@ -119,31 +156,20 @@ bool reportTour(app::MainWindow &window, int model, const QString &name, const Q
     return ok;
 }
 
-bool tour(int model, const QDir &out)
+// A saved project of the model, opened from the data page as a user would.
+bool projectPictures(int model, const QDir &out)
 {
-    QTemporaryDir home;
-    AppPaths paths(home.path());
-    AppState state;
+    QTemporaryDir files;
     const QString name = QString::fromLatin1(ModelNames[model]);
-    const QString projectFile = home.filePath(name + QStringLiteral(".txt"));
+    const QString projectFile = files.filePath(name + QStringLiteral(".txt"));
     QFile file(projectFile);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.write(QByteArrayLiteral(" ") + QByteArray::number(model) + QByteArrayLiteral(" \r\n") + parse::sampleStream(model));
     file.close();
 
-    TourDialogs dialogs(projectFile);
-    NoDesktop desktop;
-    link::FakeSerialControl serial;
-    const auto makeLink = [&] {
-        auto communication = std::make_unique<link::Communication>(paths, state);
-        communication->setComm_Object(&serial);
-        communication->setClock(serial.clock());
-        return communication;
-    };
-    app::MainWindow window(paths, state, {dialogs, dialogs, desktop, makeLink});
-    window.show();
-    window.startUp();
+    TourWindow tour(projectFile);
+    app::MainWindow &window = tour.window;
     // Start-up fits the window to the screen; the pictures show it at a usual desktop size.
     window.resize(1100, 720);
     window.dataPage()->openButton()->click();
@@ -154,18 +180,19 @@ bool tour(int model, const QDir &out)
     if (model == LD4800) {
         window.mainTab()->setCurrentIndex(app::MainWindow::GraphPageIndex);
         ok = picture(window, out.filePath(name + QStringLiteral("-graph.png"))) && ok;
+        // The graph picture the reports show, as the program wrote it.
+        ok = QImage(tour.paths.graphImage(), "BMP").save(out.filePath(name + QStringLiteral("-graph-picture.png"))) && ok;
     }
     window.close();
     return ok;
 }
 
-// The program's pictures, from beside the executable, so the windows show them as installed.
-void copyPictures(const AppPaths &paths)
+bool projectsOfEveryModel(const QDir &out)
 {
-    const QDir installed(QApplication::applicationDirPath() + QStringLiteral("/images"));
-    QDir().mkpath(paths.imagesFolder());
-    for (const QString &name : installed.entryList(QDir::Files))
-        QFile::copy(installed.filePath(name), paths.imagesFolder() + QLatin1Char('/') + name);
+    bool ok = true;
+    for (int model : {LD4800, NG7700A, NG7700B, SG2150})
+        ok = projectPictures(model, out) && ok;
+    return ok;
 }
 
 // Lets the wizard's timers run for a while, as they do while a gauge sends.
@@ -177,31 +204,15 @@ void runFor(int msecs)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-// A single LD4800 download through the import wizard, a picture of every page on the way; then
-// the stiffness constants dialog.
-bool wizardTour(const QDir &out)
+// A single LD4800 download through the import wizard, a picture of every page on the way.
+bool wizardPages(const QDir &out)
 {
-    QTemporaryDir home;
-    AppPaths paths(home.path());
-    AppState state;
-    copyPictures(paths);
-    TourDialogs dialogs{QString()};
-    NoDesktop desktop;
-    link::FakeSerialControl serial;
-    serial.setOpenError(2, link::SerialControl::PortAlreadyOpen);
-    serial.setOpenError(4, link::SerialControl::InvalidPortNumber);
-    const auto makeLink = [&] {
-        auto communication = std::make_unique<link::Communication>(paths, state);
-        communication->setComm_Object(&serial);
-        communication->setClock(serial.clock());
-        communication->setYield([] { QApplication::processEvents(); });
-        return communication;
-    };
-    app::MainWindow window(paths, state, {dialogs, dialogs, desktop, makeLink});
-    window.show();
-    window.startUp();
-    window.findChild<QAction *>(QStringLiteral("ImportWizard"))->trigger();
-    wizard::ImportWizard *wizard = window.importWizard();
+    TourWindow tour;
+    tour.serial.setOpenError(2, link::SerialControl::PortAlreadyOpen);
+    tour.serial.setOpenError(4, link::SerialControl::InvalidPortNumber);
+    tour.window.scanPorts();
+    tour.window.findChild<QAction *>(QStringLiteral("ImportWizard"))->trigger();
+    wizard::ImportWizard *wizard = tour.window.importWizard();
     bool ok = true;
     const auto shot = [&](int page) {
         ok = picture(*wizard, out.filePath(QStringLiteral("wizard-page%1.png").arg(page))) && ok;
@@ -223,38 +234,62 @@ bool wizardTour(const QDir &out)
     next();
     shot(5);
     const QByteArray report = parse::sampleStream(LD4800);
-    serial.queueBytes(report.left(200));
-    serial.queueAction([&] {
+    tour.serial.queueBytes(report.left(200));
+    tour.serial.queueAction([&] {
         runFor(1200);
         shot(6);
     });
-    serial.queueBytes(report.mid(200));
+    tour.serial.queueBytes(report.mid(200));
     next();
     shot(7);
     next();
+    tour.window.close();
+    return ok;
+}
 
-    window.findChild<QAction *>(QStringLiteral("SCons"))->trigger();
-    stiffness::StiffnessConsDialog *constants = window.constantsDialog();
+bool constantsDialog(const QDir &out)
+{
+    TourWindow tour;
+    tour.window.findChild<QAction *>(QStringLiteral("SCons"))->trigger();
+    stiffness::StiffnessConsDialog *constants = tour.window.constantsDialog();
     const char *values[] = {"0.12", "10.2500", "0.35", "112.0", "0.0625", "0.150", "1794.1"};
     for (int i = 0; i < StiffnessConstantCount; ++i)
         constants->box(i)->setText(QString::fromLatin1(values[i]));
-    ok = picture(*constants, out.filePath(QStringLiteral("constants.png"))) && ok;
+    const bool ok = picture(*constants, out.filePath(QStringLiteral("constants.png")));
     constants->close();
-    window.close();
+    tour.window.close();
     return ok;
 }
 
 } // namespace
 
-int ScreenTour::run(const QString &outputFolder)
+const std::vector<PictureSet> &ScreenTour::sets()
 {
+    static const std::vector<PictureSet> all{
+        {"projects", "the main window with a saved project of each gauge model open", projectsOfEveryModel},
+        {"wizard", "every import wizard page along an LD4800 download", wizardPages},
+        {"constants", "the stiffness constants dialog", constantsDialog},
+    };
+    return all;
+}
+
+int ScreenTour::run(const QString &outputFolder, const QStringList &setNames)
+{
+    for (const QString &name : setNames) {
+        if (std::none_of(sets().begin(), sets().end(), [&](const PictureSet &set) { return name == QLatin1String(set.name); })) {
+            QTextStream(stderr) << "valtrane-screens: no picture set '" << name << "'\n";
+            return 2;
+        }
+    }
     QDir out(outputFolder);
     if (!out.mkpath(QStringLiteral(".")))
         return 1;
     bool ok = true;
-    for (int model : {LD4800, NG7700A, NG7700B, SG2150})
-        ok = tour(model, out) && ok;
-    return wizardTour(out) && ok ? 0 : 1;
+    for (const PictureSet &set : sets()) {
+        if (setNames.isEmpty() || setNames.contains(QLatin1String(set.name)))
+            ok = set.take(out) && ok;
+    }
+    return ok ? 0 : 1;
 }
 
-} // namespace valtrane::gui
+} // namespace valtrane::screens

@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
+#include <QStringList>
 
-namespace valtrane::gui {
+namespace valtrane::screens {
 
-// valtrane --screens DIR: opens a saved project of each gauge model in the main window, as a user
-// would, walks the import wizard through a download and opens the stiffness constants dialog, and
-// writes pictures of the windows to DIR for people to look at.
-class ScreenTour {
-public:
-    // 0 when every picture was written.
-    static int run(const QString &outputFolder);
+// One set of pictures: a function that drives the windows as a user would and writes its
+// pictures into the folder, true when every one was written.
+struct PictureSet {
+    const char *name;
+    const char *what;
+    bool (*take)(const QDir &out);
 };
 
-} // namespace valtrane::gui
+// valtrane-screens DIR [SET...]: pictures of the program's windows for people to look at.
+class ScreenTour {
+public:
+    static const std::vector<PictureSet> &sets();
+    // The named sets, or all of them; 0 when every picture was written, 2 for an unknown set.
+    static int run(const QString &outputFolder, const QStringList &setNames = {});
+};
+
+} // namespace valtrane::screens
