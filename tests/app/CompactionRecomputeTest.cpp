@@ -5,7 +5,7 @@
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
-#include <cmath>
+#include <array>
 
 using namespace valtrane;
 
@@ -49,63 +49,48 @@ protected:
 
 } // namespace
 
-TEST_F(CompactionRecomputeTest, SoilReadingsTakeDryDensityOverTheNewMaximum)
+TEST_F(CompactionRecomputeTest, TheSurfaceOnScreenGetsDensityOverTheMaximumAndOthersStay)
 {
-    setMaxd(100.0);
-    state.CurrentSurface = "SOIL";
-    ASSERT_TRUE(app::CompactionRecompute::run(database, state));
-    const auto p = percentages();
-    EXPECT_FLOAT_EQ(p[0].toFloat(), 110.0f);
-    EXPECT_FLOAT_EQ(p[1].toFloat(), 1.0f);
-    EXPECT_FLOAT_EQ(p[2].toFloat(), 102.5f);
-    EXPECT_FLOAT_EQ(p[3].toFloat(), 1.0f);
+    struct Case {
+        const char *surface;
+        QVariant maxd;  // null: as stored (120)
+        bool succeeds;
+        std::array<float, 4> percent;  // readings 1 to 4
+    };
+    const Case cases[] = {
+        // Soil readings take dry density; other surfaces wet density.
+        {"SOIL", 100.0, true, {110.0f, 1, 102.5f, 1}},
+        {"ASPHALT", QVariant(), true, {1, float(150.0 * 100.0 / 120.0), 1, 1}},
+        {"THIN", QVariant(), true, {1, 1, 1, float(91.0 * 100.0 / 120.0)}},
+        // Without a usable maximum nothing changes, unless the surface has no readings.
+        {"SOIL", 0.0, false, {1, 1, 1, 1}},
+        {"SOIL", QVariant(QMetaType(QMetaType::Double)), false, {1, 1, 1, 1}},
+        {"BASE", 0.0, true, {1, 1, 1, 1}},
+        // No surface on screen: nothing to do.
+        {"", 50.0, true, {1, 1, 1, 1}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.surface);
+        database.close();
+        SetUp();
+        if (c.maxd.isValid())
+            setMaxd(c.maxd);
+        state.CurrentSurface = c.surface;
+        EXPECT_EQ(app::CompactionRecompute::run(database, state), c.succeeds);
+        const auto p = percentages();
+        ASSERT_EQ(p.size(), 4u);
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_FLOAT_EQ(p[i].toFloat(), c.percent[i]) << "reading " << i + 1;
+    }
 }
 
-TEST_F(CompactionRecomputeTest, OtherSurfacesTakeWetDensity)
-{
-    state.CurrentSurface = "ASPHALT";
-    ASSERT_TRUE(app::CompactionRecompute::run(database, state));
-    EXPECT_FLOAT_EQ(percentages()[1].toFloat(), float(150.0 * 100.0 / 120.0));
-
-    state.CurrentSurface = "THIN";
-    ASSERT_TRUE(app::CompactionRecompute::run(database, state));
-    EXPECT_FLOAT_EQ(percentages()[3].toFloat(), float(91.0 * 100.0 / 120.0));
-    EXPECT_FLOAT_EQ(percentages()[0].toFloat(), 1.0f);
-}
-
-TEST_F(CompactionRecomputeTest, AnEmptyDensityLeavesAnEmptyPercentage)
+TEST_F(CompactionRecomputeTest, AnEmptyDensityLeavesAnEmptyPercentageAndAMissingTableFails)
 {
     auto r = database.openRecordset("SELECT * FROM P125 WHERE RDNUM = 3");
     ASSERT_TRUE(r->setField(u"DD", QVariant()) && r->update());
     state.CurrentSurface = "SOIL";
     ASSERT_TRUE(app::CompactionRecompute::run(database, state));
     EXPECT_TRUE(percentages()[2].isNull());
-}
-
-TEST_F(CompactionRecomputeTest, FailsWithoutAUsableMaximumOrTable)
-{
-    state.CurrentSurface = "SOIL";
-    setMaxd(0.0);
-    EXPECT_FALSE(app::CompactionRecompute::run(database, state));
-    setMaxd(QVariant());
-    EXPECT_FALSE(app::CompactionRecompute::run(database, state));
-    EXPECT_FLOAT_EQ(percentages()[0].toFloat(), 1.0f);
-
     state.CurrentTable = "999";
     EXPECT_FALSE(app::CompactionRecompute::run(database, state));
-}
-
-TEST_F(CompactionRecomputeTest, AZeroMaximumIsNoErrorWhileTheSurfaceHasNoReadings)
-{
-    setMaxd(0.0);
-    state.CurrentSurface = "BASE";
-    EXPECT_TRUE(app::CompactionRecompute::run(database, state));
-}
-
-TEST_F(CompactionRecomputeTest, DoesNothingWhileNoSurfaceIsOnScreen)
-{
-    setMaxd(50.0);
-    state.CurrentSurface.clear();
-    EXPECT_TRUE(app::CompactionRecompute::run(database, state));
-    EXPECT_FLOAT_EQ(percentages()[0].toFloat(), 1.0f);
 }

@@ -44,46 +44,32 @@ TEST(NodeSelection, ClicksThatLoadNothingAreIgnored)
         EXPECT_FALSE(NodeSelection::plan(c.node, stateFor(c.device, c.currentTable))) << c.node.text.toStdString();
 }
 
-TEST(NodeSelection, NuclearSurfaceQueriesItsProjectTableWithTheSurfaceLetter)
+TEST(NodeSelection, EachKindOfNodeQueriesItsTableAsItsModelWants)
 {
-    const auto b = NodeSelection::plan({Level::Surface, "Soil", "12.5"}, stateFor(NG7700B, "13"));
-    ASSERT_TRUE(b);
-    EXPECT_EQ(b->table, "125");
-    EXPECT_EQ(b->surface, "SOIL");
-    EXPECT_EQ(b->dataSql, "Select * From P125 WHERE SA = 'S' AND RDNUM > 0");
-    EXPECT_EQ(b->infoSql, "Select * From P125 WHERE RDNUM = 0");
-    EXPECT_FALSE(b->loggerTest);
-
-    const auto a = NodeSelection::plan({Level::Surface, "Asphalt", "4"}, stateFor(NG7700A));
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->dataSql, "Select * From P4 WHERE SA = 'A' AND RDNUM > 0");
-    EXPECT_TRUE(a->infoFromFirstReading);
-}
-
-TEST(NodeSelection, StiffnessRunsSplitHeaderBinFromTheOthersExceptTheSummaryRun)
-{
-    const auto run = NodeSelection::plan({Level::Table, "RUN3", "Run Number"}, stateFor(SG2150));
-    ASSERT_TRUE(run);
-    EXPECT_EQ(run->dataSql, "Select * From RUN3 WHERE BIN_NUMBER > 0");
-    EXPECT_EQ(run->infoSql, "Select * From RUN3 WHERE BIN_NUMBER = 0");
-    EXPECT_EQ(run->surface, "NONE");
-    EXPECT_FALSE(run->singleGrid);
-
-    const auto summary = NodeSelection::plan({Level::Table, "RUN21+", "Run Number"}, stateFor(SG2150));
-    ASSERT_TRUE(summary);
-    EXPECT_EQ(summary->table, "RUN21");
-    EXPECT_TRUE(summary->dataSql.isEmpty());
-    EXPECT_EQ(summary->infoSql, "Select * From RUN21");
-    EXPECT_TRUE(summary->singleGrid);
-}
-
-TEST(NodeSelection, LoggerTestShowsAllReadingsAndDrawsTheGraph)
-{
-    const auto p = NodeSelection::plan({Level::Table, "CBR_LBR1", "Tests"}, stateFor(LD4800, "UC1"));
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->dataSql, "Select * From CBR_LBR1");
-    EXPECT_EQ(p->infoSql, "Select * From CBR_LBR1 WHERE READNUMBER < 2");
-    EXPECT_TRUE(p->loggerTest);
+    struct Case {
+        int device;
+        ClickedNode node;
+        QString table, surface, dataSql, infoSql;
+        bool singleGrid, loggerTest, infoFromFirstReading;
+    };
+    const std::vector<Case> cases{
+        {NG7700B, {Level::Surface, "Soil", "12.5"}, "125", "SOIL", "Select * From P125 WHERE SA = 'S' AND RDNUM > 0",
+         "Select * From P125 WHERE RDNUM = 0", false, false, false},
+        {NG7700A, {Level::Surface, "Asphalt", "4"}, "4", "ASPHALT", "Select * From P4 WHERE SA = 'A' AND RDNUM > 0", "", false, false,
+         true},
+        {SG2150, {Level::Table, "RUN3", "Run Number"}, "RUN3", "NONE", "Select * From RUN3 WHERE BIN_NUMBER > 0",
+         "Select * From RUN3 WHERE BIN_NUMBER = 0", false, false, false},
+        {SG2150, {Level::Table, "RUN21+", "Run Number"}, "RUN21", "NONE", "", "Select * From RUN21", true, false, false},
+        {LD4800, {Level::Table, "CBR_LBR1", "Tests"}, "CBR_LBR1", "NONE", "Select * From CBR_LBR1",
+         "Select * From CBR_LBR1 WHERE READNUMBER < 2", false, true, false},
+    };
+    for (const Case &c : cases) {
+        const auto p = NodeSelection::plan(c.node, stateFor(c.device, "13"));
+        ASSERT_TRUE(p) << c.node.text.toStdString();
+        EXPECT_EQ(QStringList({p->table, p->surface, p->dataSql, p->infoSql}), QStringList({c.table, c.surface, c.dataSql, c.infoSql}));
+        EXPECT_EQ(std::tuple(p->singleGrid, p->loggerTest, p->infoFromFirstReading),
+                  std::tuple(c.singleGrid, c.loggerTest, c.infoFromFirstReading)) << c.node.text.toStdString();
+    }
 }
 
 TEST(NodeSelection, Ng7700aInformationIsTheFirstReadingOfTheSurfaceOrReadingZero)

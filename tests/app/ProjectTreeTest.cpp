@@ -21,37 +21,26 @@ QStringList describe(const std::vector<TreeNode> &nodes)
 
 } // namespace
 
-TEST(ProjectTree, Ng7700bProjectsEachGetThreeSurfacesCountedOverTheWholeTree)
+TEST(ProjectTree, EachModelGetsItsNodesWithSurfacesCountedOverTheWholeTree)
 {
-    const QStringList expected{"Top Projects -", "T1 12.5 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1",
-                               "T2 13 Top",      "C4 Asphalt T2", "C5 Soil T2", "C6 Thin T2"};
-    EXPECT_EQ(describe(ProjectTree::nodes(NG7700B, "12.5 13 ", QString())), expected);
-}
-
-TEST(ProjectTree, Ng7700aProjectsHaveNoThinSurface)
-{
-    const QStringList expected{"Top Projects -", "T1 4 Top", "C1 Asphalt T1", "C2 Soil T1", "T2 7 Top", "C3 Asphalt T2", "C4 Soil T2"};
-    EXPECT_EQ(describe(ProjectTree::nodes(NG7700A, "4 7 ", QString())), expected);
-}
-
-TEST(ProjectTree, StiffnessAndLoggerTablesAreLeavesUnderTheirModelsRoot)
-{
-    EXPECT_EQ(describe(ProjectTree::nodes(SG2150, "RUN1 RUN2 RUN21 ", QString())),
-              (QStringList{"Top Run Number -", "T1 RUN1 Top", "T2 RUN2 Top", "T3 RUN21+ Top"}));
-    EXPECT_EQ(describe(ProjectTree::nodes(LD4800, "CBR_LBR1 MARSHALL1 ", QString())),
-              (QStringList{"Top Tests -", "T1 CBR_LBR1 Top", "T2 MARSHALL1 Top"}));
+    const std::vector<std::tuple<int, QString, QStringList>> cases{
+        {NG7700B, "12.5 13 ", {"Top Projects -", "T1 12.5 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1", "T2 13 Top",
+                               "C4 Asphalt T2", "C5 Soil T2", "C6 Thin T2"}},
+        {NG7700A, "4 7 ", {"Top Projects -", "T1 4 Top", "C1 Asphalt T1", "C2 Soil T1", "T2 7 Top", "C3 Asphalt T2", "C4 Soil T2"}},
+        {SG2150, "RUN1 RUN2 RUN21 ", {"Top Run Number -", "T1 RUN1 Top", "T2 RUN2 Top", "T3 RUN21+ Top"}},
+        {LD4800, "CBR_LBR1 MARSHALL1 ", {"Top Tests -", "T1 CBR_LBR1 Top", "T2 MARSHALL1 Top"}},
+        // A name without its trailing blank gets no node.
+        {LD4800, "UC1 UC2", {"Top Tests -", "T1 UC1 Top"}},
+        {LD4800, "", {"Top Tests -"}},
+    };
+    for (const auto &[model, list, expected] : cases)
+        EXPECT_EQ(describe(ProjectTree::nodes(model, list, QString())), expected) << model << " " << qPrintable(list);
 }
 
 TEST(ProjectTree, RootCaptionOfALoadReplacesTheModelsRootText)
 {
     const auto nodes = ProjectTree::nodes(NG7700B, "1 ", QStringLiteral("Projects (site.txt)"));
     EXPECT_EQ(nodes.front().text, "Projects (site.txt)");
-}
-
-TEST(ProjectTree, ANameWithoutItsTrailingBlankGetsNoNode)
-{
-    EXPECT_EQ(describe(ProjectTree::nodes(LD4800, "UC1 UC2", QString())), (QStringList{"Top Tests -", "T1 UC1 Top"}));
-    EXPECT_EQ(ProjectTree::nodes(LD4800, QString(), QString()).size(), 1u);
 }
 
 TEST(ProjectTree, SummaryRunShownWithPlusStandsForItsTable)

@@ -6,48 +6,30 @@
 
 using namespace valtrane;
 
-TEST(SettingsFile, QuotedRecordHasItsExactBytes)
+TEST(SettingsFile, AQuotedRecordIsWrittenAsUtf8ByteForByteAndReadsBackOneLinePerItem)
 {
     test::TempHome home;
     const QString path = home.path() + "/info/Info.vkt";
-    ASSERT_TRUE(SettingsFile::writeQuotedRecord(path, {"Acme Labs", "Empty", "Tests (a.txt)"}));
-    EXPECT_EQ(home.readFile("info/Info.vkt"), QByteArray("\"Acme Labs\rEmpty\rTests (a.txt)\r\"\r\n"));
-}
-
-TEST(SettingsFile, QuotedRecordReadsBackOneLinePerItemWithoutQuotes)
-{
-    test::TempHome home;
-    const QString path = home.path() + "/info/LayoutC.vkt";
-    ASSERT_TRUE(SettingsFile::writeQuotedRecord(path, {"WD", "Col 2", "Remarks"}));
+    const QStringList items{"Acme Labs", "Col 2", QString::fromUtf8("Façade – Ñandú €")};
+    ASSERT_TRUE(SettingsFile::writeQuotedRecord(path, items));
+    EXPECT_EQ(home.readFile("info/Info.vkt"),
+              QByteArray("\"Acme Labs\rCol 2\rFa\xC3\xA7" "ade \xE2\x80\x93 \xC3\x91" "and\xC3\xBA \xE2\x82\xAC\r\"\r\n"));
     const auto lines = SettingsFile::readRecordLines(path);
     ASSERT_TRUE(lines.has_value());
-    ASSERT_GE(lines->size(), 3);
-    EXPECT_EQ(lines->at(0), "WD");
-    EXPECT_EQ(lines->at(1), "Col 2");
-    EXPECT_EQ(lines->at(2), "Remarks");
+    EXPECT_EQ(lines->mid(0, 3), items);
 }
 
-TEST(SettingsFile, LinesEndWithCarriageReturnAndLineFeed)
+TEST(SettingsFile, LinesAreWrittenWithCarriageReturnAndLineFeedAndReadWithAnyEnd)
 {
     test::TempHome home;
-    const QString path = home.path() + "/info/StiffnessCons.vkt";
-    ASSERT_TRUE(SettingsFile::writeLines(path, {"MeasMs = 0.12", "Assmas = 4.5"}));
-    EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"), QByteArray("MeasMs = 0.12\r\nAssmas = 4.5\r\n"));
-}
-
-TEST(SettingsFile, ReadingAcceptsEveryLineEnd)
-{
-    test::TempHome home;
+    ASSERT_TRUE(SettingsFile::writeLines(home.path() + "/info/S.vkt", {"MeasMs = 0.12", "Assmas = 4.5"}));
+    EXPECT_EQ(home.readFile("info/S.vkt"), QByteArray("MeasMs = 0.12\r\nAssmas = 4.5\r\n"));
     home.writeFile("info/x.vkt", "a\r\nb\rc\nd");
-    const auto lines = SettingsFile::readLines(home.path() + "/info/x.vkt");
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, (QStringList{"a", "b", "c", "d"}));
-}
-
-TEST(SettingsFile, MissingFileIsNotRead)
-{
-    test::TempHome home;
+    EXPECT_EQ(SettingsFile::readLines(home.path() + "/info/x.vkt"), (QStringList{"a", "b", "c", "d"}));
     EXPECT_FALSE(SettingsFile::readLines(home.path() + "/info/none.vkt").has_value());
+    // A file ending inside a UTF-8 sequence is not UTF-8.
+    home.writeFile("info/y.vkt", "Remark = Fa\xC3");
+    EXPECT_EQ(SettingsFile::readLines(home.path() + "/info/y.vkt"), QStringList{QString::fromUtf8("Remark = FaÃ")});
 }
 
 TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole)
@@ -60,24 +42,9 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(home.readFile("info/DBTbles.vkt"), QByteArray("1\r\n\"12 \"\r\n"));
 }
 
-TEST(SettingsFile, TextIsWrittenAsUtf8AndReadsBack)
-{
-    test::TempHome home;
-    const QString path = home.path() + "/info/Info.vkt";
-    ASSERT_TRUE(SettingsFile::writeQuotedRecord(path, {QString::fromUtf8("Façade – Ñandú Labs €")}));
-    EXPECT_EQ(home.readFile("info/Info.vkt"), QByteArray("\"Fa\xC3\xA7" "ade \xE2\x80\x93 \xC3\x91" "and\xC3\xBA Labs \xE2\x82\xAC\r\"\r\n"));
-    const auto lines = SettingsFile::readRecordLines(path);
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(lines->value(0), QString::fromUtf8("Façade – Ñandú Labs €"));
-}
-
 TEST(SettingsFile, FilesOfTheEarlierProgramReadInTheWindowsCodePage)
 {
-    struct Case {
-        QByteArray bytes;
-        const char *text;
-    };
-    const std::vector<Case> cases{
+    const std::vector<std::pair<QByteArray, const char *>> cases{
         {"\"Fa\xE7" "ade\r\"\r\n", "Façade"},
         {"\"\x93Quoted\x94 \x96 10 \x80\r\"\r\n", "“Quoted” – 10 €"},
         // Bytes that begin a UTF-8 sequence without finishing it.
@@ -85,19 +52,10 @@ TEST(SettingsFile, FilesOfTheEarlierProgramReadInTheWindowsCodePage)
         {"\"Ends in \xC3\r\"\r\n", "Ends in Ã"},
     };
     test::TempHome home;
-    for (const Case &c : cases) {
-        home.writeFile("info/Info.vkt", c.bytes);
+    for (const auto &[bytes, text] : cases) {
+        home.writeFile("info/Info.vkt", bytes);
         const auto lines = SettingsFile::readRecordLines(home.path() + "/info/Info.vkt");
         ASSERT_TRUE(lines.has_value());
-        EXPECT_EQ(lines->value(0), QString::fromUtf8(c.text)) << c.text;
+        EXPECT_EQ(lines->value(0), QString::fromUtf8(text)) << text;
     }
-}
-
-TEST(SettingsFile, AFileEndingInsideAUtf8SequenceIsNotUtf8)
-{
-    test::TempHome home;
-    home.writeFile("info/StiffnessCons.vkt", "Remark = Fa\xC3");
-    const auto lines = SettingsFile::readLines(home.path() + "/info/StiffnessCons.vkt");
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(*lines, QStringList{QString::fromUtf8("Remark = FaÃ")});
 }

@@ -72,8 +72,9 @@ TEST(VbConvert, SingleTextIsTheShortestThatReadsBack)
     EXPECT_EQ(vb::singleToText(0.0f), QStringLiteral("0"));
     EXPECT_EQ(vb::singleToText(1500.0f), QStringLiteral("1500"));
     EXPECT_EQ(vb::singleToText(0.001f), QStringLiteral("0.001"));
-    EXPECT_EQ(vb::singleToText(0.0001f), QStringLiteral("0.0001"));
-    EXPECT_EQ(vb::singleToText(0.00001f), QStringLiteral("1E-05"));
+    // Five decimal places still show plainly; the sixth switches to E notation.
+    EXPECT_EQ(vb::singleToText(0.00001f), QStringLiteral("0.00001"));
+    EXPECT_EQ(vb::singleToText(0.000001f), QStringLiteral("1E-06"));
     EXPECT_EQ(vb::singleToText(1.5e20f), QStringLiteral("1.5E+20"));
     for (float f : {12.3f, 0.1f, 98.7f, 1.0f / 3.0f, 123456.7f, -0.000123f}) {
         EXPECT_EQ(vb::toSingle(vb::singleToText(f)), f) << vb::singleToText(f).toStdString();

@@ -21,57 +21,44 @@ void makeDatabase(test::TempHome &home)
 
 } // namespace
 
-TEST(StartupChecks, FirstStartWithAnEmptyInfoFolderSaysNothing)
+TEST(StartupChecks, KeepsARegisteredOrLockedDatabaseAndClearsWhatDoesNotBelongTogether)
 {
-    test::TempHome home;
-    AppState state;
-    EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
-    EXPECT_TRUE(state.Table_List.isEmpty());
-    EXPECT_EQ(state.DeviceCode, 0);
-    EXPECT_EQ(state.LastFolder, home.paths().programFolder());
-}
-
-TEST(StartupChecks, ARegistryWithoutItsDatabaseIsDeleted)
-{
-    test::TempHome home;
-    home.writeFile("info/DBTbles.vkt", "2\r\n\"12 \"\r\n");
-    AppState state;
-    EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
-    EXPECT_FALSE(home.exists("info/DBTbles.vkt"));
-    EXPECT_TRUE(state.Table_List.isEmpty());
-}
-
-TEST(StartupChecks, ADatabaseWithoutListedTablesIsResetOnce)
-{
-    test::TempHome home;
-    makeDatabase(home);
-    AppState state;
-    EXPECT_EQ(db::StartupChecks::run(home.paths(), state), "Database with no tables, reseting.");
-    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
-    EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
-}
-
-TEST(StartupChecks, ALockedDatabaseIsLeftAlone)
-{
-    test::TempHome home;
-    makeDatabase(home);
-    home.writeFile("info/MIRVAT.ldb", "held by another program");
-    AppState state;
-    EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
-    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
-}
-
-TEST(StartupChecks, ARegisteredDatabaseIsKept)
-{
-    test::TempHome home;
-    makeDatabase(home);
-    home.writeFile("info/DBTbles.vkt", "0\r\n\"CBR_LBR1 \"\r\n");
-    AppState state;
-    state.DeviceCode = 3;
-    EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
-    EXPECT_EQ(state.Table_List, "CBR_LBR1 ");
-    EXPECT_EQ(state.DeviceCode, 0);
-    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
+    struct Case {
+        const char *what;
+        bool database;
+        QByteArray registry;  // empty: none
+        bool locked;
+        QString message;
+        bool databaseKept, registryKept;
+        QString tableList;
+    };
+    const std::vector<Case> cases{
+        {"first start", false, "", false, "", false, false, ""},
+        {"registry without its database", false, "2\r\n\"12 \"\r\n", false, "", false, false, ""},
+        {"database without listed tables", true, "", false, "Database with no tables, reseting.", false, false, ""},
+        {"locked database", true, "", true, "", true, false, ""},
+        {"registered database", true, "0\r\n\"CBR_LBR1 \"\r\n", false, "", true, true, "CBR_LBR1 "},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempHome home;
+        if (c.database)
+            makeDatabase(home);
+        if (!c.registry.isEmpty())
+            home.writeFile("info/DBTbles.vkt", c.registry);
+        if (c.locked)
+            home.writeFile("info/MIRVAT.ldb", "held by another program");
+        AppState state;
+        state.DeviceCode = 3;
+        EXPECT_EQ(db::StartupChecks::run(home.paths(), state), c.message);
+        EXPECT_EQ(home.exists("info/MIRVAT.vkd"), c.databaseKept);
+        EXPECT_EQ(home.exists("info/DBTbles.vkt"), c.registryKept);
+        EXPECT_EQ(state.Table_List, c.tableList);
+        EXPECT_EQ(state.DeviceCode, c.registryKept ? 0 : 3);
+        EXPECT_EQ(state.LastFolder, home.paths().programFolder());
+        // What was reset is not reset again.
+        EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
+    }
 }
 
 TEST(DatabaseLock, AnOpenDatabaseHoldsItsLockFileUntilTheLastConnectionCloses)

@@ -14,32 +14,23 @@ TEST(TableRegistry, WritesTheModelCodeAndTheQuotedList)
     EXPECT_EQ(home.readFile("info/DBTbles.vkt"), QByteArray("1\r\n\"12.5 13 \"\r\n"));
 }
 
-TEST(TableRegistry, ReadsBackTheListAndSetsTheModelCode)
+TEST(TableRegistry, ReadsBackTheListWithoutQuotesAndTheModelCodeWhenItIsOne)
 {
-    test::TempHome home;
-    home.writeFile("info/DBTBLES.VKT", "3\r\n\"RUN1 RUN2 RUN21 \"\r\n");
-    AppState state;
-    EXPECT_EQ(db::Table_Registry(home.paths(), state, 0), "RUN1 RUN2 RUN21 ");
-    EXPECT_EQ(state.DeviceCode, SG2150);
-}
-
-TEST(TableRegistry, QuotesInsideTheListAreRemoved)
-{
-    test::TempHome home;
-    home.writeFile("info/DBTbles.vkt", "2\r\n\"12\"\".5 \"13\" \"\r\n");
-    AppState state;
-    EXPECT_EQ(db::Table_Registry(home.paths(), state, 0), "12.5 13 ");
-}
-
-TEST(TableRegistry, AnUnreadableFirstLineKeepsTheModelCode)
-{
-    for (const QByteArray &first : {QByteArray(""), QByteArray("ABC"), QByteArray("99999")}) {
+    const std::vector<std::tuple<QByteArray, QString, int>> cases{
+        {"3\r\n\"RUN1 RUN2 RUN21 \"\r\n", "RUN1 RUN2 RUN21 ", SG2150},
+        {"2\r\n\"12\"\".5 \"13\" \"\r\n", "12.5 13 ", NG7700B},
+        // An unreadable first line keeps the model code.
+        {"\r\n\"UC1 \"\r\n", "UC1 ", NG7700A},
+        {"ABC\r\n\"UC1 \"\r\n", "UC1 ", NG7700A},
+        {"99999\r\n\"UC1 \"\r\n", "UC1 ", NG7700A},
+    };
+    for (const auto &[file, list, model] : cases) {
         test::TempHome home;
-        home.writeFile("info/DBTbles.vkt", first + "\r\n\"UC1 \"\r\n");
+        home.writeFile("info/DBTBLES.VKT", file);
         AppState state;
-        state.DeviceCode = NG7700B;
-        EXPECT_EQ(db::Table_Registry(home.paths(), state, 0), "UC1 ");
-        EXPECT_EQ(state.DeviceCode, NG7700B) << first.constData();
+        state.DeviceCode = NG7700A;
+        EXPECT_EQ(db::Table_Registry(home.paths(), state, 0), list) << file.constData();
+        EXPECT_EQ(state.DeviceCode, model) << file.constData();
     }
 }
 

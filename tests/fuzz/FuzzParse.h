@@ -1,8 +1,8 @@
 #pragma once
 
-// What the libFuzzer targets share: one parse run per input in a program folder in memory, the
-// input fed to one parser, and a check of what the run leaves behind. A broken promise aborts, so
-// that libFuzzer keeps the input.
+// What the libFuzzer targets and the robustness test share: one parse run per input, the input fed
+// to one parser, and a check of what the run leaves behind. In a fuzz target a broken promise
+// aborts, so that libFuzzer keeps the input.
 #include "common/AppPaths.h"
 #include "common/AppState.h"
 #include "common/TextFunctions.h"
@@ -11,6 +11,7 @@
 #include "parse/Parse.h"
 
 #include <QCoreApplication>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -48,39 +49,55 @@ inline FuzzHome &home()
     return h;
 }
 
-// The first byte chooses how the rest arrives: as the project reader passes it (codes 32 to 90,
-// carriage return, the end byte), or every byte as it is with 0xFF standing for an empty read.
-inline int run(ParseCall call, const std::set<int> &results, bool nuclear, const std::uint8_t *data, std::size_t size)
+// One parse run over bytes: fed as the project reader passes them (codes 32 to 90, carriage
+// return, the end byte), or, when raw, every byte as it is with 0xFF standing for an empty read.
+// False when the parser gave a result outside results, or the run left a database that does not
+// read to the end of every table or a table list naming a table that does not exist.
+inline bool parseRunKeepsItsPromises(const AppPaths &paths, parse::Parse &parse, ParseCall call, const std::set<int> &results,
+                                     bool nuclear, const std::uint8_t *data, std::size_t size, bool raw)
 {
-    FuzzHome &h = home();
-    if (h.parse.Initit(h.parse.retrn_message()) != 0)
-        std::abort();
-    const bool raw = size > 0 && (data[0] & 1);
-    for (std::size_t i = 1; i < size; ++i) {
+    if (parse.Initit(parse.retrn_message()) != 0)
+        return false;
+    for (std::size_t i = 0; i < size; ++i) {
         const int b = data[i];
         if (!raw && !((b >= 32 && b <= 90) || b == 13 || b == 253))
             continue;
-        if (!results.count((h.parse.*call)(raw && b == 0xFF ? parse::NoChar : b)))
-            std::abort();
+        if (!results.count((parse.*call)(raw && b == 0xFF ? parse::NoChar : b)))
+            return false;
     }
-    const QString list = h.parse.retrn_message();
-    h.parse.DeInit();
+    const QString list = parse.retrn_message();
+    parse.DeInit();
 
     db::Database database;
-    if (!database.open(h.paths.database()))
-        std::abort();
+    if (!database.open(paths.database()))
+        return false;
+    {
+        QSqlQuery check(database.connection());
+        if (!check.exec(QStringLiteral("PRAGMA integrity_check")) || !check.next() || check.value(0).toString() != QLatin1String("ok"))
+            return false;
+    }
     const QStringList tables = database.tableNames();
     for (const QString &table : tables) {
         auto rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + table);
         if (!rs)
-            std::abort();
+            return false;
         rs->moveLast();
     }
     for (const QString &name : tableListNames(list)) {
-        const QString table = nuclear ? QLatin1Char('P') + Strip_Char(name, QLatin1Char('.')) : name;
-        if (!tables.contains(table))
-            std::abort();
+        if (!tables.contains(nuclear ? QLatin1Char('P') + Strip_Char(name, QLatin1Char('.')) : name))
+            return false;
     }
+    return true;
+}
+
+// The first byte chooses how the rest arrives: raw when it is odd.
+inline int run(ParseCall call, const std::set<int> &results, bool nuclear, const std::uint8_t *data, std::size_t size)
+{
+    FuzzHome &h = home();
+    if (size == 0)
+        return 0;
+    if (!parseRunKeepsItsPromises(h.paths, h.parse, call, results, nuclear, data + 1, size - 1, data[0] & 1))
+        std::abort();
     return 0;
 }
 

@@ -100,14 +100,6 @@ TEST_F(CommunicationTest, OnlyCarriageReturnsAndSpaceToUpperCaseReachTheParser)
     EXPECT_EQ(parser->codes, QStringList(8, "1"));
 }
 
-TEST_F(CommunicationTest, OldInputIsThrownAwayBeforeTheWaitBegins)
-{
-    port.arrive("#OLD REPORT\r");
-    port.queueBytes(QByteArray("NEW#") + EndByte);
-    EXPECT_EQ(download(2), 0);
-    EXPECT_EQ(parser->received, "NEW#");
-}
-
 TEST_F(CommunicationTest, EitherEndByteCompletesTheStreamAndEndsTheRun)
 {
     for (const char end : {'\xFD', '\xCA'}) {
@@ -226,6 +218,11 @@ TEST_F(CommunicationTest, ALaterReadAfterTheSameOpeningContinuesTheSameRun)
     EXPECT_EQ(comm->GetData(0, 0), 0);
     EXPECT_EQ(parser->inititLists.size(), 1);
     EXPECT_EQ(state.Table_List, "T1 T2 ");
+    EXPECT_EQ(parser->deInits, 0);
+    // Closing the port ends the run.
+    comm->Close_Port();
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(parser->deInits, 1);
 }
 
 TEST_F(CommunicationTest, AnOverflowWhileWaitingGives7272AndStartsTheDatabaseAnew)
@@ -319,7 +316,7 @@ TEST_F(CommunicationTest, AStopThatMeetsTheEndOfAContinuousTestEndsTheReadRightT
     EXPECT_FALSE(comm->Between_Tests);
 }
 
-TEST_F(CommunicationTest, TheCaptureGetsEveryByteReceivedButNotTheOldInput)
+TEST_F(CommunicationTest, OldInputIsThrownAwayAndTheCaptureGetsEveryByteReceivedAfterIt)
 {
     QByteArray captured;
     comm->setReceivedBytesSink([&captured](const QByteArray &bytes) { captured += bytes; });
@@ -329,15 +326,7 @@ TEST_F(CommunicationTest, TheCaptureGetsEveryByteReceivedButNotTheOldInput)
     port.queueSilence(3);
     EXPECT_EQ(download(3, 1), 5555);
     EXPECT_EQ(captured, stream);
-}
-
-TEST_F(CommunicationTest, ClosingThePortEndsTheRun)
-{
-    port.queueBytes("#AEND");
-    EXPECT_EQ(download(0), 0);
-    comm->Close_Port();
-    EXPECT_FALSE(port.PortOpen());
-    EXPECT_EQ(parser->deInits, 1);
+    EXPECT_FALSE(parser->received.contains("OLD"));
 }
 
 TEST_F(CommunicationTest, ThePortScanTellsFreeHeldModemAndMissingPorts)

@@ -49,45 +49,28 @@ TEST_F(StiffnessConstantsFileTest, SavesSevenKeyLinesAndLoadsThemBackInTheirLoad
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(StiffnessConstantsFileTest, KeysLoadInAnyOrderAndOnlyTheFirstSevenLinesCount)
+TEST_F(StiffnessConstantsFileTest, EachLineLoadsItsKeyAndLeavesTheOthersAsTheyWere)
 {
-    writeConstants("Densi2 = 1800\r\nPoisra = 0.3\r\nRemark = 5\r\nMeasMs = 0.2\r\nAssmas = 2\r\n"
-                   "Densit = 112\r\nSlopes = 0.5\r\nInterc = 9\r\n");
-    state.StiffnessConstants[Interc] = StiffnessConstant::fromText("0.100");
-    load();
-    EXPECT_EQ(texts(state.StiffnessConstants), QStringList({"0.20", "2.0000", "0.30", "112.0", "0.5000", "0.100", "1800.0"}));
-}
-
-TEST_F(StiffnessConstantsFileTest, AnEmptyLineSetsAllSevenToZeroEvenThoseReadBeforeIt)
-{
-    writeConstants("MeasMs = 0.12\r\nAssmas = 2\r\n\r\nDensit = 112\r\n");
-    load();
-    for (const StiffnessConstant &c : state.StiffnessConstants) {
-        EXPECT_FALSE(c.isEmpty());
-        EXPECT_EQ(c.toDouble(), 0.0);
+    // The constants before the load: MeasMs 0.15, Interc 0.100, Densi2 1700.0, the others empty.
+    const std::vector<std::pair<QByteArray, QStringList>> cases{
+        // Keys load in any order and only the first seven lines count.
+        {"Densi2 = 1800\r\nPoisra = 0.3\r\nRemark = 5\r\nMeasMs = 0.2\r\nAssmas = 2\r\nDensit = 112\r\nSlopes = 0.5\r\n"
+         "Interc = 9\r\n", {"0.20", "2.0000", "0.30", "112.0", "0.5000", "0.100", "1800.0"}},
+        {"MeasMs = 0.12\r\nAssmas = 2", {"0.12", "2.0000", "", "", "", "0.100", "1700.0"}},
+        // A value that is not a number loads as zero; "Densit =1" is not the key "Densit = ".
+        {"MeasMs = abc\r\nPoisra = \r\nDensit =110\r\n", {"0.00", "", "0.00", "", "", "0.100", "1700.0"}},
+        // An empty line sets all seven to zero, even those read before it.
+        {"MeasMs = 0.12\r\nAssmas = 2\r\n\r\nDensit = 112\r\n", QStringList(StiffnessConstantCount, "0")},
+    };
+    for (const auto &[file, expected] : cases) {
+        state.StiffnessConstants.fill(StiffnessConstant());
+        state.StiffnessConstants[MeasMs] = StiffnessConstant::fromText("0.15");
+        state.StiffnessConstants[Interc] = StiffnessConstant::fromText("0.100");
+        state.StiffnessConstants[Densi2] = StiffnessConstant::fromText("1700.0");
+        writeConstants(file);
+        load();
+        EXPECT_EQ(texts(state.StiffnessConstants), expected) << file.constData();
     }
-}
-
-TEST_F(StiffnessConstantsFileTest, AShortFileLeavesTheConstantsItDoesNotNameAsTheyWere)
-{
-    state.StiffnessConstants[Densi2] = StiffnessConstant::fromText("1700.0");
-    writeConstants("MeasMs = 0.12\r\nAssmas = 2");
-    load();
-    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.12");
-    EXPECT_EQ(state.StiffnessConstants[Assmas].text(), "2.0000");
-    EXPECT_EQ(state.StiffnessConstants[Densi2].text(), "1700.0");
-    EXPECT_TRUE(state.StiffnessConstants[Poisra].isEmpty());
-}
-
-TEST_F(StiffnessConstantsFileTest, AValueThatIsNotANumberLoadsAsZero)
-{
-    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromText("0.15");
-    writeConstants("MeasMs = abc\r\nPoisra = \r\nDensit =110\r\n");
-    load();
-    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.00");
-    EXPECT_EQ(state.StiffnessConstants[Poisra].text(), "0.00");
-    // "Densit =1" is not the key "Densit = ": the line is passed over.
-    EXPECT_TRUE(state.StiffnessConstants[Densit].isEmpty());
 }
 
 TEST_F(StiffnessConstantsFileTest, AMissingFileAsksAndNoGivesZeros)

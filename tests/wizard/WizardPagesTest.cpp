@@ -130,34 +130,6 @@ TEST(WizardPages, EachGaugeGetsItsOwnInstructionsAndStartText)
     }
 }
 
-TEST(WizardPages, EveryPageSaysWhatItShouldWordForWord)
-{
-    const WizardChoices choices = picks(1, LD4800, 1);
-    const WizardView welcome = walkTo(0, choices);
-    EXPECT_EQ(welcome.line0, "Welcome to the Valtrane Download Import Wizard.  This Wizard will assist you with importing data sets from a Valtrane Gauge. ");
-    EXPECT_EQ(welcome.line1, "Click Next to continue. ");
-    EXPECT_EQ(welcome.portPanel, "Port: None");
-    EXPECT_EQ(welcome.devicePanel, "Dev: None");
-    EXPECT_EQ(walkTo(1, choices).line0, "Select the COM Port that the Infared Device is connected to.  You can only select from available COM ports.");
-    const WizardView model = walkTo(2, choices);
-    EXPECT_EQ(model.line0, "Select the device that is connected to the COM port.");
-    EXPECT_EQ(model.portPanel, "Port: COM2");
-    EXPECT_EQ(model.typePanel, "DL Type: None");
-    const WizardView type = walkTo(3, choices);
-    EXPECT_EQ(type.line0, "The LD4800 support two types of download.  Select the type of download option you would like to perform.");
-    EXPECT_EQ(type.devicePanel, "Dev: LD4800");
-    const WizardView warning = walkTo(4, choices);
-    EXPECT_EQ(warning.line0, "WARNING:  Once the transmission of data between the gauge and the has computer has started, all current imported "
-                             "data will be lost.  To avoid this save current information within the Data tab located in the main window.");
-    EXPECT_EQ(warning.line1, "");
-    EXPECT_EQ(warning.typePanel, "DL Type: Continuous Download");
-    const WizardView done = WizardPages::show(7, choices, walkTo(6, choices));
-    EXPECT_EQ(done.line0, "Gauge data import complete!");
-    EXPECT_EQ(done.line1, "CAUTION:  Do not erase gauge data until download data is verified.");
-    EXPECT_EQ(done.nextCaption, "Finished");
-    EXPECT_FALSE(done.previousShown);
-}
-
 TEST(WizardPages, TheStartPageLocksTheChoicesAndOffersDoneOnlyForAContinuousDownload)
 {
     const WizardView continuous = walkTo(6, picks(0, LD4800, 1));

@@ -114,22 +114,6 @@ TEST_F(DataBrowsingTest, EachClickChoosesItsNodeOnceEvenWhenItIsTheNodeAlreadyCh
     EXPECT_EQ(state.CurrentSurface, "THIN");
 }
 
-TEST_F(DataBrowsingTest, ColumnsShareTheGridWidthByTheModelsFactor)
-{
-    nuclearProjects();
-    click({"12.5", "Asphalt"});
-    const int columns = dataGrid()->model()->columnCount();
-    const int rdnum = 10;
-    ASSERT_EQ(dataGrid()->model()->headerData(rdnum, Qt::Horizontal), "RDNUM");
-    EXPECT_EQ(dataGrid()->columnWidth(rdnum), qRound(dataGrid()->width() * 4.25 / (columns - 1)));
-    EXPECT_EQ(infoGrid()->columnWidth(0), qRound(infoGrid()->width() * 4.35 / (columns - 1)));
-
-    // Wider grids, wider columns.
-    window->resize(window->width() + 300, window->height());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(dataGrid()->columnWidth(rdnum), qRound(dataGrid()->width() * 4.25 / (columns - 1)));
-}
-
 TEST_F(DataBrowsingTest, ClicksOnTheRootOrAProjectKeepTheTableOnScreen)
 {
     nuclearProjects();

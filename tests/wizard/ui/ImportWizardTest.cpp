@@ -1,6 +1,8 @@
 #include "wizard/ui/ImportWizard.h"
 
+#include "app/ui/DataPage.h"
 #include "db/TableKinds.h"
+#include "parse/SampleStreams.h"
 #include "link/SerialControl.h"
 #include "support/BrowsingTables.h"
 #include "support/ui/MainWindowFixture.h"
@@ -8,6 +10,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDate>
+#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,7 +20,6 @@
 #include <QTimer>
 
 using namespace valtrane;
-using Answer = Prompter::Answer;
 using link::SerialControl;
 using wizard::ImportWizard;
 
@@ -89,32 +92,6 @@ TEST_F(ImportWizardTest, OpensBesideTheMainWindowWithOnlyTheFreePortsToChoose)
     EXPECT_EQ(window->findChildren<ImportWizard *>().size(), 1);
 }
 
-TEST_F(ImportWizardTest, PreviousFromTheWarningSkipsTheTypePageOfANuclearGauge)
-{
-    openWizard();
-    press(0);
-    wizard->portButton(2)->click();
-    press(0);
-    EXPECT_EQ(text("PortPanel"), "Port: COM3");
-    EXPECT_TRUE(wizard->findChild<QWidget *>("ModelFrame")->isVisible());
-    wizard->modelButton(NG7700A)->click();
-    press(0);
-    EXPECT_EQ(wizard->view().page, 4);
-    EXPECT_EQ(text("DevicePanel"), "Dev: NG7700A");
-    EXPECT_EQ(text("TypePanel"), "DL Type: N/A");
-    EXPECT_TRUE(wizard->messageLine(0)->text().startsWith("WARNING:  Once the transmission"));
-    EXPECT_FALSE(wizard->findChild<QWidget *>("TypeFrame")->isVisible());
-
-    press(1);
-    EXPECT_EQ(wizard->view().page, 2);
-    EXPECT_TRUE(wizard->findChild<QWidget *>("ModelFrame")->isVisible());
-    wizard->modelButton(LD4800)->click();
-    press(0);
-    EXPECT_EQ(wizard->view().page, 3);
-    EXPECT_TRUE(wizard->findChild<QWidget *>("TypeFrame")->isVisible());
-    EXPECT_FALSE(wizard->button(0)->isEnabled());
-}
-
 TEST_F(ImportWizardTest, ThePanelsFollowTheDownloadFromWaitingToReceiving)
 {
     openWizard();
@@ -140,6 +117,29 @@ TEST_F(ImportWizardTest, ThePanelsFollowTheDownloadFromWaitingToReceiving)
                                  "Downloading Data ", "Time: 0 min 1 sec", "Recieving Information from Gauge", "1"}));
 }
 
+TEST_F(ImportWizardTest, ADownloadThatEndsWellFinishesWithItsTablesInTheTreeAndTheirRowsInTheGrid)
+{
+    openWizard();
+    serial.queueBytes(parse::sampleStream(NG7700B));
+    walkToStart(0, NG7700B);
+
+    ASSERT_EQ(state.LastStatus, 0);
+    ASSERT_EQ(wizard->view().page, 7);
+    EXPECT_EQ(wizard->messageLine(0)->text(), "Gauge data import complete!");
+    EXPECT_EQ(wizard->connectionPanel()->text(), "Download Complete ");
+    EXPECT_FALSE(wizard->timePanel()->isVisible());
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_EQ(treeTexts().mid(0, 3), (QStringList{"Projects (Dwnld:" + today + ")", "12.4", "Asphalt"}));
+    EXPECT_FALSE(window->mainTab()->isTabEnabled(1));
+
+    press(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(wizard.isNull());
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
+    click({"12.4", "Soil"});
+    EXPECT_GT(window->dataPage()->dataGrid()->model()->rowCount(), 0);
+}
+
 TEST_F(ImportWizardTest, APortThatWillNotOpenSaysSoAndLetsTheUserGoBack)
 {
     openWizard();
@@ -155,19 +155,6 @@ TEST_F(ImportWizardTest, APortThatWillNotOpenSaysSoAndLetsTheUserGoBack)
     press(1);
     EXPECT_EQ(wizard->view().page, 5);
     EXPECT_TRUE(wizard->portButton(0)->isEnabled());
-}
-
-TEST_F(ImportWizardTest, TheVibrastatAnswerSetsTheBaudRate)
-{
-    for (const auto &[answer, settings] : {std::pair{Answer::Yes, "1200,N,8,1"}, std::pair{Answer::No, "4800,N,8,1"}}) {
-        prompter = test::ScriptedPrompter({answer});
-        openWizard();
-        walkToStart(1, SG2150);
-        ASSERT_FALSE(prompter.shown.empty());
-        EXPECT_EQ(prompter.shown.front().title, "Vibrastat Question");
-        EXPECT_EQ(serial.settings(), settings);
-        wizard->close();
-    }
 }
 
 TEST_F(ImportWizardTest, ClosingDuringADownloadIsRefusedUntilTheReadHasEnded)
