@@ -6,6 +6,7 @@
 #include "app/ui/ReportPage.h"
 #include "common/AppPaths.h"
 #include "common/AppState.h"
+#include "screens/ui/ReportPictures.h"
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
 #include "parse/SampleStreams.h"
@@ -184,7 +185,7 @@ bool projectPictures(int model, const QDir &out)
         ok = QImage(tour.paths.graphImage(), "BMP").save(out.filePath(name + QStringLiteral("-graph-picture.png"))) && ok;
     }
     window.close();
-    return ok;
+    return writeReportPictures(tour.paths, tour.state, name, out) && ok;
 }
 
 bool projectsOfEveryModel(const QDir &out)
