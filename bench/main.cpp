@@ -3,7 +3,7 @@
 // name contains it.
 #include "Bench.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace valtrane::bench {
 
@@ -39,7 +39,10 @@ double seconds(const std::function<void()> &f)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The report case draws text, which needs a GUI application; it never opens a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QTextStream out(stdout);
     const QStringList filters = app.arguments().mid(1);
     for (const auto &c : valtrane::bench::benchCases()) {

@@ -20,6 +20,11 @@ const std::vector<Command> &commands()
          QStringLiteral("show or set the stiffness constants"), runConstants},
         {QStringLiteral("stiffness-summary"), QStringLiteral("--table RUNn --out FILE"),
          QStringLiteral("write the stiffness summary of one run"), runStiffnessSummary},
+        {QStringLiteral("report"),
+         QStringLiteral("TABLE [--surface SURFACE] [--columns LIST] [--font N] [--stiffness] [--pdf FILE] [--rtf FILE] [--png FOLDER]"),
+         QStringLiteral("set up the report of a table as the report tab does and write it as PDF, RTF or PNG pages"), runReport},
+        {QStringLiteral("lab-info"), QStringLiteral("[--set KEY=TEXT ...]"),
+         QStringLiteral("show or set the lab information printed at the top of the reports"), runLabInfo},
         {QStringLiteral("simulate"), QStringLiteral("--model M (--port P | --pty) [--file F] [--baud N] [--drop-after N] [--garble RATE]"),
          QStringLiteral("act as a gauge: send a model's stream and its end byte"), runSimulate},
     };

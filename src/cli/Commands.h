@@ -31,5 +31,7 @@ int runDump(CliContext &, const QStringList &);
 int runConstants(CliContext &, const QStringList &);
 int runStiffnessSummary(CliContext &, const QStringList &);
 int runSimulate(CliContext &, const QStringList &);
+int runReport(CliContext &, const QStringList &);
+int runLabInfo(CliContext &, const QStringList &);
 
 } // namespace valtrane::cli

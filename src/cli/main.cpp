@@ -7,7 +7,10 @@
 #include "common/AppState.h"
 #include "common/ProgramInfo.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <QTextStream>
 #include <cstdio>
 
@@ -54,7 +57,13 @@ QStringList withoutHome(QStringList args)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Reports are drawn with the system's fonts, which a GUI application provides; the command
+    // line never opens a window, so it needs no display. The other commands stay without one.
+    const bool drawsReports = std::any_of(argv + 1, argv + argc, [](const char *a) { return std::strcmp(a, "report") == 0; });
+    if (drawsReports && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app = drawsReports ? std::make_unique<QGuiApplication>(argc, argv)
+                                                               : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("valtrane-cli"));
     QCoreApplication::setApplicationVersion(program::version());
 

@@ -6,6 +6,7 @@
 #include "app/ui/ReportPage.h"
 #include "common/AppPaths.h"
 #include "common/AppState.h"
+#include "gui/ReportPictures.h"
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
 #include "parse/SampleStreams.h"
@@ -163,7 +164,7 @@ bool tour(int model, const QDir &out)
         ok = picture(window, out.filePath(name + QStringLiteral("-graph.png"))) && ok;
     }
     window.close();
-    return ok;
+    return writeReportPictures(paths, state, name, out) && ok;
 }
 
 // The program's pictures, from beside the executable, so the windows show them as installed.

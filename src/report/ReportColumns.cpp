@@ -38,6 +38,8 @@ ReportColumns::ReportColumns(ReportDocument &report, ReportColumnState &state, d
 {
 }
 
+ReportColumns::~ReportColumns() = default;
+
 QString ReportColumns::alreadyPlacedMessage(const QString &group)
 {
     return QStringLiteral("Report already contains %1 Values").arg(group);
@@ -84,6 +86,16 @@ std::pair<QString, QString> ReportColumns::stackValues(db::Recordset &records, c
         (toRight ? right : left) += fieldValue(records, field, deviceCode) + CarriageReturn;
     }
     return {left, right};
+}
+
+db::Recordset *ReportColumns::selection(const QString &table, const QString &surfaceLetter)
+{
+    const QString sql = selectionSql(m_deviceCode, table, surfaceLetter);
+    if (!m_selection || sql != m_selectionSql) {
+        m_selection = m_database.openRecordset(sql);
+        m_selectionSql = sql;
+    }
+    return m_selection.get();
 }
 
 int ReportColumns::lastIndex() const
@@ -200,7 +212,7 @@ void ReportColumns::FillReportColumn(int index, const QString &object, const QSt
         std::pair<QString, QString> values;
         const QString caption = ColumnObjects::caption(m_deviceCode, object);
         const QString lookup = m_deviceCode == SG2150 ? object : caption;
-        if (auto records = m_database.openRecordset(selectionSql(m_deviceCode, table, surfaceLetter)))
+        if (db::Recordset *records = selection(table, surfaceLetter))
             values = stackValues(*records, ColumnObjects::field(m_deviceCode, lookup), m_deviceCode, m_fontSize);
         writeColumn(index, caption, values);
     }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace valtrane::db {
 class Database;
@@ -15,13 +16,15 @@ class Recordset;
 namespace valtrane::report {
 
 // The columns of Report: placing a column object, filling a column with the values of the
-// selected readings, and keeping the "Remarks" column after the used ones.
+// selected readings, and keeping the "Remarks" column after the used ones. The selected readings
+// are read from the database once for all the columns this object places.
 class ReportColumns {
 public:
     enum class Placement { Placed, NothingSelected, Refused };
 
     // deviceCode and fontSize as the report was laid out (DeviceCode, ReportFontSize).
     ReportColumns(ReportDocument &report, ReportColumnState &state, db::Database &database, int deviceCode, int fontSize);
+    ~ReportColumns();
 
     // A click in the "Column Object" list: object placed at "Column List" position listPosition
     // (from 0; -1 for none selected). A refusal is told through prompter and changes nothing.
@@ -53,12 +56,15 @@ private:
     void showGroupLabel(const QString &group, int firstIndex);
     void writeColumn(int index, const QString &header, const std::pair<QString, QString> &values);
     int lastIndex() const;
+    db::Recordset *selection(const QString &table, const QString &surfaceLetter);
 
     ReportDocument &m_report;
     ReportColumnState &m_state;
     db::Database &m_database;
     int m_deviceCode;
     int m_fontSize;
+    QString m_selectionSql;
+    std::unique_ptr<db::Recordset> m_selection;
 };
 
 } // namespace valtrane::report

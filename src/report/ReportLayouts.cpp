@@ -10,13 +10,13 @@ namespace {
 constexpr int Margin = 360;
 constexpr int ReportHeaderHeight = 2700;
 constexpr int LoggerHeaderHeight = 2300;
-constexpr int PageHeaderHeight = 760;
+constexpr int PageHeaderHeight = 900;
 constexpr int ReportFooterHeight = 1100;
 constexpr int PageFooterHeight = 360;
 constexpr int LineHeight = 250;
 constexpr int GroupLabelHeight = 240;
 constexpr int HeaderTop = 260;
-constexpr int HeaderHeight = 460;
+constexpr int HeaderHeight = 620;
 constexpr int FirstColumnWidth = 600;
 constexpr int HalfGap = 240;
 constexpr int RowHeight = 270;
@@ -32,7 +32,7 @@ TextObject text(const QString &name, Section section, const QString &value, Box 
     t.name = name;
     t.section = section;
     t.text = value;
-    t.left = box.left;
+    t.left = Margin + box.left;  // the page's left margin: positions below are from the printed area
     t.top = box.top;
     t.width = box.width;
     t.height = box.height;
@@ -106,29 +106,29 @@ void addRemarks(ReportDocument &report, int top)
 
 void addNuclearHeader(ReportDocument &report)
 {
-    report.addText(text(QStringLiteral("GaugeTitle"), Section::ReportHeader, QString(), {0, 1800, 3700, RowHeight}, 10, LeftAlign, true));
-    report.addText(text(QStringLiteral("SerialNumber"), Section::ReportHeader, QString(), {3700, 1800, 1300, RowHeight}, 10, LeftAlign, true));
-    labelled(report, QStringLiteral("CalDate"), QStringLiteral("Calibration Date:"), 5200, 1500, 1300, 0);
-    labelled(report, QStringLiteral("ProjectId"), QStringLiteral("Project ID:"), 8200, 1100, 1300, 0);
-    labelled(report, QStringLiteral("ReadDate"), QStringLiteral("Reading Date:"), 10800, 1300, 1500, 0);
-    labelled(report, QStringLiteral("DensStd"), QStringLiteral("Density Standard:"), 0, 1600, 900, 1);
-    labelled(report, QStringLiteral("MoistStd"), QStringLiteral("Moisture Standard:"), 2600, 1700, 900, 1);
-    labelled(report, QStringLiteral("KVal"), QStringLiteral("K Value:"), 5300, 800, 900, 1);
-    labelled(report, QStringLiteral("Spg"), QStringLiteral("Specific Gravity:"), 7100, 1500, 800, 1);
-    labelled(report, QStringLiteral("MaxDens"), QStringLiteral("Max Density:"), 9500, 1200, 900, 1);
-    labelled(report, QStringLiteral("LowDens"), QStringLiteral("Low Density:"), 11700, 1200, 900, 1);
-    labelled(report, QStringLiteral("ProjName"), QStringLiteral("Project Name:"), 0, 1300, 4000, 2);
-    labelled(report, QStringLiteral("MachNo"), QStringLiteral("Machine Number:"), 5400, 1500, 2300, 2);
-    labelled(report, QStringLiteral("TestedBy"), QStringLiteral("Tested By:"), 9300, 1000, 4000, 2);
+    report.addText(text(QStringLiteral("GaugeTitle"), Section::ReportHeader, QString(), {0, 1800, 4200, RowHeight}, 10, LeftAlign, true));
+    report.addText(text(QStringLiteral("SerialNumber"), Section::ReportHeader, QString(), {4200, 1800, 1200, RowHeight}, 10, LeftAlign, true));
+    labelled(report, QStringLiteral("CalDate"), QStringLiteral("Calibration Date:"), 5600, 1900, 1200, 0);
+    labelled(report, QStringLiteral("ProjectId"), QStringLiteral("Project ID:"), 8900, 1300, 1500, 0);
+    labelled(report, QStringLiteral("ReadDate"), QStringLiteral("Reading Date:"), 11900, 1500, 1400, 0);
+    labelled(report, QStringLiteral("DensStd"), QStringLiteral("Density Standard:"), 0, 1950, 800, 1);
+    labelled(report, QStringLiteral("MoistStd"), QStringLiteral("Moisture Standard:"), 2900, 2050, 800, 1);
+    labelled(report, QStringLiteral("KVal"), QStringLiteral("K Value:"), 5900, 950, 700, 1);
+    labelled(report, QStringLiteral("Spg"), QStringLiteral("Specific Gravity:"), 7700, 1950, 700, 1);
+    labelled(report, QStringLiteral("MaxDens"), QStringLiteral("Max Density:"), 10500, 1400, 900, 1);
+    labelled(report, QStringLiteral("LowDens"), QStringLiteral("Low Density:"), 12900, 1400, 800, 1);
+    labelled(report, QStringLiteral("ProjName"), QStringLiteral("Project Name:"), 0, 1500, 4000, 2);
+    labelled(report, QStringLiteral("MachNo"), QStringLiteral("Machine Number:"), 5700, 1800, 2200, 2);
+    labelled(report, QStringLiteral("TestedBy"), QStringLiteral("Tested By:"), 9900, 1200, 4000, 2);
 }
 
 void addStiffnessHeader(ReportDocument &report)
 {
     report.addText(text(QStringLiteral("GaugeTitle"), Section::ReportHeader, QStringLiteral("Data Report for SG2150"),
                         {0, 1800, 3000, RowHeight}, 10, LeftAlign, true));
-    labelled(report, QStringLiteral("RunLine"), QStringLiteral("Run Number:"), 3200, 1200, 3000, 0);
-    labelled(report, QStringLiteral("Measure"), QStringLiteral("Measure: "), 0, 1000, 1400, 1);
-    labelled(report, QStringLiteral("CalFactor"), QStringLiteral("Calibration Factor: "), 2600, 1800, 1400, 1);
+    labelled(report, QStringLiteral("RunLine"), QStringLiteral("Run Number:"), 3200, 1400, 3000, 0);
+    labelled(report, QStringLiteral("Measure"), QStringLiteral("Measure: "), 0, 1100, 1400, 1);
+    labelled(report, QStringLiteral("CalFactor"), QStringLiteral("Calibration Factor: "), 2700, 2200, 1400, 1);
 }
 
 struct AverageItem {
@@ -138,9 +138,9 @@ struct AverageItem {
 };
 
 const AverageItem AverageItems[] = {
-    {"WetDensAvg", "Wet Dens Avg.", 2700, 1300}, {"DryDensAvg", "Dry Dens Avg", 5000, 1200},
-    {"MoistAvg", "Moisture Avg", 7200, 1200},    {"PMoistAvg", "%Moisture Avg.", 9400, 1400},
-    {"CompAvg", "Avg %Compaction", 11800, 1600},
+    {"WetDensAvg", "Wet Dens Avg.", 2400, 1500}, {"DryDensAvg", "Dry Dens Avg", 4900, 1400},
+    {"MoistAvg", "Moisture Avg", 7300, 1400},    {"PMoistAvg", "%Moisture Avg.", 9700, 1600},
+    {"CompAvg", "Avg %Compaction", 12300, 1750},
 };
 
 void addAverages(ReportDocument &report)
@@ -149,7 +149,7 @@ void addAverages(ReportDocument &report)
     TextObject rule = text(QStringLiteral("AvgRule"), Section::ReportFooter, QString(), {0, 40, width, 40});
     rule.topLine = SingleLine;
     report.addText(rule);
-    report.addText(text(QStringLiteral("AvgLabel"), Section::ReportFooter, QString(), {0, 120, 2500, 260}, 9, LeftAlign, true));
+    report.addText(text(QStringLiteral("AvgLabel"), Section::ReportFooter, QString(), {0, 120, 2300, 260}, 9, LeftAlign, true));
     for (const AverageItem &item : AverageItems) {
         const QString name = QString::fromLatin1(item.name);
         report.addText(text(name + QStringLiteral("Label"), Section::ReportFooter, QString(), {item.left, 120, item.labelWidth, 260}));
@@ -160,7 +160,7 @@ void addAverages(ReportDocument &report)
 void addColumns(ReportDocument &report)
 {
     for (int i = 1; i <= ReportLayouts::ColumnCount; ++i) {
-        report.addText(text(ReportLayouts::headerName(i), Section::PageHeader, QString(), {0, HeaderTop, 0, HeaderHeight}, 9, CentreAlign, true));
+        report.addText(text(ReportLayouts::headerName(i), Section::PageHeader, QString(), {0, HeaderTop, 0, HeaderHeight}, 9, CentreAlign));
         TextObject border = text(ReportLayouts::borderName(i), Section::PageHeader, QString(), {0, HeaderTop, 0, HeaderHeight});
         border.leftLine = border.rightLine = border.topLine = border.bottomLine = SingleLine;
         report.addText(border);
@@ -244,7 +244,7 @@ void ReportLayouts::applyReportFont(ReportDocument &report, int deviceCode, int 
     for (int i = 1; i <= ColumnCount; ++i) {
         const Box &box = boxes[size_t(i)];
         for (const QString &name : {headerName(i), borderName(i), dataName(i)}) {
-            report.setLeft(name, box.left);
+            report.setLeft(name, Margin + box.left);
             report.setWidth(name, box.width);
             report.setFontSize(name, fontSize);
             report.setSuppress(name, i > used);
