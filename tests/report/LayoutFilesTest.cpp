@@ -192,31 +192,19 @@ TEST_P(HandWrittenLayout, LoadsAsWritten)
 INSTANTIATE_TEST_SUITE_P(Shapes, HandWrittenLayout, ::testing::ValuesIn(HandFiles),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(LayoutFiles, MissingColumnFileIsToldAndChangesNothing)
+TEST(LayoutFiles, MissingColumnFileIsToldOnlyWithATableAndSurfaceAndChangesNothing)
 {
     LayoutTab f;
     ASSERT_NO_FATAL_FAILURE(f.enter(Models[1]));
     f.place(Models[1]);
     const QStringList before = f.headers();
+    const QString surface = std::exchange(f.state.CurrentSurface, QString());
+    EXPECT_EQ(f.tab->loadLayout(), LayoutFiles::Loaded::NothingSelected);
+    EXPECT_TRUE(f.prompter.shown.empty());
+    f.state.CurrentSurface = surface;
     EXPECT_EQ(f.tab->loadLayout(), LayoutFiles::Loaded::NoLayout);
     EXPECT_EQ(f.prompter.texts(), QStringList{LayoutFiles::noLayoutMessage()});
     EXPECT_EQ(f.headers(), before);
-}
-
-TEST(LayoutFiles, NothingLoadsAndNothingIsSaidWithoutATableAndSurface)
-{
-    LayoutTab f;
-    ASSERT_NO_FATAL_FAILURE(f.enter(Models[1]));
-    f.state.CurrentSurface.clear();
-    EXPECT_EQ(f.tab->loadLayout(), LayoutFiles::Loaded::NothingSelected);
-    EXPECT_TRUE(f.prompter.shown.empty());
-}
-
-TEST(LayoutFiles, FontOfAHeaderFile)
-{
-    EXPECT_EQ(LayoutFiles::fontOf({"TitleP = 1", "FontSZ = 12"}), 12);
-    EXPECT_EQ(LayoutFiles::fontOf({"FontSZ = x"}), 9);
-    EXPECT_EQ(LayoutFiles::fontOf({"TitleP = 1"}), std::nullopt);
 }
 
 } // namespace

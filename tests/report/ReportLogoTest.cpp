@@ -1,4 +1,5 @@
 #include "common/AppState.h"
+#include "report/ReportLayouts.h"
 #include "report/ReportLogo.h"
 
 #include <QImage>
@@ -8,96 +9,52 @@
 namespace valtrane::report {
 namespace {
 
-struct LogoFixture {
-    QTemporaryDir dir;
-    QString picture = dir.filePath(QStringLiteral("logo.bmp"));
-    ReportSet reports;
-    ReportLogo logo{reports};
-
-    LogoFixture()
-    {
-        QImage(3000, 1500, QImage::Format_RGB32).save(picture);
-        for (ReportDocument *report : {&reports.Report, &reports.StiffyReport}) {
-            report->setOrientation(Landscape);
-            for (auto [name, alignment] : {std::pair{"Company", LeftAlign}, std::pair{"Companyinfo", RightAlign}}) {
-                TextObject object;
-                object.name = QString::fromLatin1(name);
-                object.horAlignment = alignment;
-                report->addText(object);
-            }
-        }
-    }
-    const PictureObject *in(const ReportDocument &report) const
-    {
-        return const_cast<ReportDocument &>(report).picture(ReportLogo::pictureName());
-    }
-    std::pair<int, int> indents(const char *name) const
-    {
-        const TextObject *object = reports.Report.textObject(QString::fromLatin1(name));
-        return {object->leftIndent, object->rightIndent};
-    }
-};
-
 struct ModelEdge {
     int model;
     int right;
-    bool stiffy;
 };
 
 class LogoPerModel : public ::testing::TestWithParam<ModelEdge> {};
 
-TEST_P(LogoPerModel, InsertLeftRightDeleteMoveTheLogoAndIndentTheCompanyBesideIt)
+TEST_P(LogoPerModel, PlacedMovedRestoredAndDeletedWithTheCompanyIndentedBesideIt)
 {
     const ModelEdge &c = GetParam();
-    LogoFixture f;
-    ASSERT_TRUE(f.logo.place(f.picture, c.model));
-    const PictureObject *logo = f.in(f.reports.Report);
-    ASSERT_NE(logo, nullptr);
-    EXPECT_EQ(QPoint(logo->left, logo->top), QPoint(500, 400));
-    EXPECT_LE(std::max(logo->width, logo->height), ReportLogo::MaxSide);
-    EXPECT_EQ(f.in(f.reports.StiffyReport) != nullptr, c.stiffy);
-    EXPECT_EQ(f.indents("Company"), std::pair(ReportLogo::Indent, 0));
-    EXPECT_EQ(f.indents("Companyinfo"), std::pair(0, 0));
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("logo.bmp"));
+    QImage(3000, 1500, QImage::Format_RGB32).save(picture);
+    ReportSet reports{ReportLayouts::buildReport(c.model), ReportLayouts::buildStiffyReport(), {}, c.model};
+    reports.Report.setHorAlignment(ReportLogo::companyName(), LeftAlign);
+    reports.Report.setHorAlignment(ReportLogo::companyInfo(), RightAlign);
+    ReportLogo logo(reports);
+    const auto indents = [&](const QString &name) {
+        const TextObject *object = reports.Report.textObject(name);
+        return std::pair(object->leftIndent, object->rightIndent);
+    };
+    EXPECT_FALSE(logo.place(dir.filePath(QStringLiteral("missing.bmp")), c.model));
+    ASSERT_TRUE(logo.place(picture, c.model));
+    const PictureObject *placed = reports.Report.picture(ReportLogo::pictureName());
+    EXPECT_EQ(QPoint(placed->left, placed->top), QPoint(500, 400));
+    EXPECT_LE(std::max(placed->width, placed->height), ReportLogo::MaxSide);
+    EXPECT_EQ(reports.StiffyReport.picture(ReportLogo::pictureName()) != nullptr, c.model == SG2150);
+    EXPECT_EQ(indents(ReportLogo::companyName()), std::pair(ReportLogo::Indent, 0));
+    EXPECT_EQ(indents(ReportLogo::companyInfo()), std::pair(0, 0));
 
-    f.logo.moveRight(c.model);
-    EXPECT_EQ(f.in(f.reports.Report)->left, c.right);
-    EXPECT_EQ(f.indents("Company"), std::pair(0, 0));
-    EXPECT_EQ(f.indents("Companyinfo"), std::pair(0, ReportLogo::Indent));
+    logo.moveRight(c.model);
+    reports.Report.deletePicture(ReportLogo::pictureName());  // the report is built again
+    logo.restore(c.model);
+    EXPECT_EQ(reports.Report.picture(ReportLogo::pictureName())->left, c.right);
+    EXPECT_EQ(indents(ReportLogo::companyName()), std::pair(0, 0));
+    EXPECT_EQ(indents(ReportLogo::companyInfo()), std::pair(0, ReportLogo::Indent));
 
-    f.logo.moveLeft(c.model);
-    EXPECT_EQ(f.in(f.reports.Report)->left, 500);
-    EXPECT_EQ(f.indents("Company"), std::pair(ReportLogo::Indent, 0));
-
-    f.logo.remove();
-    EXPECT_FALSE(f.logo.hasLogo());
-    EXPECT_EQ(f.in(f.reports.Report), nullptr);
-    EXPECT_EQ(f.in(f.reports.StiffyReport), nullptr);
-    EXPECT_EQ(f.indents("Company"), std::pair(0, 0));
+    logo.remove();
+    EXPECT_EQ(reports.Report.picture(ReportLogo::pictureName()), nullptr);
+    EXPECT_EQ(reports.StiffyReport.picture(ReportLogo::pictureName()), nullptr);
+    EXPECT_EQ(indents(ReportLogo::companyInfo()), std::pair(0, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, LogoPerModel,
-                         ::testing::Values(ModelEdge{LD4800, 10250, false}, ModelEdge{NG7700A, 13750, false},
-                                           ModelEdge{NG7700B, 13750, false}, ModelEdge{SG2150, 13750, true}));
-
-TEST(ReportLogo, AFileThatIsNoPictureLeavesTheReportWithoutALogo)
-{
-    LogoFixture f;
-    EXPECT_FALSE(f.logo.place(f.dir.filePath(QStringLiteral("missing.bmp")), NG7700A));
-    EXPECT_FALSE(f.logo.hasLogo());
-    EXPECT_EQ(f.indents("Company"), std::pair(0, 0));
-}
-
-TEST(ReportLogo, ARebuiltReportGetsTheLogoBackOnItsSide)
-{
-    LogoFixture f;
-    ASSERT_TRUE(f.logo.place(f.picture, NG7700B));
-    f.logo.moveRight(NG7700B);
-    f.reports.Report.deletePicture(ReportLogo::pictureName());
-    f.logo.restore(NG7700B);
-    ASSERT_NE(f.in(f.reports.Report), nullptr);
-    EXPECT_EQ(f.in(f.reports.Report)->left, 13750);
-    EXPECT_TRUE(f.logo.atRight());
-}
+                         ::testing::Values(ModelEdge{LD4800, 10250}, ModelEdge{NG7700A, 13750}, ModelEdge{NG7700B, 13750},
+                                           ModelEdge{SG2150, 13750}));
 
 } // namespace
 } // namespace valtrane::report

@@ -128,6 +128,8 @@ void MainWindow::buildMenus()
         auto *form = new report::InfoForm(m_paths, m_state, &m_reports, m_services.prompter, this);
         form->setAttribute(Qt::WA_DeleteOnClose);
         form->setModal(true);
+        // The preview draws the texts the form has just put on the reports.
+        connect(form, &report::InfoForm::informationSaved, m_reportPage->tabView(), &report::ReportTabView::refreshPreview);
         form->open();
     };
     commands.checkPorts = [this] { Check_Ports(); };

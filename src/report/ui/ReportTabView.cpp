@@ -137,7 +137,7 @@ QWidget *ReportTabView::buildSidePanel()
     optionsLayout->addWidget(lists, 1);
     optionsLayout->addWidget(commands);
     QGroupBox *box = frame(QStringLiteral("Preview Options"), options);
-    box->setFixedWidth(300);
+    box->setFixedWidth(340);
     return box;
 }
 
@@ -180,6 +180,7 @@ void ReportTabView::enter()
         const QSignalBlocker block(m_subTabs);
         m_subTabs->setCurrentIndex(0);
         m_subTabs->setTabVisible(1, m_tab.stiffnessSwitchShown());
+        m_subTabs->setVisible(m_tab.stiffnessSwitchShown());
     }
     showLists();
     m_viewer->setDocument(shown ? &m_tab.shownReport() : nullptr);

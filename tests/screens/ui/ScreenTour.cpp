@@ -131,7 +131,8 @@ bool picture(QWidget &window, const QString &fileName)
     return ok;
 }
 
-// The report tab with a few columns placed; for the NG7700A also the report menu and the text editor.
+// The report tab with a few columns placed; for the NG7700A also the report menu, the text editor
+// and the lab information form.
 bool reportTour(app::MainWindow &window, int model, const QString &name, const QDir &out)
 {
     static const std::vector<std::vector<const char *>> columns{
@@ -154,6 +155,12 @@ bool reportTour(app::MainWindow &window, int model, const QString &name, const Q
     view->openEditor(report::ReportTextEditor::CompanyInfo);
     ok = picture(*view->editor(), out.filePath(QStringLiteral("add-info.png"))) && ok;
     view->editor()->cancelAndClose();
+    window.findChild<QAction *>(QStringLiteral("Information"))->trigger();
+    settle();
+    if (QWidget *form = window.findChild<QWidget *>(QStringLiteral("InfoForm"))) {
+        ok = picture(*form, out.filePath(QStringLiteral("info-form.png"))) && ok;
+        form->close();
+    }
     return ok;
 }
 
