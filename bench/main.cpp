@@ -39,7 +39,7 @@ double seconds(const std::function<void()> &f)
 
 int main(int argc, char **argv)
 {
-    // The report case draws text, which needs a GUI application; it never opens a window.
+    // Reports draw text, which needs the font system of a GUI application; no window is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

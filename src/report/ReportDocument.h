@@ -40,6 +40,8 @@ struct TextObject {
     int topLine = NoLine;
     int bottomLine = NoLine;
     PrintField field = PrintField::None;  // "Page N of M", the print date or time
+
+    bool operator==(const TextObject &) const = default;
 };
 
 // A picture placed on a section from a file, at a position in twips.

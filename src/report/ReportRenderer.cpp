@@ -37,6 +37,7 @@ QFont objectFont(const TextObject &t)
     return font;
 }
 
+// The default alignment reads as left: every value of a report is a text.
 Qt::Alignment horizontal(int alignment)
 {
     if (alignment == CentreAlign)
@@ -111,6 +112,7 @@ QString ReportRenderer::shownText(const TextObject &t, int page) const
     switch (t.field) {
     case PrintField::PageNumberOfCount:
         return QStringLiteral("Page %1 of %2").arg(page).arg(pageCount());
+    // Dates and times as a US lab writes them on paper, whatever the computer's language.
     case PrintField::PrintDate:
         return m_printTime.date().toString(QStringLiteral("M/d/yyyy"));
     case PrintField::PrintTime:

@@ -18,21 +18,6 @@ QByteArray readAll(const QString &path)
 
 } // namespace
 
-TEST(ReportExport, ADiskExportWritesTheChosenFormat)
-{
-    QTemporaryDir dir;
-    struct Case { int format; const char *start; };
-    for (const Case &c : {Case{PdfFormat, "%PDF"}, Case{ExactRichTextFormat, "{\\rtf1"}}) {
-        ReportExportOptions options;
-        options.formatType = c.format;
-        options.diskFileName = dir.filePath(QString("report-%1").arg(c.format));
-        ReportExport exporter([](const QUrl &) { return false; });
-        ASSERT_TRUE(exporter.exportReport(test::sampleLabReport(5, 2), options)) << c.format;
-        EXPECT_TRUE(readAll(options.diskFileName).startsWith(c.start)) << c.format;
-        EXPECT_EQ(exporter.writtenFile(), options.diskFileName);
-    }
-}
-
 TEST(ReportExport, AFailedExportLeavesTheFileThatWasThereUntouched)
 {
     QTemporaryDir dir;

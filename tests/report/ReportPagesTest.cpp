@@ -32,22 +32,6 @@ TEST(ReportPages, TheDetailsGrowOverAsManyPagesAsTheLongestVisibleColumnNeeds)
     EXPECT_EQ(d.pageCount(), 1);
 }
 
-TEST(ReportPages, TheReportHeaderOpensTheFirstPageAndThePageHeaderEveryPage)
-{
-    const ReportDocument d = test::sampleLabReport(60, 1);
-    const ReportPages pages(d);
-    const PageBands first = pages.bands(1);
-    const PageBands second = pages.bands(2);
-    EXPECT_EQ(first.reportHeaderTop, d.margin());
-    EXPECT_EQ(first.pageHeaderTop, d.margin() + d.sectionHeight(Section::ReportHeader));
-    EXPECT_EQ(second.reportHeaderTop, -1);
-    EXPECT_EQ(second.pageHeaderTop, d.margin());
-    EXPECT_EQ(second.detailsTop, d.margin() + d.sectionHeight(Section::PageHeader));
-    EXPECT_EQ(first.reportFooterTop, -1);
-    EXPECT_EQ(second.reportFooterTop, second.detailsTop + 10 * d.detailsLineHeight());
-    EXPECT_EQ(second.pageFooterTop, d.pageHeight() - d.margin() - d.sectionHeight(Section::PageFooter));
-}
-
 TEST(ReportPages, AReportFooterThatDoesNotFitAfterTheLastLineGetsAPageOfItsOwn)
 {
     ReportDocument d = test::sampleLabReport(50, 1);

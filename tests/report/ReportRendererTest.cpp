@@ -58,22 +58,34 @@ const QRect ProbeBox(1440, 1440, 6000, 600);
 
 } // namespace
 
-TEST(ReportRenderer, TextIsDrawnInsideItsBoxAndNowhereElse)
+TEST(ReportRenderer, TextIsDrawnInsideItsBoxAndNowhereElseUnlessHidden)
 {
-    const QImage image = page(oneText("Wet Density 118.4"));
+    ReportDocument d = oneText("Wet Density 118.4");
+    const QImage image = page(d);
     EXPECT_GT(darkPixels(image, ProbeBox), 100);
     EXPECT_EQ(darkPixels(image), darkPixels(image, ProbeBox));
+    d.setSuppress("Probe", true);
+    EXPECT_EQ(darkPixels(page(d)), 0);
 }
 
-TEST(ReportRenderer, HorizontalAlignmentPutsTheTextInItsThirdOfTheBox)
+// Texts of the headers and value lines of the details are drawn by two paths; both align alike.
+TEST(ReportRenderer, HorizontalAlignmentPutsTextAndValuesInTheirThirdOfTheBox)
 {
+    ReportDocument values = test::sampleLabReport(10, 2);
+    values.setWidth("Data1", 3000);
+    values.setRightIndent("Data1", 0);
+    const QRect column(values.left("Data1"), ReportRenderer(values).pages().bands(1).detailsTop, 3000, 1900);
     struct Case { int alignment; int third; const char *name; };
     for (const Case &c : {Case{DefaultAlign, 0, "default"}, Case{LeftAlign, 0, "left"}, Case{CentreAlign, 1, "centre"},
                           Case{RightAlign, 2, "right"}}) {
-        const QImage image = page(oneText("WWW", c.alignment));
+        values.setHorAlignment("Data1", c.alignment);
+        const QImage text = page(oneText("WWW", c.alignment));
+        const QImage lines = page(values);
         for (int third = 0; third < 3; ++third) {
-            const int dark = darkPixels(image, QRect(1440 + third * 2000, 1440, 2000, 600));
-            EXPECT_EQ(dark > 0, third == c.third) << c.name << " alignment, third " << third;
+            const QRect textPart(ProbeBox.left() + 30 + third * 2000, ProbeBox.top(), 1940, ProbeBox.height());
+            EXPECT_EQ(darkPixels(text, textPart) > 0, third == c.third) << c.name << " text, third " << third;
+            const QRect linesPart(column.left() + 30 + third * 1000, column.top(), 940, column.height());
+            EXPECT_EQ(darkPixels(lines, linesPart) > 0, third == c.third) << c.name << " values, third " << third;
         }
     }
 }
@@ -89,14 +101,6 @@ TEST(ReportRenderer, IndentsKeepTheTextAwayFromTheirEdge)
     const QImage image = page(d);
     EXPECT_EQ(darkPixels(image, QRect(1440 + 6000 - 1650, 1440, 1650, 600)), 0);
     EXPECT_GT(darkPixels(image, QRect(1440 + 6000 - 2400, 1440, 700, 600)), 0);
-}
-
-TEST(ReportRenderer, HiddenObjectsAreNotDrawn)
-{
-    ReportDocument d = oneText("Hidden text");
-    d.textObject("Probe")->bottomLine = SingleLine;
-    d.setSuppress("Probe", true);
-    EXPECT_EQ(darkPixels(page(d)), 0);
 }
 
 TEST(ReportRenderer, BorderLinesAreDrawnOnTheirSideOnly)

@@ -10,56 +10,20 @@ using namespace valtrane::report;
 
 namespace {
 
-// The text of each page of an RTF file: control words dropped, \uN? and escapes decoded, paragraphs
-// as line feeds, \page between pages; the picture data is skipped with its group.
-QStringList rtfPages(const QByteArray &rtf, int *depthAtEnd)
+// The text of each page of an RTF file: font table and pictures dropped, \uN? and escapes decoded,
+// paragraphs as line feeds; *depth counts the groups left open.
+QStringList rtfPages(const QByteArray &rtf, int *depth)
 {
-    QStringList pages{QString()};
-    int depth = 0;
-    int skipDepth = -1;
-    for (int i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '{' || c == '}') {
-            depth += c == '{' ? 1 : -1;
-            if (depth < skipDepth)
-                skipDepth = -1;
-            continue;
-        }
-        if (c == '\n' || skipDepth >= 0 && c != '\\')
-            continue;
-        if (c != '\\') {
-            pages.last() += QChar(c);
-            continue;
-        }
-        const char next = i + 1 < rtf.size() ? rtf[i + 1] : ' ';
-        if (next == '\\' || next == '{' || next == '}') {
-            if (skipDepth < 0)
-                pages.last() += QChar(next);
-            ++i;
-            continue;
-        }
-        static const QRegularExpression word("\\\\([a-z]+)(-?\\d+)? ?");
-        const auto m = word.match(QString::fromLatin1(rtf.mid(i, 40)), 0, QRegularExpression::NormalMatch,
-                                  QRegularExpression::AnchorAtOffsetMatchOption);
-        if (!m.hasMatch())
-            continue;
-        i += int(m.capturedLength()) - 1;
-        const QString name = m.captured(1);
-        if (skipDepth >= 0)
-            continue;
-        if (name == "u") {
-            pages.last() += QChar(char16_t(qint16(m.captured(2).toInt())));
-            ++i;  // the replacement character
-        } else if (name == "par") {
-            pages.last() += '\n';
-        } else if (name == "page") {
-            pages << QString();
-        } else if (name == "pict" || name == "fonttbl") {
-            skipDepth = depth;
-        }
-    }
-    *depthAtEnd = depth;
-    return pages;
+    QString text = QString::fromLatin1(rtf).remove('\n');
+    *depth = int(text.count(QRegularExpression("(?<!\\\\)\\{")) - text.count(QRegularExpression("(?<!\\\\)\\}")));
+    text.remove(QRegularExpression("\\{\\\\(fonttbl|pict)[^}]*\\}\\}?"));
+    text.replace(QRegularExpression("\\\\par(?![a-z])"), "\n").replace("\\\\", QString(QChar(1)));
+    static const QRegularExpression unicode("\\\\u(-?\\d+)\\?");
+    for (auto m = unicode.match(text); m.hasMatch(); m = unicode.match(text))
+        text.replace(m.capturedStart(), m.capturedLength(), QChar(char16_t(qint16(m.captured(1).toInt()))));
+    text.replace("\\page", "\f");
+    text.remove(QRegularExpression("\\\\[a-z]+-?\\d* ?")).remove(QRegularExpression("(?<!\\\\)[{}]"));
+    return text.replace("\\{", "{").replace("\\}", "}").replace(QChar(1), "\\").split('\f');
 }
 
 } // namespace
@@ -87,10 +51,11 @@ TEST(ReportRtf, EachPageOfTheReportIsAPageOfTheFileWithItsOwnTexts)
 TEST(ReportRtf, SpecialCharactersAreEscapedAndSurviveReadingBack)
 {
     ReportDocument document = test::sampleLabReport(3, 1);
-    const QString name = QStringLiteral("Tested by Jos\u00e9 M\u00fcller at 25\u00b0C {cured} C:\\lab");
+    const QString name = QStringLiteral("Tested by Jos\u00e9 M\u00fcller and \uae40 at 25\u00b0C {cured} C:\\lab");
     document.setText("Company", name);
     const QByteArray rtf = reportRtf(document, PageSpan{1, 1});
     EXPECT_TRUE(rtf.contains("Jos\\u233?"));
+    EXPECT_TRUE(rtf.contains("and \\u-20928? at"));
     EXPECT_TRUE(rtf.contains("25\\u176?C \\{cured\\} C:\\\\lab"));
     for (char c : rtf)
         ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << "byte " << int(c);

@@ -1,22 +1,26 @@
 #include "support/ReportSamples.h"
 
+#include <QRect>
+
 namespace valtrane::test {
 
 using namespace report;
 
 namespace {
 
-TextObject text(const QString &name, Section section, const QString &content, int left, int top, int width,
-                int height)
+TextObject text(const QString &name, Section section, const QString &content, QRect place, int alignment,
+                bool bold = false)
 {
     TextObject t;
     t.name = name;
     t.section = section;
     t.text = content;
-    t.left = left;
-    t.top = top;
-    t.width = width;
-    t.height = height;
+    t.left = place.left();
+    t.top = place.top();
+    t.width = place.width();
+    t.height = place.height();
+    t.horAlignment = alignment;
+    t.bold = bold;
     return t;
 }
 
@@ -31,49 +35,31 @@ ReportDocument sampleLabReport(int valueLines, int columns)
 {
     ReportDocument d;
     d.setOrientation(Landscape);
-    d.setSectionHeight(Section::ReportHeader, 1100);
-    d.setSectionHeight(Section::PageHeader, 520);
-    d.setSectionHeight(Section::PageFooter, 360);
-    d.setSectionHeight(Section::ReportFooter, 500);
-    d.setRowsPerPage(ReportDocument::rowsPerColumn(9));
+    const int heights[] = {1100, 520, 0, 0, 360, 500};  // by section
+    for (int s = 0; s < 6; ++s)
+        d.setSectionHeight(Section(s), heights[s]);
     d.setDetailsLineHeight(190);
-
-    TextObject company = text("Company", Section::ReportHeader, "Acme Soil Testing Laboratory", 720, 100, 14400, 400);
-    company.fontSize = 16;
-    company.bold = true;
-    company.horAlignment = CentreAlign;
-    d.addText(company);
-    TextObject info = text("Companyinfo", Section::ReportHeader, "12 Main Street\rGainesville, FL 32601", 720, 520,
-                           14400, 480);
-    info.horAlignment = CentreAlign;
-    d.addText(info);
-
-    const int columnWidth = 780;
+    d.addText(text("Company", Section::ReportHeader, "Acme Soil Testing Laboratory", {720, 100, 14400, 400}, CentreAlign,
+                   true)).fontSize = 16;
+    d.addText(text("Companyinfo", Section::ReportHeader, "12 Main Street\rGainesville, FL 32601", {720, 520, 14400, 480},
+                   CentreAlign));
+    const int width = 780;
     for (int c = 0; c < columns; ++c) {
-        const int left = 540 + c * columnWidth;
         QString values;
         for (int r = 1; r <= valueLines; ++r)
             values += sampleValue(c, r) + QChar(13);
-        TextObject head = text(QStringLiteral("Head%1").arg(c), Section::PageHeader,
-                               c == 0 ? QStringLiteral("RD#") : QStringLiteral("Col %1").arg(c), left, 60,
-                               columnWidth, 420);
-        head.bold = true;
-        head.horAlignment = CentreAlign;
-        head.bottomLine = SingleLine;
-        d.addText(head);
-        TextObject data = text(QStringLiteral("Data%1").arg(c), Section::Details, values, left, 0, columnWidth,
-                               d.rowsPerPage() * d.detailsLineHeight());
-        data.horAlignment = RightAlign;
+        const QString caption = c == 0 ? QStringLiteral("RD#") : QStringLiteral("Col %1").arg(c);
+        d.addText(text(QStringLiteral("Head%1").arg(c), Section::PageHeader, caption, {540 + c * width, 60, width, 420},
+                       CentreAlign, true)).bottomLine = SingleLine;
+        TextObject &data = d.addText(text(QStringLiteral("Data%1").arg(c), Section::Details, values,
+                                          {540 + c * width, 0, width, d.rowsPerPage() * 190}, RightAlign));
         data.rightIndent = 90;
         data.leftLine = SingleLine;
         data.rightLine = c + 1 == columns ? SingleLine : NoLine;
-        d.addText(data);
     }
-    TextObject page = text("Field1", Section::PageFooter, "", 10000, 60, 5000, 260);
-    page.field = PrintField::PageNumberOfCount;
-    page.horAlignment = RightAlign;
-    d.addText(page);
-    d.addText(text("Remark", Section::ReportFooter, "Remarks: compaction within limits", 540, 120, 9000, 300));
+    d.addText(text("Field1", Section::PageFooter, "", {10000, 60, 5000, 260}, RightAlign)).field =
+        PrintField::PageNumberOfCount;
+    d.addText(text("Remark", Section::ReportFooter, "Remarks: compaction within limits", {540, 120, 9000, 300}, LeftAlign));
     return d;
 }
 

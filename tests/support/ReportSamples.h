@@ -2,6 +2,7 @@
 
 #include "report/ReportDocument.h"
 
+
 #include <QString>
 
 namespace valtrane::test {
