@@ -9,6 +9,7 @@
 #include "db/TableRegistry.h"
 #include "report/ColumnObjects.h"
 #include "report/InfoFile.h"
+#include "report/LayoutFiles.h"
 #include "report/ReportColumns.h"
 #include "report/ReportSetup.h"
 #include "stiffness/StiffnessConstantsFile.h"
@@ -24,6 +25,7 @@ struct ReportRequest {
     QStringList columns;
     int fontSize = 9;
     bool stiffness = false;
+    bool layout = false;
     ReportOutputFiles files;
 };
 
@@ -33,6 +35,8 @@ void addOptions(QCommandLineParser &parser)
     parser.addOption({QStringLiteral("surface"), QStringLiteral("surface of a nuclear project: Soil, Asphalt, Thin"), QStringLiteral("SURFACE")});
     parser.addOption({QStringLiteral("columns"), QStringLiteral("Column Object entries for Col 1, Col 2, ..., separated by commas"),
                       QStringLiteral("LIST")});
+    parser.addOption({QStringLiteral("layout"),
+                      QStringLiteral("the saved layout of the table's gauge model (columns, header alignments, logo, font) instead of --columns")});
     parser.addOption({QStringLiteral("font"), QStringLiteral("report font size, 9 to 12"), QStringLiteral("N")});
     parser.addOption({QStringLiteral("stiffness"), QStringLiteral("the stiffness results report of an SG2150 run")});
     parser.addOption({QStringLiteral("pdf"), QStringLiteral("PDF file to write"), QStringLiteral("FILE")});
@@ -77,6 +81,11 @@ bool readRequest(CliContext &context, const QCommandLineParser &parser, ReportRe
         context.err << "valtrane-cli report: --stiffness is for the runs of an SG2150\n";
         return false;
     }
+    request.layout = parser.isSet(QStringLiteral("layout"));
+    if (request.layout && (parser.isSet(QStringLiteral("columns")) || parser.isSet(QStringLiteral("font")))) {
+        context.err << "valtrane-cli report: --layout brings its own columns and font; leave out --columns and --font\n";
+        return false;
+    }
     const QString columns = parser.value(QStringLiteral("columns"));
     for (const QString &entry : columns.split(QLatin1Char(','), Qt::SkipEmptyParts))
         request.columns.append(entry.trimmed());
@@ -103,6 +112,20 @@ bool placeColumns(CliContext &context, report::ReportSet &reports, db::Database 
         position += report::ColumnObjects::isGroup(entry) ? 4 : 1;
     }
     columns.ShowPlaceholderColumns(true);
+    return true;
+}
+
+// The saved layout of the model, loaded as "Load Layout" does it. False when there is none.
+bool placeLayout(CliContext &context, report::ReportSet &reports, db::Database &database, const ReportRequest &request)
+{
+    context.state.CurrentTable = request.currentTable;
+    context.state.CurrentSurface = request.surfaceLetter;
+    report::ReportLogo logo(reports);
+    report::LayoutFiles layout(context.paths, context.state, reports, logo, database, context.prompter);
+    if (layout.load() != report::LayoutFiles::Loaded::Placed)
+        return false;
+    report::ReportColumns(reports.Report, reports.columns, database, context.state.DeviceCode, context.state.ReportFontSize)
+        .ShowPlaceholderColumns(true);
     return true;
 }
 
@@ -136,7 +159,7 @@ int runReport(CliContext &context, const QStringList &args)
     setup.FillAverages(request.currentTable, request.surfaceLetter, context.state.DeviceCode);
     if (request.fontSize != 9)
         setup.applyReportFont(request.fontSize, request.currentTable, request.surfaceLetter);
-    if (!placeColumns(context, reports, database, request))
+    if (!(request.layout ? placeLayout(context, reports, database, request) : placeColumns(context, reports, database, request)))
         return 1;
     const report::ReportDocument &document = request.stiffness ? reports.StiffyReport : reports.Report;
     return writeReportOutput(context, document, request.files);

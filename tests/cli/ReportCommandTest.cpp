@@ -76,6 +76,8 @@ TEST_F(ReportCommandTest, RefusalsAndUnknownEntriesEndWithoutAReport)
         {"writeout/ng7700a.txt", {"12.5", "--columns", "Stat"}, "--surface"},
         {"writeout/sg2150.txt", {"RUN1", "--columns", "Noise Data,Noise Data"}, "Report already contains Noise Data Values"},
         {"writeout/sg2150.txt", {"RUN9", "--columns", "Frequency"}, "the tables are: RUN1"},
+        {"writeout/ng7700a.txt", {"12.5", "--surface", "Soil", "--layout"}, "No Layout to Load."},
+        {"writeout/ng7700a.txt", {"12.5", "--surface", "Soil", "--layout", "--font", "10"}, "leave out --columns and --font"},
     };
     for (const Case &c : cases) {
         openSample(c.file);
@@ -85,6 +87,20 @@ TEST_F(ReportCommandTest, RefusalsAndUnknownEntriesEndWithoutAReport)
         EXPECT_TRUE((r.out + r.err).contains(c.said)) << c.said << "\n" << r.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(pdf)) << c.said;
     }
+}
+
+TEST_F(ReportCommandTest, LayoutOptionPlacesTheSavedLayoutOfTheModel)
+{
+    openSample("writeout/ng7700a.txt");
+    home.writeFile(QStringLiteral("info/LayoutC.vkt"), "\"Stat\rRemarks\rWD\r\"\r\n");
+    home.writeFile(QStringLiteral("info/LayoutChdr.vkt"), "TitleP = 1\r\nFontSZ = 12\r\n");
+    const QString pdf = home.path() + QStringLiteral("/layout.pdf");
+    const auto r = report({"12.5", "--surface", "Soil", "--layout", "--pdf", pdf});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QString text = pdfText(pdf);
+    for (const char *shown : {"Stat", "WD", "120.5", "Remarks"})
+        EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Col 2"))) << text.toStdString();
 }
 
 TEST_F(ReportCommandTest, StiffnessOptionWritesTheResultsOfTheRun)

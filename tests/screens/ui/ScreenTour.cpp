@@ -146,7 +146,7 @@ bool reportTour(app::MainWindow &window, int model, const QString &name, const Q
     for (const char *object : columns[size_t(model)])
         view->tab().placeColumnObject(QString::fromLatin1(object));
     view->refreshPreview();
-    bool ok = picture(window, out.filePath(name + QStringLiteral("-report.png")));
+    bool ok = picture(window, out.filePath(name + QStringLiteral("-report-tab.png")));
     if (model != NG7700A)
         return ok;
     view->openReportMenu(1, QPoint(6000, 3000), QString(), window.mapToGlobal(QPoint(500, 300)));
