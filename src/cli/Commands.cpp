@@ -20,6 +20,10 @@ const std::vector<Command> &commands()
          QStringLiteral("show or set the stiffness constants"), runConstants},
         {QStringLiteral("stiffness-summary"), QStringLiteral("--table RUNn --out FILE"),
          QStringLiteral("write the stiffness summary of one run"), runStiffnessSummary},
+        {QStringLiteral("export"),
+         QStringLiteral("TABLE [--surface S] --format csv|rtf|pdf [--what all|current] [--report main|stiffness] [--pages FIRST-LAST] "
+                        "[--out FILE] [--stiffness-out FILE] [--application]"),
+         QStringLiteral("export a table as the export dialog does: CSV files, or its reports as RTF or PDF"), runExport},
         {QStringLiteral("simulate"), QStringLiteral("--model M (--port P | --pty) [--file F] [--baud N] [--drop-after N] [--garble RATE]"),
          QStringLiteral("act as a gauge: send a model's stream and its end byte"), runSimulate},
     };

@@ -7,7 +7,7 @@
 #include "common/AppState.h"
 #include "common/ProgramInfo.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -54,7 +54,11 @@ QStringList withoutHome(QStringList args)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Exported reports draw text, which needs the font system of a GUI application; no window is
+    // ever shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("valtrane-cli"));
     QCoreApplication::setApplicationVersion(program::version());
 

@@ -5,6 +5,8 @@
 #include "app/ui/MainWindow.h"
 #include "common/AppPaths.h"
 #include "common/AppState.h"
+#include "export/ui/ExportCommand.h"
+#include "export/ui/ExportForm.h"
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
 #include "parse/SampleStreams.h"
@@ -122,6 +124,13 @@ bool tour(int model, const QDir &out)
     if (model == LD4800) {
         window.mainTab()->setCurrentIndex(app::MainWindow::GraphPageIndex);
         ok = picture(window, out.filePath(name + QStringLiteral("-graph.png"))) && ok;
+    }
+    if (model == NG7700B || model == SG2150) {
+        window.findChild<QAction *>(QStringLiteral("Export"))->trigger();
+        exporting::ExportForm *form = window.exportCommand()->form();
+        ok = form && picture(*form, out.filePath(name + QStringLiteral("-export.png"))) && ok;
+        if (form)
+            form->close();
     }
     window.close();
     return ok;

@@ -11,6 +11,8 @@
 #include "common/ProgramInfo.h"
 #include "common/Twips.h"
 #include "db/StartupChecks.h"
+#include "export/TableReports.h"
+#include "export/ui/ExportCommand.h"
 #include "link/PortScan.h"
 #include "report/InfoFile.h"
 #include "report/LabInformation.h"
@@ -70,6 +72,7 @@ MainWindow::MainWindow(AppPaths &paths, AppState &state, MainWindowServices serv
     statusBar()->addWidget(m_status);
 
     buildPages();
+    buildExport();
     buildMenus();
 
     m_checkTimer.setObjectName(QStringLiteral("Check_Timer"));
@@ -115,6 +118,9 @@ void MainWindow::buildMenus()
     m_fileActions[0]->setShortcut(QKeySequence::Open);
     m_fileActions[1]->setShortcut(QKeySequence::Save);
     file->addSeparator();
+    QAction *exportData = file->addAction(QStringLiteral("&Export..."), m_export, &exporting::ExportCommand::Export);
+    exportData->setObjectName(QStringLiteral("Export"));
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("File_Exit"));
     exit->setShortcut(QKeySequence::Quit);
@@ -154,6 +160,26 @@ void MainWindow::buildMenus()
     help->addSeparator();
     QAction *about = help->addAction(QStringLiteral("&About ") + program::title(), this, &MainWindow::About);
     about->setObjectName(QStringLiteral("About"));
+}
+
+void MainWindow::buildExport()
+{
+    m_exportReports = std::make_unique<exporting::EngineReports>(
+        [this](exporting::ReportOnScreen which) { return reportToExport(which); },
+        [this](const QUrl &url) { return m_services.desktop.openUrl(url); });
+    // The report tab shows the main report.
+    m_export = new exporting::ExportCommand(m_paths, m_state,
+                                            {m_services.prompter, m_services.files, *m_exportReports,
+                                             [] { return exporting::ReportOnScreen::Main; }},
+                                            this);
+    connect(m_reportPage->exportButton(), &QPushButton::clicked, m_export, &exporting::ExportCommand::Export);
+}
+
+std::optional<report::ReportDocument> MainWindow::reportToExport(exporting::ReportOnScreen which)
+{
+    // A connection of the export's own, closed when the report is made.
+    db::Database connection;
+    return exporting::tableReport(m_reports, connection, m_paths, m_state, which);
 }
 
 QIcon MainWindow::programIcon() const

@@ -8,6 +8,7 @@
 #include "common/AppState.h"
 #include "common/FileChooser.h"
 #include "common/Prompter.h"
+#include "export/EngineReports.h"
 #include "link/Communication.h"
 #include "report/ReportSet.h"
 #include "stiffness/StiffnessConstantsFile.h"
@@ -29,6 +30,10 @@ class StiffnessConsDialog;
 
 namespace valtrane::wizard {
 class ImportWizard;
+}
+
+namespace valtrane::exporting {
+class ExportCommand;
 }
 
 namespace valtrane::app {
@@ -87,6 +92,7 @@ public:
     link::Communication *serialLink() const { return m_link.get(); }
     wizard::ImportWizard *importWizard() const;
     stiffness::StiffnessConsDialog *constantsDialog() const;
+    exporting::ExportCommand *exportCommand() const { return m_export; }
 
 signals:
     // The constants dialog stored new stiffness constants: the stiffness report is built again.
@@ -111,6 +117,8 @@ private:
     stiffness::StiffnessConsDialog *showConstantsDialog(Qt::WindowModality modality);
     void setupStiffnessConstants();
     void onTextChanged();
+    void buildExport();
+    std::optional<report::ReportDocument> reportToExport(exporting::ReportOnScreen which);
 
     void Save_DB();
     void save_selected();
@@ -142,6 +150,8 @@ private:
     QPointer<AboutBox> m_about;
     QPointer<wizard::ImportWizard> m_wizard;
     QPointer<stiffness::StiffnessConsDialog> m_constants;
+    std::unique_ptr<exporting::EngineReports> m_exportReports;
+    exporting::ExportCommand *m_export = nullptr;
 
     QString m_helpFile;
     bool m_shutDown = false;

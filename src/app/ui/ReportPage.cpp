@@ -2,7 +2,9 @@
 
 #include "app/ProjectTree.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace valtrane::app {
@@ -10,6 +12,7 @@ namespace valtrane::app {
 ReportPage::ReportPage(QWidget *parent)
     : QWidget(parent)
     , m_line(new QLabel)
+    , m_export(new QPushButton(QStringLiteral("Export...")))
 {
     m_line->setObjectName(QStringLiteral("What_report"));
     QFont font = m_line->font();
@@ -17,8 +20,12 @@ ReportPage::ReportPage(QWidget *parent)
     font.setBold(true);
     m_line->setFont(font);
 
+    m_export->setObjectName(QStringLiteral("ExportButton"));
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_line, 1);
+    top->addWidget(m_export);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_line);
+    layout->addLayout(top);
     layout->addStretch();
 }
 
