@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 using namespace valtrane;
 
@@ -50,15 +51,29 @@ QStringList withoutHome(QStringList args)
     return args;
 }
 
+bool drawsReports(int argc, char *argv[])
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList command = withoutHome(args);
+    return !command.isEmpty() && command.first() == QLatin1String("export");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // Exported reports draw text, which needs the font system of a GUI application; no window is
-    // ever shown, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // ever shown, so no display is needed. Every other command runs without it.
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsReports(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("valtrane-cli"));
     QCoreApplication::setApplicationVersion(program::version());
 
