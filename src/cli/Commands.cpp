@@ -25,6 +25,10 @@ const std::vector<Command> &commands()
          QStringLiteral("set up the report of a table as the report tab does and write it as PDF, RTF or PNG pages"), runReport},
         {QStringLiteral("lab-info"), QStringLiteral("[--set KEY=TEXT ...]"),
          QStringLiteral("show or set the lab information printed at the top of the reports"), runLabInfo},
+        {QStringLiteral("export"),
+         QStringLiteral("TABLE [--surface S] --format csv|rtf|pdf [--what all|current] [--report main|stiffness] [--pages FIRST-LAST] "
+                        "[--out FILE] [--stiffness-out FILE] [--application]"),
+         QStringLiteral("export a table as the export dialog does: CSV files, or its reports as RTF or PDF"), runExport},
         {QStringLiteral("simulate"), QStringLiteral("--model M (--port P | --pty) [--file F] [--baud N] [--drop-after N] [--garble RATE]"),
          QStringLiteral("act as a gauge: send a model's stream and its end byte"), runSimulate},
     };

@@ -30,6 +30,7 @@ int runTables(CliContext &, const QStringList &);
 int runDump(CliContext &, const QStringList &);
 int runConstants(CliContext &, const QStringList &);
 int runStiffnessSummary(CliContext &, const QStringList &);
+int runExport(CliContext &, const QStringList &);
 int runSimulate(CliContext &, const QStringList &);
 int runReport(CliContext &, const QStringList &);
 int runLabInfo(CliContext &, const QStringList &);

@@ -8,11 +8,9 @@
 #include "common/ProgramInfo.h"
 
 #include <QGuiApplication>
-#include <algorithm>
-#include <cstring>
-#include <memory>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 using namespace valtrane;
 
@@ -53,17 +51,29 @@ QStringList withoutHome(QStringList args)
     return args;
 }
 
+bool drawsReports(int argc, char *argv[])
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList command = withoutHome(args);
+    return !command.isEmpty() && (command.first() == QLatin1String("report") || command.first() == QLatin1String("export"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Reports are drawn with the system's fonts, which a GUI application provides; the command
-    // line never opens a window, so it needs no display. The other commands stay without one.
-    const bool drawsReports = std::any_of(argv + 1, argv + argc, [](const char *a) { return std::strcmp(a, "report") == 0; });
-    if (drawsReports && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const std::unique_ptr<QCoreApplication> app = drawsReports ? std::make_unique<QGuiApplication>(argc, argv)
-                                                               : std::make_unique<QCoreApplication>(argc, argv);
+    // Reports draw text, which needs the font system of a GUI application; no window is
+    // ever shown, so no display is needed. Every other command runs without it.
+    std::unique_ptr<QCoreApplication> app;
+    if (drawsReports(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("valtrane-cli"));
     QCoreApplication::setApplicationVersion(program::version());
 

@@ -1,6 +1,7 @@
 #include "app/ui/DialogFileChooser.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace valtrane::app {
 
@@ -31,7 +32,10 @@ std::optional<QString> DialogFileChooser::saveFile(const Request &request)
     QFileDialog dialog(m_owner, request.title, request.folder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    // A name typed without an extension gets the one of the filter, "txt" when it names none.
+    static const QRegularExpression extension(QStringLiteral("\\*\\.(\\w+)"));
+    const QString filterSuffix = extension.match(request.filter).captured(1);
+    dialog.setDefaultSuffix(filterSuffix.isEmpty() ? QStringLiteral("txt") : filterSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return chosen(dialog.selectedFiles().constFirst());

@@ -50,6 +50,8 @@ void MainMenus::buildFileMenu(QMenuBar *bar, const MainMenuCommands &commands, c
     m_fileActions[1]->setIcon(saveIcon);
     m_fileActions[1]->setShortcut(QKeySequence::Save);
     file->addSeparator();
+    addCommand(file, QStringLiteral("&Export..."), commands.exportData, "Export");
+    file->addSeparator();
     addCommand(file, QStringLiteral("E&xit"), commands.exit, "File_Exit")->setShortcut(QKeySequence::Quit);
 }
 

@@ -16,6 +16,7 @@ struct MainMenuCommands {
     std::function<void()> openProjects;
     std::function<void()> saveAllProjects;
     std::function<void()> saveSelectedProject;
+    std::function<void()> exportData;
     std::function<void()> exit;
     std::function<void()> importData;
     std::function<void()> stiffnessConstants;

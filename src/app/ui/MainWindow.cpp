@@ -13,6 +13,8 @@
 #include "common/ProgramInfo.h"
 #include "common/Twips.h"
 #include "db/StartupChecks.h"
+#include "export/TableReports.h"
+#include "export/ui/ExportCommand.h"
 #include "link/PortScan.h"
 #include "report/InfoFile.h"
 #include "report/LabInformation.h"
@@ -70,6 +72,7 @@ MainWindow::MainWindow(AppPaths &paths, AppState &state, MainWindowServices serv
     statusBar()->addWidget(m_status);
 
     buildPages();
+    buildExport();
     buildMenus();
 
     m_checkTimer.setObjectName(QStringLiteral("Check_Timer"));
@@ -121,6 +124,7 @@ void MainWindow::buildMenus()
     commands.openProjects = [this] { Load_DB(); };
     commands.saveAllProjects = [this] { Save_DB(); };
     commands.saveSelectedProject = [this] { save_selected(); };
+    commands.exportData = [this] { m_export->Export(); };
     commands.exit = [this] { close(); };
     commands.importData = [this] { openImportWizard(); };
     commands.stiffnessConstants = [this] { openStiffnessConstants(); };
@@ -137,6 +141,40 @@ void MainWindow::buildMenus()
     commands.webLink = [this] { Weblink(); };
     commands.about = [this] { About(); };
     m_menus = new MainMenus(menuBar(), commands, m_dataPage->openButton()->icon(), m_dataPage->saveAllButton()->icon());
+}
+
+void MainWindow::buildExport()
+{
+    m_exportReports = std::make_unique<exporting::EngineReports>(
+        [this](exporting::ReportOnScreen which) { return reportToExport(which); },
+        [this](const QUrl &url) { return m_services.desktop.openUrl(url); });
+    report::ReportTab &tab = m_reportPage->tabView()->tab();
+    m_export = new exporting::ExportCommand(m_paths, m_state,
+                                            {m_services.prompter, m_services.files, *m_exportReports,
+                                             [&tab] {
+                                                 return tab.showingStiffy() ? exporting::ReportOnScreen::Stiffness
+                                                                            : exporting::ReportOnScreen::Main;
+                                             }},
+                                            this);
+    connect(m_reportPage->tabView(), &report::ReportTabView::exportRequested, m_export, &exporting::ExportCommand::Export);
+}
+
+std::optional<report::ReportDocument> MainWindow::reportToExport(exporting::ReportOnScreen which)
+{
+    report::ReportTab &tab = m_reportPage->tabView()->tab();
+    if (tab.hasReport()) {
+        // The report as the user composed it on the tab, exported as it would print: turned for the
+        // model and without the empty placeholder columns.
+        tab.beginPrint();
+        std::optional<report::ReportDocument> composed =
+            which == exporting::ReportOnScreen::Main ? m_reports.Report : m_reports.StiffyReport;
+        tab.endPrint();
+        return composed;
+    }
+    // Nothing composed yet: the report as the tab would first set it up, on a connection of the
+    // export's own.
+    db::Database connection;
+    return exporting::tableReport(m_reports, connection, m_paths, m_state, which);
 }
 
 QIcon MainWindow::programIcon() const

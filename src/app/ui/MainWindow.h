@@ -10,6 +10,7 @@
 #include "common/AppState.h"
 #include "common/FileChooser.h"
 #include "common/Prompter.h"
+#include "export/EngineReports.h"
 #include "link/Communication.h"
 #include "report/ReportSet.h"
 #include "stiffness/StiffnessConstantsFile.h"
@@ -29,6 +30,10 @@ class StiffnessConsDialog;
 
 namespace valtrane::wizard {
 class ImportWizard;
+}
+
+namespace valtrane::exporting {
+class ExportCommand;
 }
 
 namespace valtrane::app {
@@ -92,6 +97,7 @@ public:
     link::Communication *serialLink() const { return m_link.get(); }
     wizard::ImportWizard *importWizard() const;
     stiffness::StiffnessConsDialog *constantsDialog() const;
+    exporting::ExportCommand *exportCommand() const { return m_export; }
 
 signals:
     // The constants dialog stored new stiffness constants: the stiffness report is built again.
@@ -117,6 +123,8 @@ private:
     stiffness::StiffnessConsDialog *showConstantsDialog(Qt::WindowModality modality);
     void setupStiffnessConstants();
     void onTextChanged();
+    void buildExport();
+    std::optional<report::ReportDocument> reportToExport(exporting::ReportOnScreen which);
 
     void Save_DB();
     void save_selected();
@@ -148,6 +156,8 @@ private:
     QPointer<AboutBox> m_about;
     QPointer<wizard::ImportWizard> m_wizard;
     QPointer<stiffness::StiffnessConsDialog> m_constants;
+    std::unique_ptr<exporting::EngineReports> m_exportReports;
+    exporting::ExportCommand *m_export = nullptr;
 
     QString m_helpFile;
     bool m_closeAfterDownload = false;

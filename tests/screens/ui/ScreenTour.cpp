@@ -6,6 +6,8 @@
 #include "app/ui/ReportPage.h"
 #include "common/AppPaths.h"
 #include "common/AppState.h"
+#include "export/ui/ExportCommand.h"
+#include "export/ui/ExportForm.h"
 #include "screens/ui/ReportPictures.h"
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
@@ -190,6 +192,13 @@ bool projectPictures(int model, const QDir &out)
         ok = picture(window, out.filePath(name + QStringLiteral("-graph.png"))) && ok;
         // The graph picture the reports show, as the program wrote it.
         ok = QImage(tour.paths.graphImage(), "BMP").save(out.filePath(name + QStringLiteral("-graph-picture.png"))) && ok;
+    }
+    if (model == NG7700B || model == SG2150) {
+        window.findChild<QAction *>(QStringLiteral("Export"))->trigger();
+        exporting::ExportForm *form = window.exportCommand()->form();
+        ok = form && picture(*form, out.filePath(name + QStringLiteral("-export.png"))) && ok;
+        if (form)
+            form->close();
     }
     window.close();
     return writeReportPictures(tour.paths, tour.state, name, out) && ok;

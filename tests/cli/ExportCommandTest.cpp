@@ -1,0 +1,91 @@
+#include "common/AppState.h"
+#include "db/Database.h"
+#include "export/Writeout.h"
+#include "support/CliRunner.h"
+#include "support/ProjectTables.h"
+#include "support/TempHome.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+
+namespace {
+
+void registerProject(test::TempHome &home, int model)
+{
+    test::addTables(home.paths(), test::sampleProject(model));
+    home.writeFile("info/DBTbles.vkt", QByteArray::number(model) + "\r\n\"" + test::sampleTableList(model).toLatin1() + "\"\r\n");
+}
+
+TEST(ExportCommand, CsvGoesToDataRawInTheProgramFolderInTheNg7700aCommaLayout)
+{
+    test::TempHome home;
+    registerProject(home, NG7700A);
+    const auto result = test::runCli(home.path(), {"export", "12.5", "--format", "csv"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+
+    AppState comma;
+    comma.CsvReport = true;
+    db::Database connection;
+    exporting::Writeout writer(home.paths());
+    ASSERT_TRUE(writer.writeout(connection, home.path() + "/expected.csv", "12.5 13 ", NG7700A, "125", comma));
+    EXPECT_EQ(home.readFile("DataRaw.csv"), home.readFile("expected.csv"));
+    EXPECT_FALSE(home.exists("DataStif.csv"));
+}
+
+TEST(ExportCommand, StiffnessReportOnScreenWithCurrentDataWritesTheSummaryOnly)
+{
+    test::TempHome home;
+    registerProject(home, SG2150);
+    const auto result = test::runCli(home.path(), {"export", "RUN2", "--format", "csv", "--what", "current", "--report",
+                                                   "stiffness", "--stiffness-out", home.path() + "/run2.csv"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+    EXPECT_TRUE(home.readFile("run2.csv").startsWith("RUN#:  2   MEAS:  ")) << home.readFile("run2.csv").constData();
+    EXPECT_FALSE(home.exists("DataRaw.csv"));
+}
+
+TEST(ExportCommand, PdfOfAStiffnessRunWritesBothReportsWithThePagesAsked)
+{
+    test::TempHome home;
+    registerProject(home, SG2150);
+    const auto result = test::runCli(home.path(), {"export", "RUN2", "--format", "pdf", "--pages", "1-1"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+    for (const char *name : {"DataRaw.pdf", "DataStif.pdf"}) {
+        QProcess info;
+        info.start("pdfinfo", {home.path() + '/' + name});
+        ASSERT_TRUE(info.waitForFinished(60000));
+        EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n"))) << name;
+    }
+}
+
+TEST(ExportCommand, RefusesWhatTheDialogWouldNotAllow)
+{
+    test::TempHome home;
+    registerProject(home, LD4800);
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char *says;
+    };
+    const std::vector<Case> cases{
+        {{"CBR_LBR1"}, 2, "--format"},
+        {{"CBR_LBR1", "--format", "xls"}, 2, "--format must be"},
+        {{"CBR_LBR1", "--format", "csv", "--application"}, 2, "disk only"},
+        {{"CBR_LBR1", "--format", "pdf", "--pages", "3-2"}, 2, "--pages"},
+        {{"CBR_LBR1", "--format", "pdf", "--pages", "4-5"}, 1, "pages 1 to 1"},
+        {{"CBR_LBR1", "--format", "csv", "--report", "stiffness"}, 1, "stiffness report"},
+        {{"CBR_LBR7", "--format", "csv"}, 1, "no table CBR_LBR7"},
+        {{"CBR_LBR1", "--format", "csv", "--out", home.path() + "/missing/x.csv"}, 1, "Invalid raw data export file name."},
+    };
+    for (const Case &c : cases) {
+        const auto result = test::runCli(home.path(), QStringList{"export"} + c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(result.err.contains(c.says)) << c.args.join(' ').toStdString() << ": " << result.err.constData();
+    }
+    EXPECT_FALSE(home.exists("DataRaw.csv"));
+}
+
+} // namespace

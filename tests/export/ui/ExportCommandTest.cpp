@@ -1,0 +1,69 @@
+#include "export/ui/ExportCommand.h"
+
+#include "db/Database.h"
+#include "export/Writeout.h"
+#include "export/ui/ExportForm.h"
+#include "support/BrowsingTables.h"
+#include "support/ui/MainWindowFixture.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace valtrane;
+
+namespace {
+
+class ExportCommandTest : public test::MainWindowFixture {
+protected:
+    exporting::ExportForm *triggerExport()
+    {
+        window->findChild<QAction *>("Export")->trigger();
+        return window->exportCommand()->form();
+    }
+};
+
+TEST_F(ExportCommandTest, DoesNothingWithoutATableOnScreen)
+{
+    start();
+    show();
+    EXPECT_EQ(triggerExport(), nullptr);
+}
+
+TEST_F(ExportCommandTest, ExportsOnlyWhenConfirmedAndTheNg7700aInItsCommaLayout)
+{
+    test::addTables(home.paths(), test::sampleProject(NG7700A));
+    test::writeRegistry(home.paths(), NG7700A, test::sampleTableList(NG7700A));
+    start();
+    show();
+    click(node({"12.5"})->child(0));
+    ASSERT_EQ(state.CurrentTable, "125");
+    QSignalSpy ended(window->exportCommand(), &exporting::ExportCommand::exportEnded);
+
+    exporting::ExportForm *form = triggerExport();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->parentWidget(), window.get());
+    EXPECT_FALSE(form->isModal());
+    QTest::mouseClick(form->cancelButton(), Qt::LeftButton);
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_FALSE(home.exists("DataRaw.csv"));
+
+    window->mainTab()->setCurrentIndex(app::MainWindow::ReportPageIndex);
+    QTest::mouseClick(window->findChild<QPushButton *>("ExportButton"), Qt::LeftButton);
+    form = window->exportCommand()->form();
+    ASSERT_NE(form, nullptr);
+    QTest::mouseClick(form->exportButton(), Qt::LeftButton);
+    ASSERT_EQ(ended.count(), 2);
+    EXPECT_TRUE(ended.at(1).at(0).toBool()) << prompter.texts().join('|').toStdString();
+    EXPECT_FALSE(state.CsvReport);
+
+    AppState comma;
+    comma.CsvReport = true;
+    db::Database connection;
+    exporting::Writeout writer(home.paths());
+    ASSERT_TRUE(writer.writeout(connection, home.path() + "/expected.csv", "12.5 13 ", NG7700A, "125", comma));
+    EXPECT_EQ(home.readFile("DataRaw.csv"), home.readFile("expected.csv"));
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "export/ui/ExportForm.h"
+
+#include "support/ScriptedFileChooser.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace valtrane;
+using exporting::ExportForm;
+using exporting::ExportSelect;
+using exporting::ReportOnScreen;
+
+namespace {
+
+class ExportFormTest : public ::testing::Test {
+protected:
+    ExportForm &open(int model, ReportOnScreen shown = ReportOnScreen::Main)
+    {
+        state.DeviceCode = model;
+        state.LastFolder = home.path();
+        form = new ExportForm(home.paths(), state, choices, prompter, files, shown);
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.data()));
+        return *form;
+    }
+    // A click as the user makes it: on a button that is enabled only.
+    static void click(QAbstractButton *button)
+    {
+        if (button->isEnabled())
+            button->click();
+    }
+    QString file(const QString &name) const { return QDir::toNativeSeparators(home.path() + QLatin1Char('/') + name); }
+    ~ExportFormTest() override { delete form.data(); }
+
+    test::TempHome home;
+    AppState state;
+    exporting::ExportChoices choices;
+    test::ScriptedPrompter prompter;
+    test::ScriptedFileChooser files;
+    QPointer<ExportForm> form;
+};
+
+TEST_F(ExportFormTest, OpensOnDiskCsvAllPagesWithTheRawFileInLastFolder)
+{
+    state.ExportConfirmed = true;
+    ExportForm &f = open(NG7700B);
+    EXPECT_EQ(f.windowTitle(), "Export Select");
+    EXPECT_FALSE(state.ExportConfirmed);
+    EXPECT_TRUE(f.destOption(ExportSelect::Disk)->isChecked());
+    EXPECT_TRUE(f.formatOption(ExportSelect::Csv)->isChecked());
+    EXPECT_TRUE(f.rangeOption(ExportSelect::AllPages)->isChecked());
+    EXPECT_TRUE(f.whatOption(ExportSelect::AllData)->isChecked());
+    EXPECT_EQ(f.location(0)->text(), file("DataRaw.csv"));
+    for (int box = 0; box < 2; ++box) {
+        EXPECT_EQ(f.rangeBox(box)->text(), "1");
+        EXPECT_FALSE(f.rangeBox(box)->isEnabled());
+    }
+    EXPECT_EQ(f.whatOption(1)->text(), "Export Raw Data");
+}
+
+TEST_F(ExportFormTest, StiffnessFileIsOfferedOnlyForTheStiffnessGauge)
+{
+    for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
+        ExportForm &f = open(model);
+        const bool stiffness = model == SG2150;
+        SCOPED_TRACE(model);
+        EXPECT_EQ(f.location(1)->text(), stiffness ? file("DataStif.csv") : QString("N/A"));
+        EXPECT_EQ(f.location(1)->isEnabled(), stiffness);
+        EXPECT_EQ(f.browseButton(1)->isEnabled(), stiffness);
+        EXPECT_EQ(f.whatOption(0)->isEnabled(), stiffness);
+        EXPECT_EQ(f.whatOption(1)->isEnabled(), stiffness);
+        click(f.formatOption(ExportSelect::Pdf));
+        EXPECT_EQ(f.location(1)->text(), stiffness ? file("DataStif.pdf") : QString("N/A"));
+        delete form.data();
+    }
+}
+
+TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachName)
+{
+    ExportForm &f = open(SG2150);
+    click(f.formatOption(ExportSelect::Rtf));
+    EXPECT_EQ(f.location(0)->text(), file("DataRaw.rtf"));
+    EXPECT_EQ(f.location(1)->text(), file("DataStif.rtf"));
+    f.location(0)->clear();
+    QTest::keyClicks(f.location(0), "/tmp/result");
+    click(f.formatOption(ExportSelect::Pdf));
+    EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
+}
+
+TEST_F(ExportFormTest, ApplicationTakesCsvAwayAndSwitchesItToRichText)
+{
+    ExportForm &f = open(LD4800);
+    click(f.destOption(ExportSelect::Application));
+    EXPECT_FALSE(f.formatOption(ExportSelect::Csv)->isEnabled());
+    EXPECT_TRUE(f.formatOption(ExportSelect::Rtf)->isChecked());
+    EXPECT_EQ(f.location(0)->text(), file("DataRaw.rtf"));
+    click(f.formatOption(ExportSelect::Pdf));
+    click(f.destOption(ExportSelect::Disk));
+    EXPECT_TRUE(f.formatOption(ExportSelect::Csv)->isEnabled());
+    EXPECT_TRUE(f.formatOption(ExportSelect::Pdf)->isChecked());
+}
+
+TEST_F(ExportFormTest, RangeBoxesOpenWithRangeAndGoBackToOneWhenNotANumber)
+{
+    ExportForm &f = open(LD4800);
+    click(f.rangeOption(ExportSelect::PageRange));
+    ASSERT_TRUE(f.rangeBox(1)->isEnabled());
+    f.rangeBox(1)->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    QTest::keyClicks(f.rangeBox(1), "12");
+    EXPECT_EQ(f.rangeBox(1)->text(), "12");  // entering selected the "1", so typing replaced it
+    QTest::keyClicks(f.rangeBox(1), "x");
+    EXPECT_EQ(f.rangeBox(1)->text(), "1");
+    click(f.rangeOption(ExportSelect::AllPages));
+    EXPECT_FALSE(f.rangeBox(0)->isEnabled());
+}
+
+TEST_F(ExportFormTest, BrowseUsesTheFormatFilterAndMovesLastFolder)
+{
+    QDir(home.path()).mkdir("out");
+    const QString chosen = home.path() + "/out/lab.pdf";
+    files.choices = {chosen, std::nullopt};
+    ExportForm &f = open(SG2150);
+    click(f.formatOption(ExportSelect::Pdf));
+    click(f.browseButton(1));
+    ASSERT_EQ(files.shown.size(), 1u);
+    EXPECT_EQ(files.shown[0].request.filter, "Adobe Format (*.pdf)");
+    EXPECT_EQ(files.shown[0].request.folder, home.path());
+    EXPECT_EQ(f.location(1)->text(), QDir::toNativeSeparators(chosen));
+    EXPECT_EQ(state.LastFolder, home.path() + "/out");
+    click(f.browseButton(0));  // cancelled: the name stays
+    EXPECT_EQ(f.location(0)->text(), file("DataRaw.pdf"));
+}
+
+TEST_F(ExportFormTest, ExportStoresEveryChoiceAndCloses)
+{
+    ExportForm &f = open(SG2150, ReportOnScreen::Stiffness);
+    click(f.formatOption(ExportSelect::Rtf));
+    click(f.rangeOption(ExportSelect::PageRange));
+    f.rangeBox(0)->setText("2");
+    f.rangeBox(1)->setText("3");
+    EXPECT_EQ(f.whatOption(1)->text(), "Export Stiffness Data");
+    click(f.whatOption(ExportSelect::CurrentData));
+    EXPECT_FALSE(f.browseButton(0)->isEnabled());
+    click(f.exportButton());
+    EXPECT_TRUE(form.isNull() || !form->isVisible());
+    EXPECT_TRUE(state.ExportConfirmed);
+    const exporting::ExportChoices &c = choices;
+    EXPECT_EQ(QStringList({c.ExportDestChoice, c.ExportFormatChoice, c.ExportRangeChoice, c.ExportRangeFirst,
+                           c.ExportRangeLast, c.ExportWhatChoice}),
+              QStringList({"DISK", "RTF", "RANGE", "2", "3", "CURRENT"}));
+    EXPECT_EQ(c.RawExportFile, home.path() + "/DataRaw.rtf");
+    EXPECT_EQ(c.StiffnessExportFile, home.path() + "/DataStif.rtf");
+}
+
+TEST_F(ExportFormTest, CancelConfirmsNothingAndKeepsTheStoredChoices)
+{
+    choices.ExportFormatChoice = "PDF";
+    ExportForm &f = open(LD4800);
+    click(f.formatOption(ExportSelect::Rtf));
+    click(f.cancelButton());
+    EXPECT_TRUE(form.isNull() || !form->isVisible());
+    EXPECT_FALSE(state.ExportConfirmed);
+    EXPECT_EQ(choices.ExportFormatChoice, "PDF");
+}
+
+TEST_F(ExportFormTest, AFileNameOutsideAWritableFolderKeepsTheDialogOpen)
+{
+    struct Case {
+        const char *what;
+        int box;
+        QString name;
+        const char *message;
+    };
+    const QString missing = home.path() + "/no such folder/DataRaw.csv";
+    const std::vector<Case> cases{
+        {"raw file in a missing folder", 0, missing, "Invalid raw data export file name."},
+        {"raw name without a folder", 0, "DataRaw.csv", "Invalid raw data export file name."},
+        {"raw name that is a folder", 0, home.path() + "/", "Invalid raw data export file name."},
+        {"stiffness file in a missing folder", 1, missing, "Invalid stiffness data export file name."},
+    };
+    for (const Case &c : cases) {
+        prompter.shown.clear();
+        ExportForm &f = open(SG2150);
+        f.location(c.box)->clear();
+        QTest::keyClicks(f.location(c.box), c.name);
+        click(f.exportButton());
+        ASSERT_EQ(prompter.texts(), QStringList{c.message}) << c.what;
+        EXPECT_TRUE(f.isVisible()) << c.what;
+        EXPECT_FALSE(state.ExportConfirmed) << c.what;
+        delete form.data();
+    }
+}
+
+} // namespace
