@@ -157,6 +157,7 @@ void MainWindow::buildExport()
                                              }},
                                             this);
     connect(m_reportPage->tabView(), &report::ReportTabView::exportRequested, m_export, &exporting::ExportCommand::Export);
+    m_reportPage->tabView()->setExportAvailable(true);
 }
 
 std::optional<report::ReportDocument> MainWindow::reportToExport(exporting::ReportOnScreen which)
@@ -169,6 +170,7 @@ std::optional<report::ReportDocument> MainWindow::reportToExport(exporting::Repo
         std::optional<report::ReportDocument> composed =
             which == exporting::ReportOnScreen::Main ? m_reports.Report : m_reports.StiffyReport;
         tab.endPrint();
+        m_reportPage->tabView()->refreshPreview();
         return composed;
     }
     // Nothing composed yet: the report as the tab would first set it up, on a connection of the
