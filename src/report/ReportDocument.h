@@ -111,7 +111,8 @@ public:
     PictureObject *picture(const QString &name);
 
     // Pages: the largest line count of any visible details text, spread over rowsPerPage() lines a
-    // page; at least one page.
+    // page; at least one page, and one more when the graph and report footer do not fit after the
+    // last line.
     int pageCount() const;
 
 private:

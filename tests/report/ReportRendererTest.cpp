@@ -87,6 +87,7 @@ TEST(ReportRenderer, HorizontalAlignmentPutsTextAndValuesInTheirThirdOfTheBox)
             const QRect linesPart(column.left() + 30 + third * 1000, column.top(), 940, column.height());
             EXPECT_EQ(darkPixels(lines, linesPart) > 0, third == c.third) << c.name << " values, third " << third;
         }
+        EXPECT_EQ(darkPixels(lines, column.translated(3030, 0)), 0) << c.name << " values past the column";
     }
 }
 
@@ -155,6 +156,9 @@ TEST(ReportRenderer, EveryPageRepeatsTheColumnHeadersAndShowsItsOwnValueLines)
         };
         EXPECT_GT(darkPixels(image, row(lines - 1)), 0) << "page " << number;
         EXPECT_EQ(darkPixels(image, row(lines)), 0) << "page " << number;
+        const QRect border(data.left - 20, row(lines).top(), 40, 80);
+        EXPECT_EQ(darkPixels(image, border), 0) << "column border past the last line, page " << number;
+        EXPECT_GT(darkPixels(image, border.translated(0, -4 * d.detailsLineHeight())), 0) << "page " << number;
     }
 }
 
