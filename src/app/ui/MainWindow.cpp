@@ -15,6 +15,7 @@
 #include "db/StartupChecks.h"
 #include "export/TableReports.h"
 #include "export/ui/ExportCommand.h"
+#include "export/ui/ExportForm.h"
 #include "link/PortScan.h"
 #include "report/InfoFile.h"
 #include "report/LabInformation.h"
@@ -283,9 +284,11 @@ void MainWindow::onPageChanged(int index)
     if (index == DataPageIndex)
         Rebuild_Tree();
     else if (index == ReportPageIndex) {
-        // The report tab is where the report is edited: the constants dialog gives way to it.
+        // The report tab is where the report is edited: the constants and export dialogs give way to it.
         if (stiffness::StiffnessConsDialog *constants = constantsDialog())
             constants->close();
+        if (exporting::ExportForm *form = m_export->form())
+            form->close();
         m_reportPage->enter(m_state);
     }
 }
