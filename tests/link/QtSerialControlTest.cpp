@@ -102,7 +102,7 @@ TEST_F(QtSerialControlTest, ALineThatGoesDeadMidStreamEndsByTheIdleRuleWithoutHa
         std::int32_t code;
         std::int16_t result;
     };
-    for (const Case c : {Case{1, 4545}, Case{0, 0}}) {
+    for (const Case c : {Case{1, 4545}, Case{0, 4545}}) {
         link::LineFaults dead;
         dead.dropAfter = 90;
         test::PtyGauge gauge(longReport(10) + "END\xFD", 0, dead);
