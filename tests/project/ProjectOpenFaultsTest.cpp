@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_UNIX
@@ -113,8 +112,8 @@ TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrT
         QProcess open;
         open.start(test::cliPath(), {"--home", home.path(), "open", home.path() + "/large.txt"});
         ASSERT_TRUE(open.waitForStarted());
-        while (open.state() == QProcess::Running && newDatabaseBytes() < writtenBytes)
-            QThread::usleep(200);
+        while (!open.waitForFinished(1) && newDatabaseBytes() < writtenBytes) {
+        }
         ::kill(pid_t(open.processId()), SIGKILL);
         open.waitForFinished();
         const HomeState found = restart();
