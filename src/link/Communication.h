@@ -67,6 +67,8 @@ public:
     const QString &quietTables() const { return m_quietTables; }
     // A row of the download did not reach the database file (full disk, disk error).
     bool databaseWriteFailed() const { return m_parser->writeFailed(); }
+    // Tables two project identifiers of the download would share; the later project got none.
+    QStringList sharedTables() const { return m_parser->sharedTables(); }
     // The first character of a stream, for the wizard's receive box.
     void setFirstCharacterHandler(std::function<void(QChar)> handler) { m_onFirstCharacter = std::move(handler); }
 

@@ -18,6 +18,7 @@ public:
     void commit() override { m_parse.commit(); }
     void setDatabaseFile(const QString &path) override { m_parse.setDatabaseFile(path); }
     bool writeFailed() const override { return m_parse.writeFailed(); }
+    QStringList sharedTables() const override { return m_parse.sharedTables(); }
 
 private:
     parse::Parse m_parse;

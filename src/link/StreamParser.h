@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace valtrane::link {
@@ -22,6 +23,8 @@ public:
     virtual void setDatabaseFile(const QString &path) { Q_UNUSED(path); }
     // A row of the run did not reach the database file (full disk, disk error).
     virtual bool writeFailed() const { return false; }
+    // Tables two project identifiers of the run would share; the later project got none.
+    virtual QStringList sharedTables() const { return {}; }
 };
 
 } // namespace valtrane::link

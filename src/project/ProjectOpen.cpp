@@ -8,6 +8,9 @@
 #include "parse/Parse.h"
 #include "report/InfoFile.h"
 
+#include <QFile>
+#include <algorithm>
+#include <iterator>
 #include <QFileInfo>
 
 namespace valtrane::project {
@@ -17,6 +20,31 @@ namespace {
 // A file with more unreadable lines than this is no saved project, whatever its parser made of
 // the rest: a saved file holds none, and a few can only come from a copy damaged in places.
 constexpr qint64 UnreadableLinesAllowed = 10;
+
+// A logger or stiffness file begins, after its model code, with a test's title or a run's line, as
+// the gauges and the program write them; their loose grammars would find readings in another
+// model's report. The nuclear grammars key on their own labels and find none there.
+bool beginsAsItsModel(const QString &fileName, std::int16_t modelCode)
+{
+    static const char *const LoggerTitles[] = {"CBR/LBR TEST",     "MARSHALL TEST",    "U.C. TEST", "TRIAXIAL TEST",
+                                               "SOIL CEMENT TEST", "DIRECT SHEAR TEST"};
+    static const char *const RunLine[] = {"Run#,"};
+    if (modelCode != LD4800 && modelCode != SG2150)
+        return true;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QList<QByteArray> lines = file.read(4096).replace('\r', '\n').split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        if (line.isEmpty())
+            continue;
+        const auto starts = [&line](const char *first) { return line.startsWith(first); };
+        return modelCode == LD4800 ? std::any_of(std::begin(LoggerTitles), std::end(LoggerTitles), starts)
+                                   : std::any_of(std::begin(RunLine), std::end(RunLine), starts);
+    }
+    return false;
+}
 
 QString rootCaption(std::int32_t deviceCode, const QString &fileName)
 {
@@ -83,11 +111,14 @@ ProjectOpenResult ProjectOpen::open(const AppPaths &paths, AppState &state, cons
     if (!QFileInfo(fileName).isFile())
         return refused(missingFileMessage());
     const QString name = QFileInfo(fileName).fileName();
-    if (exporting::GetTables::modelCodeOf(fileName) == exporting::GetTables::NotASavedFile)
+    const std::int16_t modelCode = exporting::GetTables::modelCodeOf(fileName);
+    if (modelCode == exporting::GetTables::NotASavedFile)
         return refused(QStringLiteral("%1 is not a saved project file: its first line is not a gauge model code.").arg(name));
     const QString notAProject = QStringLiteral("%1 is not a saved project file of the gauge model on its first line: "
                                                "no readings could be read from it.")
                                     .arg(name);
+    if (!beginsAsItsModel(fileName, modelCode))
+        return refused(notAProject);
 
     // Another program working on the database would lose its tables under its feet.
     paths.ensureInfoFolder();

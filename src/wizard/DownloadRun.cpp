@@ -244,6 +244,8 @@ bool DownloadRun::successEnding()
     } else {
         m_state.DeviceCode = m_choice.modelIndex;
     }
+    if (!m_comm.sharedTables().isEmpty())
+        tellSharedTables();
     emit dataDownloaded();
     emit timerSwitched(Timer::FirstBlink, false);
     emit timerSwitched(Timer::SecondBlink, false);
@@ -289,6 +291,16 @@ void DownloadRun::failureEnding()
 void DownloadRun::keepPreviousDownload()
 {
     m_state.Table_List = db::Table_Registry(m_paths, m_state, 0);
+}
+
+void DownloadRun::tellSharedTables()
+{
+    QString text = QStringLiteral("The gauge holds projects whose identifiers differ only by a full stop; they would share the "
+                                  "table(s) %1, so the readings of the later project were not stored.")
+                       .arg(m_comm.sharedTables().join(QStringLiteral(", ")));
+    if (!m_capturePath.isEmpty())
+        text += QStringLiteral(" All that arrived is kept in %1.").arg(m_capturePath);
+    m_prompter.tell(text, program::title(), Prompter::Icon::Warning);
 }
 
 void DownloadRun::tellLineWentQuiet()

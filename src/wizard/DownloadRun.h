@@ -102,6 +102,7 @@ private:
     // Table_List and DeviceCode as the registry of the download still in place has them.
     void keepPreviousDownload();
     void tellLineWentQuiet();
+    void tellSharedTables();
 
     const AppPaths &m_paths;
     AppState &m_state;

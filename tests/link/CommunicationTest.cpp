@@ -179,8 +179,8 @@ TEST_P(IdleEnd, ThirtyThousandEmptyReadsEndTheDownloadAsTheModelWants)
 }
 
 INSTANTIATE_TEST_SUITE_P(Communication, IdleEnd,
-                         ::testing::Values(IdleCase{0, 30000, 0, false, "T1 T2 "}, IdleCase{0, 30001, 0, false, "T1 "},
-                                           IdleCase{4, 30001, 0, false, "T1 "}, IdleCase{1, 30000, 0, false, "T1 T2 "},
+                         ::testing::Values(IdleCase{0, 30000, 0, false, "T1 T2 "}, IdleCase{0, 30001, 4545, true, ""},
+                                           IdleCase{4, 30001, 4545, true, ""}, IdleCase{1, 30000, 0, false, "T1 T2 "},
                                            IdleCase{1, 30001, 4545, true, ""}, IdleCase{2, 30001, 4545, true, ""},
                                            IdleCase{3, 90000, 0, false, "T1 T2 "}));
 

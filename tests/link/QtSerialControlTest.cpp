@@ -78,6 +78,26 @@ TEST_F(QtSerialControlTest, AStreamOfManyKilobytesArrivesWholeAndFiltered)
     EXPECT_FALSE(control.PortOpen());
 }
 
+TEST_F(QtSerialControlTest, ALineThatGoesDeadMidStreamEndsByTheIdleRuleWithoutHanging)
+{
+    struct Case {
+        std::int32_t code;
+        std::int16_t result;
+    };
+    for (const Case c : {Case{1, 4545}, Case{0, 4545}}) {
+        link::LineFaults dead;
+        dead.dropAfter = 90;
+        test::PtyGauge gauge(longReport(10) + "END\xFD", 0, dead);
+        attach(gauge);
+        comm.setYield(gauge.startOnFirstYield(true));
+        comm.setReadWait(0);
+        parser->received.clear();
+        EXPECT_EQ(download(c.code), c.result);
+        EXPECT_EQ(parser->received, filtered(gauge.bytes().mid(4)));
+        comm.Close_Port();
+    }
+}
+
 TEST_F(QtSerialControlTest, ThePortScanTellsHeldMissingModemAndFreeDevices)
 {
     test::PtyGauge held(""), modem(""), free("");
