@@ -3,7 +3,7 @@
 #include "common/AppState.h"
 #include "db/Database.h"
 #include "db/FieldValue.h"
-#include "db/ProjectOpen.h"
+#include "project/ProjectOpen.h"
 #include "report/ReportSet.h"
 #include "report/ReportSetup.h"
 #include "support/TableRows.h"
@@ -24,7 +24,7 @@ struct ReportFixture {
 
     void open(const QString &sampleFile)
     {
-        ASSERT_TRUE(db::ProjectOpen::open(home.paths(), state, testDataPath(sampleFile)).opened) << sampleFile.toStdString();
+        ASSERT_TRUE(project::ProjectOpen::open(home.paths(), state, testDataPath(sampleFile)).opened) << sampleFile.toStdString();
         ASSERT_TRUE(database.open(home.paths().database()));
     }
     void setUp(const QString &table, const QString &surfaceLetter)
