@@ -84,14 +84,6 @@ TEST_F(TextFileLimits, Ng7700aCalibrationDateKeepsOnlyDigitsAndSlashes)
     EXPECT_EQ(dashed.tables.at("P1")[0].at("SERNUM").toInt(), 23817);
 }
 
-TEST_F(TextFileLimits, Ng7700aSerialNumberOfOneDigitLosesTheProject)
-{
-    // One digit is too short to be taken as the serial number: the title is not read as a title.
-    const auto after = reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, Ng7700aFields, {soilReading("1", "6", "5")}}});
-    EXPECT_TRUE(after.tables.empty());
-    EXPECT_EQ(state.Table_List, QString());
-}
-
 const QStringList Ng7700bHeader{"RDNUM", "ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD"};
 const QStringList Ng7700bReading{"RDNUM", "Time", "STAT1TO", "STAT1", "Offset", "STAT2", "LANE", "DPT", "SA", "ADJ",
                                  "DC",    "MC",   "AV",      "WD",    "DD",     "M",     "PERCM", "PERC_COMP", "VR"};
