@@ -114,7 +114,8 @@ TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrT
         ASSERT_TRUE(open.waitForStarted());
         while (!open.waitForFinished(1) && newDatabaseBytes() < writtenBytes) {
         }
-        ::kill(pid_t(open.processId()), SIGKILL);
+        if (const qint64 pid = open.processId(); pid > 0)
+            ::kill(pid_t(pid), SIGKILL);
         open.waitForFinished();
         const HomeState found = restart();
         const bool wasPrevious = same(found, previous);
