@@ -36,7 +36,7 @@ int runDump(CliContext &context, const QStringList &args)
         return context.fail(QStringLiteral("dump needs exactly one TABLE"));
 
     db::Database database;
-    if (!openDatabase(context, database, exitCode))
+    if (!openDatabase(context, database, exitCode, db::Database::Access::ReadOnly))
         return exitCode;
     const std::optional<TableArgument> table = TableArgument::resolve(context, database, positional.first(), exitCode);
     if (!table)

@@ -1,8 +1,6 @@
 #pragma once
 
-namespace valtrane::db {
-class Database;
-}
+#include "db/Database.h"
 
 namespace valtrane::cli {
 
@@ -10,6 +8,8 @@ struct CliContext;
 
 // Opens the program folder's database for a command. False when there is none or it cannot be
 // opened; the reason is on stderr and exitCode holds the command's exit code.
-bool openDatabase(CliContext &context, db::Database &database, int &exitCode);
+// Commands that only read open it read-only, so that they work on a read-only medium.
+bool openDatabase(CliContext &context, db::Database &database, int &exitCode,
+                  db::Database::Access access = db::Database::Access::ReadWrite);
 
 } // namespace valtrane::cli

@@ -37,7 +37,7 @@ int runStiffnessSummary(CliContext &context, const QStringList &args)
         return context.fail(QStringLiteral("there is no folder %1 for the stiffness summary").arg(QDir::toNativeSeparators(target.absolutePath())));
 
     db::Database database;
-    if (!openDatabase(context, database, exitCode))
+    if (!openDatabase(context, database, exitCode, db::Database::Access::ReadOnly))
         return exitCode;
     const std::optional<TableArgument> run = TableArgument::resolve(context, database, table, exitCode);
     if (!run)
