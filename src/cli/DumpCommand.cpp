@@ -40,7 +40,7 @@ int runDump(CliContext &context, const QStringList &args)
     if (!databaseHeld(context, hold, exitCode))
         return exitCode;
     db::Database database;
-    if (!openDatabase(context, database, exitCode))
+    if (!openDatabase(context, database, exitCode, db::Database::Access::ReadOnly))
         return exitCode;
     const std::optional<TableArgument> table = TableArgument::resolve(context, database, positional.first(), exitCode);
     if (!table)

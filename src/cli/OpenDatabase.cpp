@@ -17,14 +17,14 @@ bool databaseHeld(CliContext &context, const db::DatabaseHold &hold, int &exitCo
     return false;
 }
 
-bool openDatabase(CliContext &context, db::Database &database, int &exitCode)
+bool openDatabase(CliContext &context, db::Database &database, int &exitCode, db::Database::Access access)
 {
     const QString path = context.paths.database();
     if (!QFileInfo::exists(path)) {
         exitCode = context.fail(QStringLiteral("there is no database (%1)").arg(path));
         return false;
     }
-    if (!database.open(path)) {
+    if (!database.open(path, access)) {
         exitCode = context.fail(QStringLiteral("the database cannot be opened: %1").arg(database.lastError()));
         return false;
     }

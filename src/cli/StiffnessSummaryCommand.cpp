@@ -41,7 +41,7 @@ int runStiffnessSummary(CliContext &context, const QStringList &args)
     if (!databaseHeld(context, hold, exitCode))
         return exitCode;
     db::Database database;
-    if (!openDatabase(context, database, exitCode))
+    if (!openDatabase(context, database, exitCode, db::Database::Access::ReadOnly))
         return exitCode;
     const std::optional<TableArgument> run = TableArgument::resolve(context, database, table, exitCode);
     if (!run)

@@ -7,6 +7,7 @@
 #include <QAtomicInt>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
@@ -78,7 +79,31 @@ bool Database::removeFile(const QString &path)
     return true;
 }
 
-bool Database::open(const QString &path)
+bool Database::connect(const QString &databaseName, const QString &options)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(databaseName);
+    db.setConnectOptions(options);
+    bool ok = db.open();
+    if (ok) {
+        QSqlQuery q(db);
+        // A file that is not a database fails here rather than at the first read.
+        ok = q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        m_lastError = ok ? QString() : q.lastError().text();
+        q.finish();
+        if (!ok)
+            db.close();
+    } else {
+        m_lastError = db.lastError().text();
+    }
+    if (!ok) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    return ok;
+}
+
+bool Database::open(const QString &path, Access access)
 {
     close();
     const QFileInfo info(path);
@@ -89,27 +114,18 @@ bool Database::open(const QString &path)
     m_path = info.absoluteFilePath();
     m_writeFailed = false;
     m_lockPath = DatabaseLock::lockPathFor(m_path);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        db.setDatabaseName(m_path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
-        if (!db.open()) {
-            m_lastError = db.lastError().text();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_connectionName);
-            return false;
-        }
-        QSqlQuery q(db);
-        // A file that is not a database fails here rather than at the first read.
-        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-            m_lastError = q.lastError().text();
-            q.finish();
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(m_connectionName);
-            return false;
-        }
-        q.finish();
+    const bool readOnly = access == Access::ReadOnly;
+    bool ok = connect(m_path, readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
+                                       : QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    // On a medium that cannot be written SQLite finds no room for its shared-memory file; nobody
+    // can change the file there either, so it is read as it stands.
+    if (!ok && readOnly)
+        ok = connect(QUrl::fromLocalFile(m_path).toString() + QStringLiteral("?immutable=1"),
+                     QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    if (!ok)
+        return false;
+    if (!readOnly) {
+        QSqlQuery q(QSqlDatabase::database(m_connectionName, false));
         q.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     }

@@ -37,8 +37,10 @@ public:
     // it) or when the file cannot be deleted.
     static bool removeFile(const QString &path);
 
-    // Opens an existing file. False when it does not exist or is not a database.
-    bool open(const QString &path);
+    enum class Access { ReadWrite, ReadOnly };
+    // Opens an existing file. False when it does not exist or is not a database. Read-only access
+    // also reads a file on a medium that cannot be written.
+    bool open(const QString &path, Access access = Access::ReadWrite);
     void close();
     bool isOpen() const { return m_open; }
     const QString &path() const { return m_path; }
@@ -70,6 +72,10 @@ public:
     QSqlDatabase connection() const;
 
 private:
+    // Opens the connection with these options and reads the schema; false (and no connection)
+    // when either fails.
+    bool connect(const QString &databaseName, const QString &options);
+
     friend class Recordset;
 
     bool exec(const QString &sql);
