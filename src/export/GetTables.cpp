@@ -139,7 +139,8 @@ void GetTables::feed(const QByteArray &chunk, int (parse::Parse::*parser)(int), 
                 ++m_unreadableLines;
             m_lineLength = 0;
             m_lineUnreadable = false;
-        } else {
+        } else if (b != 253) {
+            // The gauge's end byte after the last line ends the report; it starts no line.
             ++m_lineLength;
             m_lineUnreadable = m_lineUnreadable || foreignByte(b);
         }

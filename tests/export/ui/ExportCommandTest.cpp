@@ -50,7 +50,7 @@ TEST_F(ExportCommandTest, ExportsOnlyWhenConfirmedAndTheNg7700aInItsCommaLayout)
     EXPECT_FALSE(home.exists("DataRaw.csv"));
 
     window->mainTab()->setCurrentIndex(app::MainWindow::ReportPageIndex);
-    QTest::mouseClick(window->findChild<QPushButton *>("ExportButton"), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton *>("Export"), Qt::LeftButton);
     form = window->exportCommand()->form();
     ASSERT_NE(form, nullptr);
     QTest::mouseClick(form->exportButton(), Qt::LeftButton);
