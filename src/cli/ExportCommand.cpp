@@ -5,6 +5,7 @@
 #include "cli/OpenDatabase.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 #include "db/TableRegistry.h"
 #include "export/EngineReports.h"
 #include "export/ExportHandler.h"
@@ -168,6 +169,9 @@ int runExport(CliContext &context, const QStringList &args)
     if (!storeChoices(context, line.parser(), request, choices))
         return context.fail(QStringLiteral("nothing exported"));
 
+    db::DatabaseHold hold(context.paths);
+    if (!databaseHeld(context, hold, exitCode))
+        return exitCode;
     db::Database connection;
     if (!openDatabase(context, connection, exitCode))
         return exitCode;

@@ -6,6 +6,7 @@
 #include "cli/ReportOutput.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
+#include "db/DatabaseHold.h"
 #include "db/TableRegistry.h"
 #include "report/ColumnObjects.h"
 #include "report/InfoFile.h"
@@ -144,6 +145,9 @@ int runReport(CliContext &context, const QStringList &args)
     if (!readRequest(context, line.parser(), request))
         return 2;
 
+    db::DatabaseHold hold(context.paths);
+    if (!databaseHeld(context, hold, exitCode))
+        return exitCode;
     db::Database database;
     if (!openDatabase(context, database, exitCode))
         return exitCode;
