@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/DeclinePrompter.h"
 #include "cli/OpenDatabase.h"
+#include "cli/ReportPlacement.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
 #include "db/DatabaseHold.h"
@@ -117,6 +118,10 @@ void addOptions(QCommandLineParser &parser)
                                  QStringLiteral("the table on screen, as the tables command lists it (nuclear gauges: the project identifier)"));
     parser.addOption({QStringLiteral("surface"), QStringLiteral("nuclear gauges: SOIL (default), ASPHALT or THIN"), QStringLiteral("SURFACE")});
     parser.addOption({QStringLiteral("format"), QStringLiteral("csv, rtf or pdf"), QStringLiteral("FORMAT")});
+    parser.addOption({QStringLiteral("columns"),
+                      QStringLiteral("rtf and pdf: Column Object entries for Col 1, Col 2, ... of the main report, separated by commas"),
+                      QStringLiteral("LIST")});
+    parser.addOption({QStringLiteral("layout"), QStringLiteral("rtf and pdf: the main report in the saved layout of the gauge model")});
     parser.addOption({QStringLiteral("what"), QStringLiteral("all (default) or current: the report on screen only"), QStringLiteral("WHAT")});
     parser.addOption({QStringLiteral("report"), QStringLiteral("the report on screen: main (default) or stiffness"), QStringLiteral("REPORT")});
     parser.addOption({QStringLiteral("pages"), QStringLiteral("rtf and pdf: these pages only, for example 2-3"), QStringLiteral("FIRST-LAST")});
@@ -145,6 +150,14 @@ int runExport(CliContext &context, const QStringList &args)
         return 2;
     }
     ExportRequest request;
+    ReportPlacement placement;
+    placement.layout = line.parser().isSet(QStringLiteral("layout"));
+    for (const QString &entry : line.parser().value(QStringLiteral("columns")).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        placement.columns.append(entry.trimmed());
+    if (placement.layout && !placement.columns.isEmpty()) {
+        context.err << "valtrane-cli export: --columns and --layout exclude each other\n";
+        return 2;
+    }
     if (const QString problem = readRequest(line.parser(), request); !problem.isEmpty()) {
         context.err << "valtrane-cli export: " << problem << "\n";
         return 2;
@@ -176,13 +189,26 @@ int runExport(CliContext &context, const QStringList &args)
     if (!openDatabase(context, connection, exitCode))
         return exitCode;
     report::ReportSet reportSet;
+    // The main report as the report tab would show it after the user placed these columns.
+    bool placementRefused = false;
     exporting::EngineReports reports(
-        [&](ReportOnScreen which) { return exporting::tableReport(reportSet, connection, context.paths, state, which); },
+        [&](ReportOnScreen which) -> std::optional<report::ReportDocument> {
+            std::optional<report::ReportDocument> document = exporting::tableReport(reportSet, connection, context.paths, state, which);
+            if (!document || which != ReportOnScreen::Main || placement.empty())
+                return document;
+            if (!placement.place(context, reportSet, connection, state.CurrentTable, state.CurrentSurface)) {
+                placementRefused = true;
+                return std::nullopt;
+            }
+            return reportSet.Report;
+        },
         openWithApplication);
     exporting::ExportHandler handler(context.paths, state, choices, context.prompter, reports);
     const bool ok = handler.afterDialog(connection, request.shown);
     for (const QString &file : handler.writtenFiles())
         context.out << "Written: " << QDir::toNativeSeparators(file) << "\n";
+    if (placementRefused)
+        return context.fail(QStringLiteral("the columns could not be placed; nothing more exported"));
     if (!ok)
         return context.fail(handler.errorText().isEmpty() ? QStringLiteral("the export did not complete") : handler.errorText());
     return 0;

@@ -4,14 +4,12 @@
 #include "cli/DeclinePrompter.h"
 #include "cli/OpenDatabase.h"
 #include "cli/ReportOutput.h"
+#include "cli/ReportPlacement.h"
 #include "common/TextFunctions.h"
 #include "db/Database.h"
 #include "db/DatabaseHold.h"
 #include "db/TableRegistry.h"
-#include "report/ColumnObjects.h"
 #include "report/InfoFile.h"
-#include "report/LayoutFiles.h"
-#include "report/ReportColumns.h"
 #include "report/ReportSetup.h"
 #include "stiffness/StiffnessConstantsFile.h"
 
@@ -93,43 +91,6 @@ bool readRequest(CliContext &context, const QCommandLineParser &parser, ReportRe
     return true;
 }
 
-// Each entry into the next column as a user would choose them one after another: a group takes
-// four columns. False when an entry is unknown or its placement is refused.
-bool placeColumns(CliContext &context, report::ReportSet &reports, db::Database &database, const ReportRequest &request)
-{
-    const int device = context.state.DeviceCode;
-    report::ReportColumns columns(reports.Report, reports.columns, database, device, context.state.ReportFontSize);
-    const QStringList valid = report::ColumnObjects::entries(device);
-    int position = 0;
-    for (const QString &entry : request.columns) {
-        if (!valid.contains(entry)) {
-            context.err << "valtrane-cli report: '" << entry << "' is not a column object of this gauge; the entries are: \""
-                        << valid.join(QStringLiteral("\", \"")) << "\"\n";
-            return false;
-        }
-        const auto placed = columns.placeColumnObject(position, entry, request.currentTable, request.surfaceLetter, context.prompter);
-        if (placed == report::ReportColumns::Placement::Refused)
-            return false;
-        position += report::ColumnObjects::isGroup(entry) ? 4 : 1;
-    }
-    columns.ShowPlaceholderColumns(true);
-    return true;
-}
-
-// The saved layout of the model, loaded as "Load Layout" does it. False when there is none.
-bool placeLayout(CliContext &context, report::ReportSet &reports, db::Database &database, const ReportRequest &request)
-{
-    context.state.CurrentTable = request.currentTable;
-    context.state.CurrentSurface = request.surfaceLetter;
-    report::ReportLogo logo(reports);
-    report::LayoutFiles layout(context.paths, context.state, reports, logo, database, context.prompter);
-    if (layout.load() != report::LayoutFiles::Loaded::Placed)
-        return false;
-    report::ReportColumns(reports.Report, reports.columns, database, context.state.DeviceCode, context.state.ReportFontSize)
-        .ShowPlaceholderColumns(true);
-    return true;
-}
-
 } // namespace
 
 int runReport(CliContext &context, const QStringList &args)
@@ -163,7 +124,8 @@ int runReport(CliContext &context, const QStringList &args)
     setup.FillAverages(request.currentTable, request.surfaceLetter, context.state.DeviceCode);
     if (request.fontSize != 9)
         setup.applyReportFont(request.fontSize, request.currentTable, request.surfaceLetter);
-    if (!(request.layout ? placeLayout(context, reports, database, request) : placeColumns(context, reports, database, request)))
+    if (!ReportPlacement{request.columns, request.layout}.place(context, reports, database, request.currentTable,
+                                                                request.surfaceLetter))
         return 1;
     const report::ReportDocument &document = request.stiffness ? reports.StiffyReport : reports.Report;
     return writeReportOutput(context, document, request.files);

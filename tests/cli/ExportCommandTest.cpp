@@ -79,6 +79,9 @@ TEST(ExportCommand, RefusesWhatTheDialogWouldNotAllow)
         {{"CBR_LBR1", "--format", "csv", "--report", "stiffness"}, 1, "stiffness report"},
         {{"CBR_LBR7", "--format", "csv"}, 1, "no table CBR_LBR7"},
         {{"CBR_LBR1", "--format", "csv", "--out", home.path() + "/missing/x.csv"}, 1, "Invalid raw data export file name."},
+        {{"CBR_LBR1", "--format", "pdf", "--columns", "CH1", "--layout"}, 2, "exclude each other"},
+        {{"CBR_LBR1", "--format", "pdf", "--columns", "CH9"}, 1, "not a column object"},
+        {{"CBR_LBR1", "--format", "pdf", "--layout"}, 1, "No Layout to Load."},
     };
     for (const Case &c : cases) {
         const auto result = test::runCli(home.path(), QStringList{"export"} + c.args);
@@ -86,6 +89,21 @@ TEST(ExportCommand, RefusesWhatTheDialogWouldNotAllow)
         EXPECT_TRUE(result.err.contains(c.says)) << c.args.join(' ').toStdString() << ": " << result.err.constData();
     }
     EXPECT_FALSE(home.exists("DataRaw.csv"));
+    EXPECT_FALSE(home.exists("DataRaw.pdf"));
+}
+
+TEST(ExportCommand, ColumnsArePlacedInTheExportedReportAsOnTheReportTab)
+{
+    test::TempHome home;
+    registerProject(home, NG7700B);
+    const auto result = test::runCli(home.path(), {"export", "7.7", "--format", "pdf", "--columns", "Stat1,Wet Dens,%Comp"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+    QProcess text;
+    text.start("pdftotext", {"-layout", home.path() + "/DataRaw.pdf", "-"});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(page.contains(QRegularExpression("Stat1\\s+WD\\s+%Comp\\s+Remarks"))) << page.toStdString();
+    EXPECT_FALSE(page.contains("Col 4")) << page.toStdString();
 }
 
 } // namespace
