@@ -2,6 +2,7 @@
 #include "db/Database.h"
 #include "export/Writeout.h"
 #include "support/CliRunner.h"
+#include "support/PdfText.h"
 #include "support/ProjectTables.h"
 #include "support/TempHome.h"
 
@@ -98,10 +99,7 @@ TEST(ExportCommand, ColumnsArePlacedInTheExportedReportAsOnTheReportTab)
     registerProject(home, NG7700B);
     const auto result = test::runCli(home.path(), {"export", "7.7", "--format", "pdf", "--columns", "Stat1,Wet Dens,%Comp"});
     ASSERT_EQ(result.exitCode, 0) << result.err.constData();
-    QProcess text;
-    text.start("pdftotext", {"-layout", home.path() + "/DataRaw.pdf", "-"});
-    ASSERT_TRUE(text.waitForFinished(60000));
-    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    const QString page = test::pdfText(home.path() + "/DataRaw.pdf");
     EXPECT_TRUE(page.contains(QRegularExpression("Stat1\\s+WD\\s+%Comp\\s+Remarks"))) << page.toStdString();
     EXPECT_FALSE(page.contains("Col 4")) << page.toStdString();
 }

@@ -1,6 +1,7 @@
 #include "common/AppState.h"
 #include "db/TableRegistry.h"
 #include "support/CliRunner.h"
+#include "support/PdfText.h"
 #include "support/ProjectTables.h"
 #include "support/TempHome.h"
 
@@ -31,14 +32,6 @@ protected:
     {
         return test::runCli(home.path(), QStringList{"report"} + args);
     }
-    // The text of a PDF as poppler reads it.
-    static QString pdfText(const QString &pdf)
-    {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        p.waitForFinished(30000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
 
     test::TempHome home;
 };
@@ -54,7 +47,7 @@ TEST_F(ReportCommandTest, NuclearReportPrintsTheLabInformationAndThePlacedColumn
     const QString pdf = home.path() + QStringLiteral("/out/report.pdf");
     const auto r = report({"12.5", "--surface", "Soil", "--columns", "Stat,Wet Dens", "--pdf", pdf, "--png", home.path() + "/pages"});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString text = pdfText(pdf);
+    const QString text = test::pdfText(pdf);
     for (const char *shown : {"Quarry Labs", "J. Smith", "Data Report for NG-7700A Serial:", "Stat", "WD", "Remarks", "120.5",
                               "124.5", "250", "Average of All Data", "Page 1 of 1"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << "\n" << text.toStdString();
@@ -97,7 +90,7 @@ TEST_F(ReportCommandTest, LayoutOptionPlacesTheSavedLayoutOfTheModel)
     const QString pdf = home.path() + QStringLiteral("/layout.pdf");
     const auto r = report({"12.5", "--surface", "Soil", "--layout", "--pdf", pdf});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString text = pdfText(pdf);
+    const QString text = test::pdfText(pdf);
     for (const char *shown : {"Stat", "WD", "120.5", "Remarks"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Col 2"))) << text.toStdString();
@@ -109,7 +102,7 @@ TEST_F(ReportCommandTest, StiffnessOptionWritesTheResultsOfTheRun)
     const QString pdf = home.path() + QStringLiteral("/stiffness.pdf");
     const auto r = report({"RUN21", "--stiffness", "--font", "12", "--pdf", pdf});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString text = pdfText(pdf);
+    const QString text = test::pdfText(pdf);
     for (const char *shown : {"Data Report for SG2150", "21+", "(MN/m)", "Shear Mod.", "NA"})
         EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Averages:"))) << text.toStdString();
