@@ -12,7 +12,16 @@ using link::SerialControl;
 
 namespace {
 
-const QByteArray EndByte("\xFD");
+// One thing that happens on the line: bytes, a number of empty reads, or a user's or the line's act.
+enum Act { Stop, Abort, Overflow };
+struct Step {
+    Step(const char *b) : bytes(b) {}
+    Step(int emptyReads) : silence(emptyReads) {}
+    Step(Act a) : act(a) {}
+    QByteArray bytes;
+    int silence = 0;
+    std::optional<Act> act;
+};
 
 class CommunicationTest : public ::testing::Test {
 protected:
@@ -26,8 +35,23 @@ protected:
         comm->setYield([this] { ++yields; });
     }
 
-    std::int16_t download(std::int32_t code, std::int16_t noTimeout = 0)
+    void play(const std::vector<Step> &steps)
     {
+        for (const Step &s : steps) {
+            if (s.act == Overflow)
+                port.queueCommEvent(SerialControl::ReceiveBufferOverflow);
+            else if (s.act)
+                port.queueAction([this, a = *s.act] { (a == Stop ? comm->Stop_Download : comm->Abort_Download) = true; });
+            else if (s.silence)
+                port.queueSilence(s.silence);
+            else
+                port.queueBytes(s.bytes);
+        }
+    }
+
+    std::int16_t download(std::int32_t code, std::int16_t noTimeout = 0, const std::vector<Step> &steps = {})
+    {
+        play(steps);
         EXPECT_EQ(comm->RunTest(), 0);
         return comm->GetData(code, noTimeout);
     }
@@ -40,12 +64,64 @@ protected:
     int yields = 0;
 };
 
+// A read and what it leaves; nullptr and -1 are not checked.
+struct ReadCase {
+    const char *what;
+    std::int32_t code;
+    std::int16_t noTimeout = 0;
+    std::vector<Step> steps;
+    std::int16_t result = 0;
+    const char *received = nullptr;
+    const char *tableList = nullptr;
+    int deInits = -1;
+    int runs = -1;
+    int betweenTests = -1;
+};
+
+void PrintTo(const ReadCase &c, std::ostream *os) { *os << c.what; }
+
+class Read : public CommunicationTest, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(Read, EndsWithTheStatusAndTablesTheLineAndTheModelCallFor)
+{
+    const ReadCase &c = GetParam();
+    EXPECT_EQ(download(c.code, c.noTimeout, c.steps), c.result);
+    if (c.received) { EXPECT_EQ(parser->received, c.received); }
+    EXPECT_EQ(parser->codes, QStringList(parser->codes.size(), QString::number(c.code)));
+    if (c.tableList) { EXPECT_EQ(state.Table_List, c.tableList); }
+    if (c.deInits >= 0) { EXPECT_EQ(parser->deInits, c.deInits); }
+    if (c.runs >= 0) { EXPECT_EQ(parser->inititLists.size(), c.runs); }
+    if (c.betweenTests >= 0) { EXPECT_EQ(comm->Between_Tests, bool(c.betweenTests)); }
+}
+
+INSTANTIATE_TEST_SUITE_P(Communication, Read, ::testing::Values(
+    // Only carriage returns and space to upper case reach the parser.
+    ReadCase{.what = "filter", .code = 1, .steps = {"A\tb\nC\r z~[{`\x01 9Z#\xFD"}, .received = "AC\r  9Z#"},
+    ReadCase{.what = "end FD", .code = 1, .steps = {"#AB\xFD#CD"}, .received = "#AB", .tableList = "T1 ", .deInits = 1, .betweenTests = 1},
+    ReadCase{.what = "end CA", .code = 1, .steps = {"#AB\xCA#CD"}, .received = "#AB", .tableList = "T1 ", .deInits = 1, .betweenTests = 1},
+    ReadCase{.what = "byte above 127", .code = 0, .steps = {"#AB\xC8#CD"}, .result = 5555, .received = "#AB"},
+    // A stiffness parser error ends only a stiffness download.
+    ReadCase{.what = "stiffness error", .code = 4, .steps = {"#A!B\xFD"}, .result = 9876, .received = "#A!"},
+    ReadCase{.what = "parser error other model", .code = 0, .steps = {"#A!B\xFD"}, .received = "#A!B"},
+    // A stop ends the read at its next step with the tables so far.
+    ReadCase{.what = "stop", .code = 1, .steps = {"#A#B", Stop, 5, "#C"}, .tableList = "T1 T2 ", .deInits = 0},
+    ReadCase{.what = "stop in a continuous test", .code = 3, .noTimeout = 1, .steps = {"#A", Stop, "BCEND\r\n\r\n#B"}, .received = "#AB", .tableList = "T1 "},
+    // An overflow while receiving: the run, then the fresh database.
+    ReadCase{.what = "overflow receiving", .code = 2, .steps = {"#AB", Overflow, "CD"}, .result = 4545, .received = "#AB", .runs = 2},
+    // Thirty thousand empty reads end the download as the model wants.
+    ReadCase{.what = "idle 0 at limit", .code = 0, .steps = {"#A", 30000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0},
+    ReadCase{.what = "idle 0 past limit", .code = 0, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
+    ReadCase{.what = "idle 1 at limit", .code = 1, .steps = {"#A", 30000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0},
+    ReadCase{.what = "idle 1 past limit", .code = 1, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
+    ReadCase{.what = "idle 2 past limit", .code = 2, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
+    ReadCase{.what = "idle 4 past limit", .code = 4, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
+    ReadCase{.what = "continuous never idle", .code = 3, .steps = {"#A", 90000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0}));
+
 TEST_F(CommunicationTest, RunTestOpensThePortWithTheGaugeSettingsAndClearsTheRequests)
 {
     comm->Serial_Port = 3;
     comm->Baud_Rate = 1200;
-    comm->Stop_Download = true;
-    comm->Abort_Download = true;
+    comm->Stop_Download = comm->Abort_Download = true;
     ASSERT_EQ(comm->RunTest(), 0);
     EXPECT_TRUE(port.PortOpen());
     EXPECT_EQ(port.commPort(), 3);
@@ -62,10 +138,8 @@ TEST_F(CommunicationTest, RunTestOpensThePortWithTheGaugeSettingsAndClearsTheReq
     ASSERT_EQ(comm->RunTest(), 0);
     EXPECT_EQ(port.openCount(), 2);
     EXPECT_EQ(port.settings(), "19200,N,8,1");
-}
 
-TEST_F(CommunicationTest, APortThatCannotBeOpenedGives99AndLeavesTheRequestsAlone)
-{
+    // A port that cannot be opened gives 99 and leaves the requests alone.
     for (int error : {int(SerialControl::PortAlreadyOpen), int(SerialControl::InvalidPortNumber)}) {
         port.setOpenError(2, error);
         comm->Serial_Port = 2;
@@ -81,9 +155,7 @@ TEST_F(CommunicationTest, BlankLinesBeforeTheReportAreSkippedAndTheFirstOtherCha
     state.Table_List = "OLD ";
     QChar first;
     comm->setFirstCharacterHandler([&first](QChar c) { first = c; });
-    port.queueBytes("\r\n\r\n\nAB#C");
-    port.queueBytes("END\r\nXY");
-    EXPECT_EQ(download(0), 0);
+    EXPECT_EQ(download(0, 0, {"\r\n\r\n\nAB#C", "END\r\nXY"}), 0);
     EXPECT_EQ(first, QLatin1Char('A'));
     EXPECT_EQ(parser->received, "AB#CEND");
     EXPECT_EQ(parser->inititLists, QStringList{"OLD "});
@@ -92,197 +164,76 @@ TEST_F(CommunicationTest, BlankLinesBeforeTheReportAreSkippedAndTheFirstOtherCha
     EXPECT_FALSE(comm->Between_Tests);
 }
 
-TEST_F(CommunicationTest, OnlyCarriageReturnsAndSpaceToUpperCaseReachTheParser)
+TEST_F(CommunicationTest, ALaterReadAfterTheSameOpeningContinuesTheSameRunUntilThePortCloses)
 {
-    port.queueBytes(QByteArray("A\tb\nC\r z~[{`\x01 9Z#") + EndByte);
-    EXPECT_EQ(download(1), 0);
-    EXPECT_EQ(parser->received, "AC\r  9Z#");
-    EXPECT_EQ(parser->codes, QStringList(8, "1"));
-}
-
-TEST_F(CommunicationTest, EitherEndByteCompletesTheStreamAndEndsTheRun)
-{
-    for (const char end : {'\xFD', '\xCA'}) {
-        port.queueBytes(QByteArray("#AB") + end + "#CD");
-        EXPECT_EQ(download(1), 0);
-        EXPECT_EQ(state.Table_List, "T1 ");
-        EXPECT_EQ(parser->received.right(3), "#AB");
-        EXPECT_TRUE(comm->Between_Tests);
-        EXPECT_EQ(parser->deInits, 1);
-        comm->Close_Port();
-        parser->deInits = 0;
-        parser->received.clear();
-        port.setPortOpen(false);
-    }
-}
-
-TEST_F(CommunicationTest, AnEndByteBeforeAnyTableGives5454AndRemovesTheDatabaseFile)
-{
-    home.writeFile("info/MIRVAT.vkd", "not a real database");
-    port.queueBytes("NO TABLES HERE\r" + EndByte);
-    EXPECT_EQ(download(2), 5454);
-    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
-    EXPECT_EQ(state.Table_List, "");
-    EXPECT_EQ(parser->deInits, 1);
-}
-
-TEST_F(CommunicationTest, AByteAbove127OtherThanTheEndBytesGives5555)
-{
-    port.queueBytes("#AB\xC8#CD");
-    EXPECT_EQ(download(0), 5555);
-    EXPECT_EQ(parser->received, "#AB");
-}
-
-TEST_F(CommunicationTest, NoCharacterWithinThirtySecondsGives99WithoutStartingARun)
-{
-    port.queueBytes("\r\n\r\n");
-    EXPECT_EQ(download(0), 99);
-    EXPECT_GT(port.now(), 30000);
-    EXPECT_LT(port.now(), 30100);
-    EXPECT_TRUE(parser->inititLists.isEmpty());
-    EXPECT_GT(yields, 30000);  // the user interface ran all along
-}
-
-TEST_F(CommunicationTest, WithNoTimeoutTheWaitLastsUntilAStopOrAnAbort)
-{
-    port.queueSilence(100000);
-    port.queueAction([this] { comm->Stop_Download = true; });
-    EXPECT_EQ(download(0, 1), 0);
-    EXPECT_GT(port.now(), 90000);
-
-    port.queueSilence(50000);
-    port.queueAction([this] { comm->Abort_Download = true; });
-    EXPECT_EQ(download(3, 1), 99);
-    EXPECT_TRUE(parser->inititLists.isEmpty());
-}
-
-struct IdleCase {
-    std::int32_t code;
-    int silence;
-    std::int16_t result;
-    bool runEnded;
-    const char *tableList;
-};
-
-class IdleEnd : public CommunicationTest, public ::testing::WithParamInterface<IdleCase> {};
-
-TEST_P(IdleEnd, ThirtyThousandEmptyReadsEndTheDownloadAsTheModelWants)
-{
-    const IdleCase c = GetParam();
-    port.queueBytes("#A");
-    port.queueSilence(c.silence);
-    port.queueBytes("#B");
-    port.queueAction([this] { comm->Stop_Download = true; });
-    EXPECT_EQ(download(c.code), c.result);
-    EXPECT_EQ(parser->deInits, c.runEnded ? 1 : 0);
-    EXPECT_EQ(state.Table_List, c.tableList);
-}
-
-INSTANTIATE_TEST_SUITE_P(Communication, IdleEnd,
-                         ::testing::Values(IdleCase{0, 30000, 0, false, "T1 T2 "}, IdleCase{0, 30001, 4545, true, ""},
-                                           IdleCase{4, 30001, 4545, true, ""}, IdleCase{1, 30000, 0, false, "T1 T2 "},
-                                           IdleCase{1, 30001, 4545, true, ""}, IdleCase{2, 30001, 4545, true, ""},
-                                           IdleCase{3, 90000, 0, false, "T1 T2 "}));
-
-TEST_F(CommunicationTest, RowsAreCommittedOnceEachTimeTheLineGoesQuiet)
-{
-    port.queueBytes("#A");
-    port.queueSilence(10);
-    port.queueBytes("B");
-    port.queueSilence(10);
-    port.queueBytes("C" + EndByte);
-    EXPECT_EQ(download(1), 0);
-    EXPECT_EQ(parser->commits, 2);
-}
-
-TEST_F(CommunicationTest, AnAbortWhileReceivingGives1978AndTheNextReadStartsANewRun)
-{
-    port.queueBytes("#ABC");
-    port.queueAction([this] { comm->Abort_Download = true; });
-    port.queueBytes("DEF");
-    EXPECT_EQ(download(1), 1978);
-    EXPECT_EQ(parser->received, "#ABC");
-    EXPECT_EQ(parser->deInits, 1);
-
-    comm->Abort_Download = false;
-    port.queueBytes("#X" + EndByte);
-    EXPECT_EQ(comm->GetData(1, 0), 0);
-    EXPECT_EQ(parser->inititLists.size(), 2);
-}
-
-TEST_F(CommunicationTest, ALaterReadAfterTheSameOpeningContinuesTheSameRun)
-{
-    port.queueBytes("#AEND");
-    EXPECT_EQ(download(0), 0);
+    EXPECT_EQ(download(0, 0, {"#AEND"}), 0);
     port.queueBytes("#BEND");
     EXPECT_EQ(comm->GetData(0, 0), 0);
     EXPECT_EQ(parser->inititLists.size(), 1);
     EXPECT_EQ(state.Table_List, "T1 T2 ");
     EXPECT_EQ(parser->deInits, 0);
-    // Closing the port ends the run.
     comm->Close_Port();
     EXPECT_FALSE(port.PortOpen());
     EXPECT_EQ(parser->deInits, 1);
 }
 
+TEST_F(CommunicationTest, AnEndByteBeforeAnyTableGives5454AndRemovesTheDatabaseFile)
+{
+    home.writeFile("info/MIRVAT.vkd", "not a real database");
+    EXPECT_EQ(download(2, 0, {"NO TABLES HERE\r\xFD"}), 5454);
+    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
+    EXPECT_EQ(state.Table_List, "");
+    EXPECT_EQ(parser->deInits, 1);
+}
+
+TEST_F(CommunicationTest, NoCharacterWithinThirtySecondsGives99UnlessTheWaitIsWithoutTimeout)
+{
+    EXPECT_EQ(download(0, 0, {"\r\n\r\n"}), 99);
+    EXPECT_GT(port.now(), 30000);
+    EXPECT_LT(port.now(), 30100);
+    EXPECT_GT(yields, 30000);  // the user interface ran all along
+
+    // With no timeout the wait lasts until a stop or an abort.
+    const qint64 before = port.now();
+    EXPECT_EQ(download(0, 1, {100000, Stop}), 0);
+    EXPECT_GT(port.now() - before, 90000);
+    EXPECT_EQ(download(3, 1, {50000, Abort}), 99);
+    EXPECT_TRUE(parser->inititLists.isEmpty());
+}
+
+TEST_F(CommunicationTest, RowsAreCommittedOnceEachTimeTheLineGoesQuiet)
+{
+    EXPECT_EQ(download(1, 0, {"#A", 10, "B", 10, "C\xFD"}), 0);
+    EXPECT_EQ(parser->commits, 2);
+}
+
+TEST_F(CommunicationTest, AnAbortWhileReceivingGives1978AndTheNextReadStartsANewRun)
+{
+    EXPECT_EQ(download(1, 0, {"#ABC", Abort, "DEF"}), 1978);
+    EXPECT_EQ(parser->received, "#ABC");
+    EXPECT_EQ(parser->deInits, 1);
+
+    comm->Abort_Download = false;
+    port.queueBytes("#X\xFD");
+    EXPECT_EQ(comm->GetData(1, 0), 0);
+    EXPECT_EQ(parser->inititLists.size(), 2);
+}
+
 TEST_F(CommunicationTest, AnOverflowWhileWaitingGives7272AndStartsTheDatabaseAnew)
 {
     state.Table_List = "P1 P2 ";
-    port.queueSilence(5);
-    port.queueCommEvent(SerialControl::ReceiveBufferOverflow);
-    port.queueSilence(5);
-    port.queueBytes("#A");
-    EXPECT_EQ(download(0), 7272);
+    EXPECT_EQ(download(0, 0, {5, Overflow, 5, "#A"}), 7272);
     EXPECT_EQ(parser->inititLists, QStringList{"P1 P2 "});
     EXPECT_EQ(parser->deInits, 2);
     EXPECT_TRUE(parser->received.isEmpty());
-}
-
-TEST_F(CommunicationTest, AnOverflowWhileReceivingGives4545)
-{
-    port.queueBytes("#AB");
-    port.queueCommEvent(SerialControl::ReceiveBufferOverflow);
-    port.queueBytes("CD");
-    EXPECT_EQ(download(2), 4545);
-    EXPECT_EQ(parser->received, "#AB");
-    EXPECT_EQ(parser->inititLists.size(), 2);  // the run, then the fresh database
-}
-
-TEST_F(CommunicationTest, AStiffnessParserErrorEndsOnlyAStiffnessDownload)
-{
-    port.queueBytes("#A!B" + EndByte);
-    EXPECT_EQ(download(4), 9876);
-    EXPECT_EQ(parser->received, "#A!");
-
-    parser->received.clear();
-    port.queueBytes("#A!B" + EndByte);
-    EXPECT_EQ(download(0), 0);
-    EXPECT_EQ(parser->received, "#A!B");
-}
-
-TEST_F(CommunicationTest, AStopEndsTheReadAtItsNextStepWithTheTablesSoFar)
-{
-    port.queueBytes("#A#B");
-    port.queueAction([this] { comm->Stop_Download = true; });
-    port.queueSilence(5);
-    port.queueBytes("#C");
-    EXPECT_EQ(download(1), 0);
-    EXPECT_EQ(state.Table_List, "T1 T2 ");
-    EXPECT_EQ(parser->deInits, 0);
 }
 
 TEST_F(CommunicationTest, AContinuousDownloadReadsTestAfterTestInOneRunUntilDone)
 {
     QList<bool> betweenAtParse;
     parser->onParse = [&](int) { betweenAtParse.append(comm->Between_Tests); };
-    port.queueBytes("#TEST1END");
-    port.queueBytes("\r\n\r\n");       // four characters after each test, thrown away
-    port.queueSilence(40000);          // a pause longer than any idle limit
-    port.queueBytes("DX#TEST2END");
-    port.queueBytes("WXYZ");
-    port.queueAction([this] { comm->Stop_Download = true; });
-    port.queueSilence(10);
-    EXPECT_EQ(download(3, 1), 0);
+    // Four characters after each test are thrown away; the pause is longer than any idle limit.
+    EXPECT_EQ(download(3, 1, {"#TEST1END", "\r\n\r\n", 40000, "DX#TEST2END", "WXYZ", Stop, 10}), 0);
     EXPECT_EQ(parser->inititLists.size(), 1);
     EXPECT_EQ(state.Table_List, "T1 T2 ");
     EXPECT_EQ(parser->received, "#TEST1ENDDX#TEST2END");
@@ -294,22 +245,9 @@ TEST_F(CommunicationTest, AContinuousDownloadReadsTestAfterTestInOneRunUntilDone
     EXPECT_FALSE(betweenAtParse.at(10));
 }
 
-TEST_F(CommunicationTest, AStopInTheMiddleOfAContinuousTestEndsTheReadAtItsNextStep)
-{
-    port.queueBytes("#A");
-    port.queueAction([this] { comm->Stop_Download = true; });
-    port.queueBytes("BCEND\r\n\r\n#B");
-    EXPECT_EQ(download(3, 1), 0);
-    EXPECT_EQ(parser->received, "#AB");
-    EXPECT_EQ(state.Table_List, "T1 ");
-}
-
 TEST_F(CommunicationTest, AStopThatMeetsTheEndOfAContinuousTestEndsTheReadRightThere)
 {
-    port.queueBytes("#AEN");
-    port.queueAction([this] { comm->Stop_Download = true; });
-    port.queueBytes("D\r\n\r\n#B");
-    EXPECT_EQ(download(3, 1), 0);
+    EXPECT_EQ(download(3, 1, {"#AEN", Stop, "D\r\n\r\n#B"}), 0);
     EXPECT_EQ(state.Table_List, "T1 ");
     EXPECT_EQ(state.LastStatus, 89);
     EXPECT_EQ(port.InBufferCount(), 6);  // what follows the test is left unread
@@ -321,10 +259,8 @@ TEST_F(CommunicationTest, OldInputIsThrownAwayAndTheCaptureGetsEveryByteReceived
     QByteArray captured;
     comm->setReceivedBytesSink([&captured](const QByteArray &bytes) { captured += bytes; });
     port.arrive("OLD");
-    const QByteArray stream = QByteArray("\r\n#aEND\r\n\r\n#\xC8");
-    port.queueBytes(stream);
-    port.queueSilence(3);
-    EXPECT_EQ(download(3, 1), 5555);
+    const char *stream = "\r\n#aEND\r\n\r\n#\xC8";
+    EXPECT_EQ(download(3, 1, {stream, 3}), 5555);
     EXPECT_EQ(captured, stream);
     EXPECT_FALSE(parser->received.contains("OLD"));
 }
