@@ -10,37 +10,28 @@ using Grid = GridColumns::Grid;
 
 TEST(GridColumns, HeaderFieldsGoToTheInformationGridAndEverythingElseToTheDataGrid)
 {
-    for (const db::FieldDef &f : db::tableDefinition(db::Ng7700bProjectTable, "P1").fields) {
-        const bool header = QStringList{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"}.contains(f.name);
-        EXPECT_EQ(GridColumns::isShown(Grid::Information, f.name), header) << f.name.toStdString();
-        EXPECT_EQ(GridColumns::isShown(Grid::Data, f.name), !header) << f.name.toStdString();
+    const QStringList header{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME",
+                             "CH1NAME", "CH4NAME", "RUN_NUMBER", "MEASURE", "CALFACTOR", "maxd"};
+    QStringList fields{"CH1", "READNUMBER", "BIN_NUMBER", "FREQUENCY", "RDATE", "PERC_COMP"};
+    for (const db::FieldDef &f : db::tableDefinition(db::Ng7700bProjectTable, "P1").fields)
+        fields.append(f.name);
+    for (const QString &f : fields + header) {
+        EXPECT_EQ(GridColumns::isShown(Grid::Information, f), header.contains(f)) << f.toStdString();
+        EXPECT_EQ(GridColumns::isShown(Grid::Data, f), !header.contains(f)) << f.toStdString();
     }
-    for (const char *field : {"CH1NAME", "CH4NAME", "RUN_NUMBER", "MEASURE", "CALFACTOR", "maxd"})
-        EXPECT_TRUE(GridColumns::isShown(Grid::Information, QString::fromLatin1(field))) << field;
-    for (const char *field : {"CH1", "READNUMBER", "BIN_NUMBER", "FREQUENCY", "RDATE", "PERC_COMP"})
-        EXPECT_TRUE(GridColumns::isShown(Grid::Data, QString::fromLatin1(field))) << field;
 }
 
 TEST(GridColumns, EveryColumnGetsTheGridWidthTimesTheModelsFactorOverColumnsLessOne)
 {
-    struct Case {
-        int device;
-        Grid grid;
-        int expected;   // 1000 pixels wide, 11 columns
+    const std::tuple<int, Grid, int, std::optional<int>> cases[] = {   // 1000 pixels wide
+        {LD4800, Grid::Data, 11, 200},   {LD4800, Grid::Information, 11, 222},  {NG7700A, Grid::Data, 11, 300},
+        {NG7700A, Grid::Information, 11, 312}, {NG7700B, Grid::Data, 11, 425},  {NG7700B, Grid::Information, 11, 435},
+        {SG2150, Grid::Data, 11, 379},   {SG2150, Grid::Information, 11, 400},
+        // No width for a single column or an unknown model.
+        {LD4800, Grid::Data, 1, std::nullopt}, {LD4800, Grid::Data, 0, std::nullopt}, {99, Grid::Data, 10, std::nullopt},
     };
-    const std::vector<Case> cases{
-        {LD4800, Grid::Data, 200},   {LD4800, Grid::Information, 222},  {NG7700A, Grid::Data, 300}, {NG7700A, Grid::Information, 312},
-        {NG7700B, Grid::Data, 425},  {NG7700B, Grid::Information, 435}, {SG2150, Grid::Data, 379},  {SG2150, Grid::Information, 400},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(GridColumns::columnWidth(c.grid, c.device, 1000, 11), c.expected) << c.device;
-}
-
-TEST(GridColumns, NoWidthForASingleColumnOrAnUnknownModel)
-{
-    EXPECT_FALSE(GridColumns::columnWidth(Grid::Data, LD4800, 1000, 1));
-    EXPECT_FALSE(GridColumns::columnWidth(Grid::Data, LD4800, 1000, 0));
-    EXPECT_FALSE(GridColumns::columnWidth(Grid::Data, 99, 1000, 10));
+    for (const auto &[device, grid, columns, expected] : cases)
+        EXPECT_EQ(GridColumns::columnWidth(grid, device, 1000, columns), expected) << device << " " << columns;
 }
 
 TEST(GridColumns, OnlyTheNg7700bMaximumDensityCanBeEdited)

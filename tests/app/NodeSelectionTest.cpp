@@ -25,23 +25,14 @@ AppState stateFor(int deviceCode, const QString &currentTable = QString())
 
 TEST(NodeSelection, ClicksThatLoadNothingAreIgnored)
 {
-    struct Case {
-        int device;
-        ClickedNode node;
-        QString currentTable;
+    const std::tuple<int, ClickedNode, QString> cases[] = {   // model, node, table on screen
+        {NG7700B, {Level::Root, "Projects", ""}, ""},  {LD4800, {Level::Root, "Tests (Dwnld:5/6/2024)", ""}, ""},
+        {SG2150, {Level::Table, "Run Number", "x"}, ""}, {LD4800, {Level::Table, "Tests", "x"}, ""},
+        {NG7700B, {Level::Table, "12.5", "Projects"}, ""}, {NG7700A, {Level::Table, "ABC", "Projects"}, ""},
+        {LD4800, {Level::Table, "UC1", "Tests"}, "UC1"}, {SG2150, {Level::Table, "RUN2", "Run Number"}, "RUN2"},
     };
-    const std::vector<Case> cases{
-        {NG7700B, {Level::Root, "Projects", ""}, ""},
-        {LD4800, {Level::Root, "Tests (Dwnld:5/6/2024)", ""}, ""},
-        {SG2150, {Level::Table, "Run Number", "x"}, ""},
-        {LD4800, {Level::Table, "Tests", "x"}, ""},
-        {NG7700B, {Level::Table, "12.5", "Projects"}, ""},
-        {NG7700A, {Level::Table, "ABC", "Projects"}, ""},
-        {LD4800, {Level::Table, "UC1", "Tests"}, "UC1"},
-        {SG2150, {Level::Table, "RUN2", "Run Number"}, "RUN2"},
-    };
-    for (const Case &c : cases)
-        EXPECT_FALSE(NodeSelection::plan(c.node, stateFor(c.device, c.currentTable))) << c.node.text.toStdString();
+    for (const auto &[device, node, onScreen] : cases)
+        EXPECT_FALSE(NodeSelection::plan(node, stateFor(device, onScreen))) << node.text.toStdString();
 }
 
 TEST(NodeSelection, EachKindOfNodeQueriesItsTableAsItsModelWants)
@@ -72,49 +63,36 @@ TEST(NodeSelection, EachKindOfNodeQueriesItsTableAsItsModelWants)
     }
 }
 
-TEST(NodeSelection, Ng7700aInformationIsTheFirstReadingOfTheSurfaceOrReadingZero)
-{
-    test::TempHome home;
-    test::addTables(home.paths(), {{"P4", db::Ng7700aProjectTable, {"RDNUM", "SA", "MAXD"}, {{"0", "X", "99"}, {"3", "S", "120"}, {"5", "S", "121"}}}});
-    AppState state = stateFor(NG7700A);
-    app::GridConnection grids(home.paths());
-
-    EXPECT_EQ(NodeSelection::open(*NodeSelection::plan({Level::Surface, "Soil", "4"}, state), state, grids), 2);
-    ASSERT_EQ(grids.infoModel().rowCount(), 1);
-    EXPECT_EQ(grids.infoSet()->field(u"RDNUM").toInt(), 3);
-
-    EXPECT_EQ(NodeSelection::open(*NodeSelection::plan({Level::Surface, "Asphalt", "4"}, state), state, grids), 0);
-    ASSERT_EQ(grids.infoModel().rowCount(), 1);
-    EXPECT_EQ(grids.infoSet()->field(u"MAXD").toFloat(), 99.0f);
-}
-
-TEST(NodeSelection, OpeningPutsTheTableOnScreenAndBindsBothGrids)
+TEST(NodeSelection, OpeningPutsTheTableOnScreenAndBindsBothGridsOrEmptiesThem)
 {
     test::TempHome home;
     test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"},
-                                    {{"3", "0", "1.5", "~"}, {"~", "1", "~", "100"}, {"~", "2", "~", "104"}}}});
+                                    {{"3", "0", "1.5", "~"}, {"~", "1", "~", "100"}, {"~", "2", "~", "104"}}},
+                                   {"P4", db::Ng7700aProjectTable, {"RDNUM", "SA", "MAXD"}, {{"0", "X", "99"}, {"3", "S", "120"}, {"5", "S", "121"}}}});
     AppState state = stateFor(SG2150);
     state.ReportFontSize = 12;
     app::GridConnection grids(home.paths());
+    const auto open = [&](int device, const app::ClickedNode &node) {
+        state.DeviceCode = device;
+        return NodeSelection::open(*NodeSelection::plan(node, state), state, grids);
+    };
 
-    const int readings = NodeSelection::open(*NodeSelection::plan({Level::Table, "RUN3", "Run Number"}, state), state, grids);
-    EXPECT_EQ(readings, 2);
-    EXPECT_EQ(state.CurrentTable, "RUN3");
-    EXPECT_EQ(state.CurrentSurface, "NONE");
+    EXPECT_EQ(open(SG2150, {Level::Table, "RUN3", "Run Number"}), 2);
+    EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface}), QStringList({"RUN3", "NONE"}));
     EXPECT_EQ(state.ReportFontSize, 9);
     EXPECT_EQ(grids.dataModel().rowCount(), 2);
     EXPECT_EQ(grids.infoModel().rowCount(), 1);
     EXPECT_EQ(grids.infoModel().data(grids.infoModel().index(0, 0)).toString(), "3");
-}
 
-TEST(NodeSelection, AMissingTableLeavesBothGridsEmpty)
-{
-    test::TempHome home;
-    test::addTables(home.paths(), {test::loggerTest("UC1", {{1, 2, 3, 4}}, {"A", "B", "C", "D"})});
-    AppState state = stateFor(LD4800);
-    app::GridConnection grids(home.paths());
+    // The NG7700A information is the first reading of the surface, or reading 0 without one.
+    EXPECT_EQ(open(NG7700A, {Level::Surface, "Soil", "4"}), 2);
+    ASSERT_EQ(grids.infoModel().rowCount(), 1);
+    EXPECT_EQ(grids.infoSet()->field(u"RDNUM").toInt(), 3);
+    EXPECT_EQ(open(NG7700A, {Level::Surface, "Asphalt", "4"}), 0);
+    ASSERT_EQ(grids.infoModel().rowCount(), 1);
+    EXPECT_EQ(grids.infoSet()->field(u"MAXD").toFloat(), 99.0f);
 
-    EXPECT_EQ(NodeSelection::open(*NodeSelection::plan({Level::Table, "UC9", "Tests"}, state), state, grids), 0);
+    EXPECT_EQ(open(LD4800, {Level::Table, "UC9", "Tests"}), 0);
     EXPECT_EQ(state.CurrentTable, "UC9");
     EXPECT_EQ(grids.dataModel().columnCount(), 0);
     EXPECT_EQ(grids.infoModel().columnCount(), 0);

@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProjectFileCommandsTest, SaveAllWritesEveryProjectAndSaysWhere)
+TEST_F(ProjectFileCommandsTest, SavingWritesEveryProjectOrTheOneOnScreenAndSaysWhere)
 {
     chooser.choices = {fresh};
     commands.save(false);
@@ -55,36 +55,20 @@ TEST_F(ProjectFileCommandsTest, SaveAllWritesEveryProjectAndSaysWhere)
     EXPECT_EQ(prompter.shown[0].title, "Valtrane Download Save Results");
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::Ok);
     EXPECT_EQ(state.LastFolder, home.path() + "/projects");
-}
 
-TEST_F(ProjectFileCommandsTest, SaveSelectedWritesTheProjectOnScreenOrAllWhenNoneIs)
-{
-    chooser.choices = {fresh};
+    // Saving the selected project with none on screen saves them all.
+    chooser.choices = {home.path() + "/projects/all.txt"};
     commands.save(true);
-    EXPECT_EQ(home.readFile("projects/new.txt"), written(state.Table_List));
-
+    EXPECT_EQ(home.readFile("projects/all.txt"), written(state.Table_List));
     state.CurrentTable = "77";
     chooser.choices = {home.path() + "/projects/one.txt"};
     commands.save(true);
     const QByteArray one = home.readFile("projects/one.txt");
     EXPECT_EQ(one, written("7.7 "));
-    EXPECT_NE(one, home.readFile("projects/new.txt"));
+    EXPECT_NE(one, home.readFile("projects/all.txt"));
 }
 
-TEST_F(ProjectFileCommandsTest, OverwriteQuestionNoShowsTheDialogAgainAndYesReplacesTheFile)
-{
-    chooser.choices = {existing, existing};
-    prompter = test::ScriptedPrompter({Answer::No, Answer::Yes});
-    commands.save(false);
-    EXPECT_EQ(chooser.shown.size(), 2u);
-    ASSERT_EQ(prompter.shown.size(), 3u);
-    EXPECT_EQ(prompter.shown[0].text, existing + " already exists.  Do you want to overwrite?");
-    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
-    EXPECT_EQ(chooser.shown[1].request.folder, home.path() + "/projects");
-    EXPECT_EQ(home.readFile("projects/site.txt"), written(state.Table_List));
-}
-
-TEST_F(ProjectFileCommandsTest, CancelInTheDialogOrAtTheQuestionSavesNothing)
+TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsTheDialogAgainAndYesReplaces)
 {
     commands.save(false);
     chooser.choices = {existing};
@@ -92,44 +76,48 @@ TEST_F(ProjectFileCommandsTest, CancelInTheDialogOrAtTheQuestionSavesNothing)
     commands.save(true);
     EXPECT_EQ(chooser.shown.size(), 2u);
     EXPECT_EQ(prompter.texts(), QStringList{existing + " already exists.  Do you want to overwrite?"});
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
+    EXPECT_EQ(state.LastFolder, home.path() + "/projects");
     EXPECT_EQ(home.readFile("projects/site.txt"), "old");
+
+    chooser.choices = {existing, existing};
+    prompter = test::ScriptedPrompter({Answer::No, Answer::Yes});
+    commands.save(false);
+    EXPECT_EQ(chooser.shown.size(), 4u);
+    ASSERT_EQ(prompter.shown.size(), 3u);
+    EXPECT_EQ(home.readFile("projects/site.txt"), written(state.Table_List));
 }
 
 TEST_F(ProjectFileCommandsTest, ASaveThatFailsEndsQuietlyAndDoesNotClaimTheProjectsWereSaved)
 {
-    QDir(home.path()).mkpath("projects/folder.txt");
-    chooser.choices = {home.path() + "/projects/folder.txt"};
+    const QString folder = home.path() + "/projects/folder.txt";
+    QDir().mkpath(folder);
+    chooser.choices = {folder};
     prompter = test::ScriptedPrompter({Answer::Yes});
     commands.save(false);
-    EXPECT_EQ(prompter.texts(), QStringList{home.path() + "/projects/folder.txt already exists.  Do you want to overwrite?"});
-    EXPECT_TRUE(QFileInfo(home.path() + "/projects/folder.txt").isDir());
+    EXPECT_EQ(prompter.texts(), QStringList{folder + " already exists.  Do you want to overwrite?"});
+    EXPECT_TRUE(QFileInfo(folder).isDir());
 }
 
-TEST_F(ProjectFileCommandsTest, OpeningAMissingFileSaysSoAndShowsTheDialogAgain)
+TEST_F(ProjectFileCommandsTest, OpeningChoosesNothingOnCancelAndSaysWhenAFileIsMissingAndAsksAgain)
 {
+    EXPECT_FALSE(commands.chooseOpenFile());
+    EXPECT_EQ(state.LastFolder, home.path());
+
     chooser.choices = {home.path() + "/projects/gone.txt", existing};
     EXPECT_EQ(commands.chooseOpenFile(), existing);
     EXPECT_EQ(prompter.texts(), QStringList{"Selected File does not exist.  Check file name and path."});
     EXPECT_EQ(prompter.shown[0].title, "Valtrane IR Download");
-    ASSERT_EQ(chooser.shown.size(), 2u);
-    EXPECT_FALSE(chooser.shown[0].save);
-    EXPECT_EQ(chooser.shown[1].request.folder, home.path() + "/projects");
-}
-
-TEST_F(ProjectFileCommandsTest, CancelInTheOpenDialogChoosesNothing)
-{
-    EXPECT_FALSE(commands.chooseOpenFile());
-    EXPECT_EQ(state.LastFolder, home.path());
+    ASSERT_EQ(chooser.shown.size(), 3u);
+    EXPECT_FALSE(chooser.shown[1].save);
+    EXPECT_EQ(chooser.shown[2].request.folder, home.path() + "/projects");
 }
 
 TEST_F(ProjectFileCommandsTest, AFileThatIsNoSavedProjectIsRefusedWithAMessage)
 {
     home.writeFile("projects/notes.txt", "Notes from the site visit\r\n 1 \r\n");
-    const QByteArray registry = home.readFile("info/DBTbles.vkt");
     EXPECT_FALSE(commands.openFile(home.path() + "/projects/notes.txt"));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_TRUE(prompter.shown[0].text.contains("notes.txt"));
-    EXPECT_EQ(state.DeviceCode, NG7700B);
     EXPECT_EQ(state.Table_List, test::sampleTableList(NG7700B));
-    EXPECT_EQ(home.readFile("info/DBTbles.vkt"), registry);
 }

@@ -21,44 +21,32 @@ QStringList describe(const std::vector<TreeNode> &nodes)
 
 } // namespace
 
-TEST(ProjectTree, EachModelGetsItsNodesWithSurfacesCountedOverTheWholeTree)
+TEST(ProjectTree, TheRegisteredModelAndTablesGiveTheNodesWithSurfacesCountedOverTheWholeTree)
 {
-    const std::vector<std::tuple<int, QString, QStringList>> cases{
-        {NG7700B, "12.5 13 ", {"Top Projects -", "T1 12.5 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1", "T2 13 Top",
-                               "C4 Asphalt T2", "C5 Soil T2", "C6 Thin T2"}},
-        {NG7700A, "4 7 ", {"Top Projects -", "T1 4 Top", "C1 Asphalt T1", "C2 Soil T1", "T2 7 Top", "C3 Asphalt T2", "C4 Soil T2"}},
-        {SG2150, "RUN1 RUN2 RUN21 ", {"Top Run Number -", "T1 RUN1 Top", "T2 RUN2 Top", "T3 RUN21+ Top"}},
-        {LD4800, "CBR_LBR1 MARSHALL1 ", {"Top Tests -", "T1 CBR_LBR1 Top", "T2 MARSHALL1 Top"}},
+    const std::tuple<int, QString, QString, QStringList> cases[] = {   // registry, root caption, nodes
+        {NG7700B, "12.5 13 ", "", {"Top Projects -", "T1 12.5 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1", "T2 13 Top",
+                                   "C4 Asphalt T2", "C5 Soil T2", "C6 Thin T2"}},
+        {NG7700A, "4 7 ", "", {"Top Projects -", "T1 4 Top", "C1 Asphalt T1", "C2 Soil T1", "T2 7 Top", "C3 Asphalt T2", "C4 Soil T2"}},
+        // The summary run is shown with a plus.
+        {SG2150, "RUN1 RUN2 RUN21 ", "", {"Top Run Number -", "T1 RUN1 Top", "T2 RUN2 Top", "T3 RUN21+ Top"}},
+        {LD4800, "CBR_LBR1 MARSHALL1 ", "", {"Top Tests -", "T1 CBR_LBR1 Top", "T2 MARSHALL1 Top"}},
         // A name without its trailing blank gets no node.
-        {LD4800, "UC1 UC2", {"Top Tests -", "T1 UC1 Top"}},
-        {LD4800, "", {"Top Tests -"}},
+        {LD4800, "UC1 UC2", "", {"Top Tests -", "T1 UC1 Top"}},
+        {LD4800, "", "", {"Top Tests -"}},
+        // The root caption of a load replaces the model's root text.
+        {NG7700B, "1 ", "Projects (site.txt)", {"Top Projects (site.txt) -", "T1 1 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1"}},
     };
-    for (const auto &[model, list, expected] : cases)
-        EXPECT_EQ(describe(ProjectTree::nodes(model, list, QString())), expected) << model << " " << qPrintable(list);
-}
-
-TEST(ProjectTree, RootCaptionOfALoadReplacesTheModelsRootText)
-{
-    const auto nodes = ProjectTree::nodes(NG7700B, "1 ", QStringLiteral("Projects (site.txt)"));
-    EXPECT_EQ(nodes.front().text, "Projects (site.txt)");
-}
-
-TEST(ProjectTree, SummaryRunShownWithPlusStandsForItsTable)
-{
-    EXPECT_EQ(ProjectTree::tableName(ProjectTree::tableText("RUN21")), "RUN21");
-    EXPECT_EQ(ProjectTree::tableText("RUN2"), "RUN2");
-    EXPECT_EQ(ProjectTree::tableName("RUN21+"), "RUN21");
-}
-
-TEST(ProjectTree, AnEmptyTableListIsTakenFromTheRegistryWithItsModel)
-{
-    test::TempHome home;
-    test::writeRegistry(home.paths(), SG2150, "RUN4 RUN5 ");
-    AppState state;
-    const auto nodes = ProjectTree::build(home.paths(), state);
-    EXPECT_EQ(state.Table_List, "RUN4 RUN5 ");
-    EXPECT_EQ(state.DeviceCode, SG2150);
-    EXPECT_EQ(describe(nodes), (QStringList{"Top Run Number -", "T1 RUN4 Top", "T2 RUN5 Top"}));
+    for (const auto &[model, list, caption, expected] : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 [%2]").arg(model).arg(list).toStdString());
+        test::TempHome home;
+        test::writeRegistry(home.paths(), model, list);
+        AppState state;
+        state.DeviceCode = -1;
+        state.TreeRootCaption = caption;
+        EXPECT_EQ(describe(ProjectTree::build(home.paths(), state)), expected);
+        EXPECT_EQ(state.Table_List, list);
+        EXPECT_EQ(state.DeviceCode, model);
+    }
 }
 
 TEST(ProjectTree, AListInMemoryWinsOverTheRegistry)
@@ -70,4 +58,11 @@ TEST(ProjectTree, AListInMemoryWinsOverTheRegistry)
     state.Table_List = "UC1 ";
     EXPECT_EQ(describe(ProjectTree::build(home.paths(), state)), (QStringList{"Top Tests -", "T1 UC1 Top"}));
     EXPECT_EQ(state.DeviceCode, LD4800);
+}
+
+TEST(ProjectTree, TheSummaryRunsNodeTextStandsForItsTable)
+{
+    EXPECT_EQ(ProjectTree::tableName("RUN21+"), "RUN21");
+    EXPECT_EQ(ProjectTree::tableText("RUN2"), "RUN2");
+    EXPECT_EQ(ProjectTree::tableName("RUN2"), "RUN2");
 }
