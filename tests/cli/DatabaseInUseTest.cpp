@@ -1,24 +1,21 @@
 // While another program holds the database (an open or a download writing it), every command
 // that reads or writes it says the database is in use, and changes nothing.
+#include "common/AppState.h"
 #include "db/DatabaseLock.h"
 #include "support/CliRunner.h"
+#include "support/HomeProjectState.h"
 #include "support/TempHome.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
 
-namespace {
-
 TEST(DatabaseInUse, EveryCommandOnTheDatabaseSaysSoWithStatus789)
 {
     test::TempHome home;
-    QFile sample(test::testDataPath("writeout/ng7700b.txt"));
-    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
-    home.writeFile("project.txt", sample.readAll());
+    home.writeFile("project.txt", test::sampleProjectFile(NG7700B));
     ASSERT_EQ(test::runCli(home.path(), {"open", home.path() + "/project.txt"}).exitCode, 0);
-    const QByteArray registry = home.readFile("info/DBTbles.vkt");
+    const auto before = test::HomeProjectState::of(home);
 
     ASSERT_EQ(db::DatabaseLock::tryAcquire(home.paths().lockFile()), db::DatabaseLock::Attempt::Acquired);
     const QStringList commands[] = {
@@ -35,8 +32,6 @@ TEST(DatabaseInUse, EveryCommandOnTheDatabaseSaysSoWithStatus789)
     }
     db::DatabaseLock::releaseHold(home.paths().lockFile());
     EXPECT_FALSE(home.exists("saved.txt"));
-    EXPECT_EQ(home.readFile("info/DBTbles.vkt"), registry);
+    EXPECT_EQ(test::projectStateDifference(home, before), "");
     EXPECT_EQ(test::runCli(home.path(), {"tables"}).exitCode, 0);
 }
-
-} // namespace

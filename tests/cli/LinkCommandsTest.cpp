@@ -6,7 +6,7 @@
 #include "link/ScriptedParser.h"
 #include "parse/SampleStreams.h"
 #include "report/InfoFile.h"
-#include "support/ProjectSnapshot.h"
+#include "support/HomeProjectState.h"
 #include "support/CliRunner.h"
 #include "support/PtyGauge.h"
 #include "support/TempHome.h"
@@ -42,24 +42,12 @@ TEST(ReplayCommand, KeepsTheLabInformationAndChangesOnlyTheRootCaption)
 
 #ifdef Q_OS_UNIX
 
-// Sets the environment variables for the program's ports while it lives.
-class PortEnvironment {
-public:
-    explicit PortEnvironment(const QStringList &devices)
-    {
-        for (int i = 0; i < devices.size(); ++i)
-            qputenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i + 1)), devices.at(i).toLocal8Bit());
-        m_count = int(devices.size());
-    }
-    ~PortEnvironment()
-    {
-        for (int i = 1; i <= m_count; ++i)
-            qunsetenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i)));
-    }
-
-private:
-    int m_count = 0;
-};
+// The path a download printed after "Capture: ".
+QString captureOf(const QByteArray &out)
+{
+    const qsizetype at = out.indexOf("Capture: ");
+    return at < 0 ? QString() : QString::fromLocal8Bit(out.mid(at + 9).split('\n').first());
+}
 
 TEST(PortsCommand, PrintsTheScanAndACaptionPerPort)
 {
@@ -67,8 +55,12 @@ TEST(PortsCommand, PrintsTheScanAndACaptionPerPort)
     test::PtyGauge free(""), held("");
     QSerialPort otherProgram(held.device());
     ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
-    const PortEnvironment ports({free.device(), held.device(), home.path() + "/none", home.path() + "/none"});
+    const QStringList devices{free.device(), held.device(), home.path() + "/none", home.path() + "/none"};
+    for (int i = 0; i < 4; ++i)
+        qputenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i + 1)), devices.at(i).toLocal8Bit());
     const auto r = test::runCli(home.path(), {"ports"});
+    for (int i = 1; i <= 4; ++i)
+        qunsetenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i)));
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QList<QByteArray> lines = r.out.split('\n');
     ASSERT_GE(lines.size(), 5);
@@ -90,9 +82,7 @@ TEST(DownloadCommand, AStreamWithoutTablesEndsAsNoTablesCreatedAndIsCaptured)
     EXPECT_TRUE(r.out.contains("Status: No Tables Created\n"));
     EXPECT_TRUE(r.out.contains("LastStatus: 5454"));
     EXPECT_TRUE(r.err.contains("status 5454"));
-    const qsizetype at = r.out.indexOf("Capture: ");
-    ASSERT_GE(at, 0);
-    const QString capture = QString::fromLocal8Bit(r.out.mid(at + 9).split('\n').first());
+    const QString capture = captureOf(r.out);
     EXPECT_TRUE(capture.startsWith(home.paths().capturesFolder() + "/"));
     EXPECT_TRUE(capture.endsWith("-NG7700A.cap"));
     QFile file(capture);
@@ -168,18 +158,16 @@ TEST(ReplayCommand, ACapturedDownloadReplaysIntoTheSameDatabase)
     gauge.startWhenOpened(500);
     const auto downloaded = test::runCli(live.path(), {"download", "--port", gauge.device(), "--model", "NG7700B"});
     ASSERT_EQ(downloaded.exitCode, 0) << downloaded.err.constData();
-    const qsizetype at = downloaded.out.indexOf("Capture: ");
-    ASSERT_GE(at, 0);
-    const QString capture = QString::fromLocal8Bit(downloaded.out.mid(at + 9).split('\n').first());
+    const QString capture = captureOf(downloaded.out);
+    ASSERT_FALSE(capture.isEmpty());
 
     const auto replayed = test::runCli(again.path(), {"replay", capture, "--model", "NG7700B"});
     ASSERT_EQ(replayed.exitCode, 0) << replayed.err.constData();
     const auto tableList = [](const QByteArray &out) { return out.mid(out.indexOf("Table_List: ")).split('\n').first(); };
     EXPECT_EQ(tableList(replayed.out), tableList(downloaded.out));
-    EXPECT_EQ(again.readFile("info/DBTbles.vkt"), live.readFile("info/DBTbles.vkt"));
-    const auto liveRows = test::ProjectSnapshot::of(live.paths());
-    EXPECT_FALSE(liveRows.tables.empty());
-    EXPECT_EQ(test::ProjectSnapshot::difference(test::ProjectSnapshot::of(again.paths()), liveRows), "");
+    const auto liveState = test::HomeProjectState::of(live);
+    EXPECT_FALSE(liveState.rows.tables.empty());
+    EXPECT_EQ(test::projectStateDifference(again, liveState), "");
     EXPECT_FALSE(again.exists("captures"));  // a replay is not a live download
 }
 

@@ -1,5 +1,4 @@
 #include "common/AppState.h"
-#include "db/Database.h"
 #include "support/CliRunner.h"
 #include "support/StreamBuilders.h"
 #include "support/TempHome.h"
@@ -8,11 +7,7 @@
 
 using namespace valtrane;
 
-namespace {
-
-const QByteArray Marshall = "MARSHALL TEST\r\nRD #, TIME, LOAD, FLOW, (), ()\r\n1, 00:00:05, 812, 0.031, 0, 0\r\nEND\r\n\r\n";
-
-} // namespace
+static const QByteArray Marshall = "MARSHALL TEST\r\nRD #, TIME, LOAD, FLOW, (), ()\r\n1, 00:00:05, 812, 0.031, 0, 0\r\nEND\r\n\r\n";
 
 TEST(OpenCommand, OpensAProjectAndPrintsTheModelCodeAndTables)
 {
@@ -39,19 +34,4 @@ TEST(OpenCommand, RefusesWhatIsNoProject)
     }
     EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
     EXPECT_FALSE(home.exists("info/DBTbles.vkt"));
-}
-
-TEST(OpenCommand, RefusesWhileTheDatabaseIsInUse)
-{
-    test::TempHome home;
-    home.writeFile("lab.txt", test::savedProject(LD4800, Marshall));
-    ASSERT_EQ(test::runCli(home.path(), {"open", home.path() + "/lab.txt"}).exitCode, 0);
-    db::Database inUse;
-    ASSERT_TRUE(inUse.open(home.paths().database()));
-    home.writeFile("other.txt", test::savedProject(LD4800, Marshall + Marshall));
-    const auto r = test::runCli(home.path(), {"open", home.path() + "/other.txt"});
-    EXPECT_NE(r.exitCode, 0);
-    EXPECT_TRUE(r.err.contains("789")) << r.err.constData();
-    EXPECT_TRUE(inUse.hasTable("MARSHALL1"));
-    EXPECT_FALSE(inUse.hasTable("MARSHALL2"));
 }

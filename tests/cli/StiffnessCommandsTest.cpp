@@ -81,23 +81,21 @@ TEST_F(StiffnessCommandsTest, SummaryOfTheRunsAboveTwentyHasNoRatiosAndNoDensity
     EXPECT_EQ(lines[7], ",,,,,,,,,,\r");
 }
 
-TEST_F(StiffnessCommandsTest, SummaryOfATableThatIsNoRunFails)
+TEST_F(StiffnessCommandsTest, SummaryOfATableThatIsNoRunOrIntoAFolderThatIsNotThereIsRefusedAndWritesNothing)
 {
     home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
-    const auto r = test::runCli(home.path(), {"stiffness-summary", "--table", "RUN8", "--out", home.path() + "/x.csv"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.startsWith("error: ")) << r.err.constData();
+    const std::pair<QStringList, const char *> cases[] = {
+        {{"--table", "RUN8", "--out", home.path() + "/x.csv"}, "error: "},
+        {{"--table", "run3", "--out", home.path() + "/missing/folder/x.csv"}, "error: there is no folder"},
+    };
+    for (const auto &[args, says] : cases) {
+        const auto r = test::runCli(home.path(), QStringList{"stiffness-summary"} + args);
+        EXPECT_EQ(r.exitCode, 1) << says;
+        EXPECT_TRUE(r.err.startsWith(says)) << r.err.constData();
+    }
     EXPECT_FALSE(home.exists("x.csv"));
-    EXPECT_EQ(test::runCli(home.path(), {"stiffness-summary", "--table", "RUN3"}).exitCode, 2);
-}
-
-TEST_F(StiffnessCommandsTest, SummaryIntoAFolderThatIsNotThereIsRefusedAndMakesNoFolder)
-{
-    home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
-    const auto r = test::runCli(home.path(), {"stiffness-summary", "--table", "run3", "--out", home.path() + "/missing/folder/x.csv"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("there is no folder")) << r.err.constData();
     EXPECT_FALSE(home.exists("missing"));
+    EXPECT_EQ(test::runCli(home.path(), {"stiffness-summary", "--table", "RUN3"}).exitCode, 2);
 }
 
 TEST_F(StiffnessCommandsTest, ConstantsAreShownAndSetThroughTheFile)

@@ -19,47 +19,9 @@ TEST(TablesCommand, ShowsTheRegistry)
     EXPECT_EQ(r.out, QByteArray("DeviceCode: 2\nTable_List: 12.5 13 \n"));
 }
 
-TEST(DumpCommand, WritesRowsAsCsvWithAHeaderLine)
-{
-    test::TempHome home;
-    db::CreateDatabase creator(home.paths());
-    ASSERT_EQ(creator.Create(), 0);
-    QString name = "P12.5";
-    ASSERT_EQ(creator.AddTable(name, db::Ng7700bProjectTable), 0);
-    {
-        db::Database database;
-        ASSERT_TRUE(database.open(home.paths().database()));
-        auto rs = database.openRecordset("SELECT * FROM P125");
-        for (int n : {0, 1, 2}) {
-            rs->addNew();
-            rs->setField(u"RDNUM", n);
-            rs->setField(u"SA", n == 2 ? "A" : "S");
-            rs->setField(u"WD", 118.25 + n);
-            rs->setField(u"STAT1", "a,b");
-            ASSERT_TRUE(rs->update());
-        }
-    }
-    const auto all = test::runCli(home.path(), {"dump", "P125"});
-    ASSERT_EQ(all.exitCode, 0) << all.err.constData();
-    const QList<QByteArray> lines = all.out.split('\n');
-    ASSERT_GE(lines.size(), 4);
-    EXPECT_TRUE(lines[0].startsWith("ID,SERNUM,CDATE,DATE,DSTD,"));
-    EXPECT_EQ(lines[1].split(',').size(), lines[0].split(',').size() + 1);  // "a,b" is one quoted field
-    EXPECT_TRUE(lines[2].contains("\"a,b\""));
-    EXPECT_TRUE(lines[2].contains(",119.25,"));
-
-    const auto soil = test::runCli(home.path(), {"dump", "P125", "--where", "SA = 'S' AND RDNUM > 0"});
-    ASSERT_EQ(soil.exitCode, 0);
-    EXPECT_EQ(soil.out.count('\n'), 2);
-
-    const auto missing = test::runCli(home.path(), {"dump", "NOSUCH"});
-    EXPECT_NE(missing.exitCode, 0);
-    EXPECT_TRUE(missing.err.startsWith("error: "));
-}
-
 namespace {
 
-// The NG7700B project 12.5, stored as table P125, with two rows.
+// The NG7700B project 12.5, stored as table P125 with three rows and listed in the registry.
 void projectTwelveFive(test::TempHome &home)
 {
     db::CreateDatabase creator(home.paths());
@@ -69,9 +31,12 @@ void projectTwelveFive(test::TempHome &home)
     db::Database database;
     ASSERT_TRUE(database.open(home.paths().database()));
     auto rs = database.openRecordset("SELECT * FROM P125");
-    for (int n : {0, 1}) {
+    for (int n : {0, 1, 2}) {
         rs->addNew();
         rs->setField(u"RDNUM", n);
+        rs->setField(u"SA", n == 2 ? "A" : "S");
+        rs->setField(u"WD", 118.25 + n);
+        rs->setField(u"STAT1", "a,b");
         ASSERT_TRUE(rs->update());
     }
     home.writeFile("info/DBTbles.vkt", "2\r\n\"12.5 \"\r\n");
@@ -79,14 +44,24 @@ void projectTwelveFive(test::TempHome &home)
 
 } // namespace
 
-TEST(DumpCommand, TakesATableAsTablesListsItOrByItsStoredNameAndAnEmptyConditionMeansEveryRow)
+TEST(DumpCommand, WritesRowsAsCsvOfATableNamedAsTablesListsItOrByItsStoredName)
 {
     test::TempHome home;
     projectTwelveFive(home);
     const auto stored = test::runCli(home.path(), {"dump", "P125"});
     ASSERT_EQ(stored.exitCode, 0) << stored.err.constData();
-    ASSERT_EQ(stored.out.count('\n'), 3);
+    const QList<QByteArray> lines = stored.out.split('\n');
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[0].startsWith("ID,SERNUM,CDATE,DATE,DSTD,"));
+    EXPECT_EQ(lines[1].split(',').size(), lines[0].split(',').size() + 1);  // "a,b" is one quoted field
+    EXPECT_TRUE(lines[2].contains("\"a,b\""));
+    EXPECT_TRUE(lines[2].contains(",119.25,"));
 
+    const auto soil = test::runCli(home.path(), {"dump", "P125", "--where", "SA = 'S' AND RDNUM > 0"});
+    ASSERT_EQ(soil.exitCode, 0);
+    EXPECT_EQ(soil.out.count('\n'), 2);
+
+    // An empty condition means every row.
     const QStringList sameTable[] = {{"12.5"}, {"p125"}, {" 12.5 "}, {"12.5", "--where", ""}, {"P125", "--where", "  "}};
     for (const QStringList &args : sameTable) {
         const auto r = test::runCli(home.path(), QStringList{"dump"} + args);
@@ -120,6 +95,6 @@ TEST(TablesAndDumpCommand, ReadAProgramFolderOnAReadOnlyMediumWhereWritingIsRefu
     EXPECT_EQ(run.exitCode(), 0) << err.constData();
     const QByteArray out = run.readAllStandardOutput();
     EXPECT_TRUE(out.startsWith("DeviceCode: 2\nTable_List: 12.5 \nID,")) << out.constData();
-    EXPECT_EQ(out.count('\n'), 5) << out.constData();
+    EXPECT_EQ(out.count('\n'), 6) << out.constData();
     EXPECT_TRUE(err.contains("the constants file cannot be written")) << err.constData();
 }

@@ -5,10 +5,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlQuery>
 
 #ifdef Q_OS_UNIX
 #include <QLockFile>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -152,11 +152,9 @@ TEST_F(DatabaseFixture, TextConditionsMatchWithoutRegardToCase)
 TEST_F(DatabaseFixture, TextsThatAreNotTheProgramsQueriesAreRefused)
 {
     addTable("RUN3", db::StiffnessRunTable);
-    EXPECT_FALSE(database.openRecordset("DELETE FROM RUN3"));
-    EXPECT_FALSE(database.openRecordset("SELECT * FROM NOSUCH"));
-    EXPECT_FALSE(database.openRecordset("SELECT * FROM RUN3 WHERE NOSUCH = 1"));
-    EXPECT_FALSE(database.openRecordset("SELECT * FROM RUN3 WHERE BIN_NUMBER = 1; DROP TABLE RUN3"));
-    EXPECT_FALSE(database.openRecordset("SELECT * FROM RUN3 WHERE BIN_NUMBER > "));
+    for (const char *sql : {"DELETE FROM RUN3", "SELECT * FROM NOSUCH", "SELECT * FROM RUN3 WHERE NOSUCH = 1",
+                            "SELECT * FROM RUN3 WHERE BIN_NUMBER = 1; DROP TABLE RUN3", "SELECT * FROM RUN3 WHERE BIN_NUMBER > "})
+        EXPECT_FALSE(database.openRecordset(sql)) << sql;
     EXPECT_TRUE(database.openRecordset("SELECT * FROM RUN3 WHERE BIN_NUMBER > 0"));
     EXPECT_TRUE(database.hasTable("RUN3"));
 }
@@ -259,29 +257,25 @@ TEST(Database, RemoveFileRefusesWhileAnotherRunningProcessHoldsTheLock)
     ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
     const QString path = home.paths().database();
     int ready[2];
-    int release[2];
     ASSERT_EQ(pipe(ready), 0);
-    ASSERT_EQ(pipe(release), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        close(ready[0]);
-        close(release[1]);
         QLockFile held(db::DatabaseLock::lockPathFor(path));
-        char c = held.tryLock(0) ? '1' : '0';
+        const char c = held.tryLock(0) ? '1' : '0';
         (void)!write(ready[1], &c, 1);
-        (void)!read(release[0], &c, 1);
-        _exit(0);   // leaves the lock file behind, as a crash would
+        pause();
+        _exit(0);
     }
-    close(ready[1]);
-    close(release[0]);
     char c = 0;
     const bool locked = read(ready[0], &c, 1) == 1 && c == '1';
     const bool removedWhileHeld = db::Database::removeFile(path);
     const bool existsWhileHeld = QFileInfo::exists(path);
-    close(release[1]);
-    close(ready[0]);
+    // Killed, the child leaves the lock file behind, as a crash would.
+    kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
     ASSERT_TRUE(locked);
     EXPECT_FALSE(removedWhileHeld);
     EXPECT_TRUE(existsWhileHeld);

@@ -5,7 +5,6 @@
 #include "db/Recordset.h"
 #include "support/TempHome.h"
 
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>

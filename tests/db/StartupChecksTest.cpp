@@ -11,16 +11,6 @@
 
 using namespace valtrane;
 
-namespace {
-
-void makeDatabase(test::TempHome &home)
-{
-    db::CreateDatabase creator(home.paths());
-    ASSERT_EQ(creator.Create(), 0);
-}
-
-} // namespace
-
 TEST(StartupChecks, KeepsARegisteredOrLockedDatabaseAndClearsWhatDoesNotBelongTogether)
 {
     struct Case {
@@ -42,8 +32,9 @@ TEST(StartupChecks, KeepsARegisteredOrLockedDatabaseAndClearsWhatDoesNotBelongTo
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         test::TempHome home;
-        if (c.database)
-            makeDatabase(home);
+        if (c.database) {
+            ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
+        }
         if (!c.registry.isEmpty())
             home.writeFile("info/DBTbles.vkt", c.registry);
         if (c.locked)
@@ -64,7 +55,7 @@ TEST(StartupChecks, KeepsARegisteredOrLockedDatabaseAndClearsWhatDoesNotBelongTo
 TEST(DatabaseLock, AnOpenDatabaseHoldsItsLockFileUntilTheLastConnectionCloses)
 {
     test::TempHome home;
-    makeDatabase(home);
+    ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
     const QString lock = home.paths().lockFile();
     EXPECT_FALSE(db::DatabaseLock::isLocked(lock));
     {
@@ -85,7 +76,7 @@ TEST(DatabaseLock, AnOpenDatabaseHoldsItsLockFileUntilTheLastConnectionCloses)
 TEST(DatabaseLock, ALockLeftByAProcessThatNoLongerRunsIsStale)
 {
     test::TempHome home;
-    makeDatabase(home);
+    ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
     const QString lock = home.paths().lockFile();
     const pid_t child = fork();
     if (child == 0) {
