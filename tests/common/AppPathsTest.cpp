@@ -1,7 +1,6 @@
 #include "common/AppPaths.h"
 #include "support/TempHome.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -19,7 +18,7 @@ TEST(AppPaths, NamesMatchFilesOnDiskWithoutRegardToCase)
     EXPECT_TRUE(home.paths().columnLayout(7).isEmpty());
 }
 
-TEST(AppPaths, HomeOptionWinsOverEnvironmentAndExecutableFolder)
+TEST(AppPaths, HomeOptionWinsOverEnvironmentAndExecutableFolderAndNeedsAFolder)
 {
     qputenv("VALTRANE_HOME", "/from/env");
     EXPECT_EQ(AppPaths::chooseProgramFolder({"prog", "--home", "/a"}, "/exe"), "/a");
@@ -27,23 +26,11 @@ TEST(AppPaths, HomeOptionWinsOverEnvironmentAndExecutableFolder)
     EXPECT_EQ(AppPaths::chooseProgramFolder({"prog", "tables"}, "/exe"), "/from/env");
     qunsetenv("VALTRANE_HOME");
     EXPECT_EQ(AppPaths::chooseProgramFolder({"prog", "tables"}, "/exe"), "/exe");
-}
 
-TEST(AppPaths, AHomeOptionWithoutAFolderIsAnError)
-{
-    const QList<QStringList> wrong{
-        {"prog", "tables", "--home"},
-        {"prog", "--home=", "tables"},
-        {"prog", "--home", "", "tables"},
-        {"prog", "--home", "/a", "tables", "--home="},
-    };
-    for (const QStringList &args : wrong)
-        EXPECT_FALSE(AppPaths::homeOptionError(args).isEmpty()) << qPrintable(args.join(' '));
-    const QList<QStringList> right{
-        {"prog", "tables"},
-        {"prog", "--home", "/a", "tables"},
-        {"prog", "--home=/b", "tables"},
-    };
-    for (const QStringList &args : right)
-        EXPECT_TRUE(AppPaths::homeOptionError(args).isEmpty()) << qPrintable(args.join(' '));
+    const std::pair<QStringList, bool> cases[] = {
+        {{"prog", "tables", "--home"}, false}, {{"prog", "--home=", "tables"}, false}, {{"prog", "--home", "", "tables"}, false},
+        {{"prog", "--home", "/a", "tables", "--home="}, false}, {{"prog", "tables"}, true}, {{"prog", "--home", "/a", "tables"}, true},
+        {{"prog", "--home=/b", "tables"}, true}};
+    for (const auto &[args, right] : cases)
+        EXPECT_EQ(AppPaths::homeOptionError(args).isEmpty(), right) << qPrintable(args.join(' '));
 }

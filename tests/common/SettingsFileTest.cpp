@@ -1,60 +1,55 @@
 #include "common/SettingsFile.h"
 #include "support/TempHome.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
 
-TEST(SettingsFile, AQuotedRecordIsWrittenAsUtf8ByteForByteAndReadsBackOneLinePerItem)
-{
+class SettingsFileTest : public ::testing::Test {
+protected:
+    QString path(const QString &name) const { return home.path() + "/info/" + name; }
     test::TempHome home;
-    const QString path = home.path() + "/info/Info.vkt";
+};
+
+TEST_F(SettingsFileTest, AQuotedRecordIsWrittenAsUtf8ByteForByteAndReadsBackOneLinePerItem)
+{
     const QStringList items{"Acme Labs", "Col 2", QString::fromUtf8("Façade – Ñandú €")};
-    ASSERT_TRUE(SettingsFile::writeQuotedRecord(path, items));
+    ASSERT_TRUE(SettingsFile::writeQuotedRecord(path("Info.vkt"), items));
     EXPECT_EQ(home.readFile("info/Info.vkt"),
               QByteArray("\"Acme Labs\rCol 2\rFa\xC3\xA7" "ade \xE2\x80\x93 \xC3\x91" "and\xC3\xBA \xE2\x82\xAC\r\"\r\n"));
-    const auto lines = SettingsFile::readRecordLines(path);
+    const auto lines = SettingsFile::readRecordLines(path("Info.vkt"));
     ASSERT_TRUE(lines.has_value());
     EXPECT_EQ(lines->mid(0, 3), items);
 }
 
-TEST(SettingsFile, LinesAreWrittenWithCarriageReturnAndLineFeedAndReadWithAnyEnd)
+TEST_F(SettingsFileTest, LinesAreWrittenWithCarriageReturnAndLineFeedAndReadWithAnyEnd)
 {
-    test::TempHome home;
-    ASSERT_TRUE(SettingsFile::writeLines(home.path() + "/info/S.vkt", {"MeasMs = 0.12", "Assmas = 4.5"}));
+    ASSERT_TRUE(SettingsFile::writeLines(path("S.vkt"), {"MeasMs = 0.12", "Assmas = 4.5"}));
     EXPECT_EQ(home.readFile("info/S.vkt"), QByteArray("MeasMs = 0.12\r\nAssmas = 4.5\r\n"));
     home.writeFile("info/x.vkt", "a\r\nb\rc\nd");
-    EXPECT_EQ(SettingsFile::readLines(home.path() + "/info/x.vkt"), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_FALSE(SettingsFile::readLines(home.path() + "/info/none.vkt").has_value());
+    EXPECT_EQ(SettingsFile::readLines(path("x.vkt")), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_FALSE(SettingsFile::readLines(path("none.vkt")).has_value());
     // A file ending inside a UTF-8 sequence is not UTF-8.
     home.writeFile("info/y.vkt", "Remark = Fa\xC3");
-    EXPECT_EQ(SettingsFile::readLines(home.path() + "/info/y.vkt"), QStringList{QString::fromUtf8("Remark = FaÃ")});
-}
+    EXPECT_EQ(SettingsFile::readLines(path("y.vkt")), QStringList{QString::fromUtf8("Remark = FaÃ")});
 
-TEST(SettingsFile, FailedWriteLeavesTheOldFileWhole)
-{
-    test::TempHome home;
-    const QString path = home.path() + "/info/DBTbles.vkt";
-    ASSERT_TRUE(SettingsFile::writeLines(path, {"1", "\"12 \""}));
     // A folder where the file should go cannot be written: the old file beside it is untouched.
     EXPECT_FALSE(SettingsFile::writeLines(home.path() + "/info", {"x"}));
-    EXPECT_EQ(home.readFile("info/DBTbles.vkt"), QByteArray("1\r\n\"12 \"\r\n"));
+    EXPECT_EQ(home.readFile("info/S.vkt"), QByteArray("MeasMs = 0.12\r\nAssmas = 4.5\r\n"));
 }
 
-TEST(SettingsFile, FilesOfTheEarlierProgramReadInTheWindowsCodePage)
+TEST_F(SettingsFileTest, FilesOfTheEarlierProgramReadInTheWindowsCodePage)
 {
-    const std::vector<std::pair<QByteArray, const char *>> cases{
+    const std::pair<QByteArray, const char *> cases[] = {
         {"\"Fa\xE7" "ade\r\"\r\n", "Façade"},
         {"\"\x93Quoted\x94 \x96 10 \x80\r\"\r\n", "“Quoted” – 10 €"},
         // Bytes that begin a UTF-8 sequence without finishing it.
         {"\"Tom\xE1s L\xF3pez\r\"\r\n", "Tomás López"},
         {"\"Ends in \xC3\r\"\r\n", "Ends in Ã"},
     };
-    test::TempHome home;
     for (const auto &[bytes, text] : cases) {
         home.writeFile("info/Info.vkt", bytes);
-        const auto lines = SettingsFile::readRecordLines(home.path() + "/info/Info.vkt");
+        const auto lines = SettingsFile::readRecordLines(path("Info.vkt"));
         ASSERT_TRUE(lines.has_value());
         EXPECT_EQ(lines->value(0), QString::fromUtf8(text)) << text;
     }

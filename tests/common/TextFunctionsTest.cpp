@@ -4,26 +4,19 @@
 
 using namespace valtrane;
 
-TEST(TextFunctions, RightAlignPadsOnTheLeftOnly)
+TEST(TextFunctions, RightAlignPadsOnTheLeftOnlyAndStripCharRemovesEveryOccurrence)
 {
-    EXPECT_EQ(RightAlign(QStringLiteral("12"), 4), QStringLiteral("  12"));
-    EXPECT_EQ(RightAlign(QStringLiteral(""), 3), QStringLiteral("   "));
-    EXPECT_EQ(RightAlign(QStringLiteral("1234"), 4), QStringLiteral("1234"));
-    EXPECT_EQ(RightAlign(QStringLiteral("123456"), 4), QStringLiteral("123456"));
-    EXPECT_EQ(RightAlign(QStringLiteral("x"), 0), QStringLiteral("x"));
-}
-
-TEST(TextFunctions, StripCharRemovesEveryOccurrence)
-{
-    EXPECT_EQ(Strip_Char(QStringLiteral("12.4"), QLatin1Char('.')), QStringLiteral("124"));
-    EXPECT_EQ(Strip_Char(QStringLiteral("1.2.3."), QLatin1Char('.')), QStringLiteral("123"));
-    EXPECT_EQ(Strip_Char(QStringLiteral("ABC"), QLatin1Char('.')), QStringLiteral("ABC"));
+    const std::tuple<const char *, int, const char *> aligned[] = {{"12", 4, "  12"}, {"", 3, "   "}, {"1234", 4, "1234"}, {"123456", 4, "123456"}, {"x", 0, "x"}};
+    for (const auto &[text, width, expected] : aligned)
+        EXPECT_EQ(RightAlign(QString::fromLatin1(text), width), QString::fromLatin1(expected)) << text << " " << width;
+    for (const auto &[text, expected] : {std::pair{"12.4", "124"}, {"1.2.3.", "123"}, {"ABC", "ABC"}})
+        EXPECT_EQ(Strip_Char(QString::fromLatin1(text), QLatin1Char('.')), QString::fromLatin1(expected)) << text;
 }
 
 TEST(TextFunctions, TableListNamesEndAtEachBlank)
 {
-    EXPECT_EQ(tableListNames(QStringLiteral("12.5 13 ")), (QStringList{QStringLiteral("12.5"), QStringLiteral("13")}));
-    EXPECT_EQ(tableListNames(QStringLiteral("RUN1 RUN2")), QStringList{QStringLiteral("RUN1")});
+    EXPECT_EQ(tableListNames(QStringLiteral("12.5 13 ")), (QStringList{"12.5", "13"}));
+    EXPECT_EQ(tableListNames(QStringLiteral("RUN1 RUN2")), QStringList{"RUN1"});
     EXPECT_TRUE(tableListNames(QString()).isEmpty());
-    EXPECT_EQ(tableListNames(QStringLiteral("A  B ")), (QStringList{QStringLiteral("A"), QString(), QStringLiteral("B")}));
+    EXPECT_EQ(tableListNames(QStringLiteral("A  B ")), (QStringList{"A", QString(), "B"}));
 }

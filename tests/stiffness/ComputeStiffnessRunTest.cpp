@@ -13,21 +13,29 @@ namespace {
 
 using Texts = std::array<QString, StiffnessResultCount>;
 
-Texts blanks()
+Texts filled(const char *text)
 {
     Texts t;
-    t.fill(" ");
+    t.fill(text);
     return t;
 }
 
-Texts notAvailable()
+// The run's header and the first of the 25 bins.
+StiffnessRunResult firstBinOnly(const StiffnessConstants &constants, int run = 3)
 {
-    Texts t;
-    t.fill("NA");
-    return t;
+    return ComputeStiffnessRun({headerRecord(run, 11.25f, 2.5f), binRecord(test::twentyFiveBins().front())}, constants);
 }
 
-class StoredStiffnessRun : public test::DatabaseFixture {};
+class StoredStiffnessRun : public test::DatabaseFixture {
+protected:
+    StiffnessRunResult stored(const QString &table, const std::vector<StiffnessRecord> &records)
+    {
+        test::storeRun(home.paths(), database, table, records);
+        auto rs = database.openRecordset("SELECT * FROM " + table);
+        EXPECT_TRUE(rs);
+        return rs ? ComputeStiffnessRun(readStiffnessRecords(*rs), test::loadedConstants()) : StiffnessRunResult{};
+    }
+};
 
 // Expected texts were worked out apart from the program with a short python3 script that applies
 // the documented formulas to the same counts: volts = counts * 10 / 4096 - 5, SNR = 10 * ln(P) /
@@ -36,35 +44,24 @@ class StoredStiffnessRun : public test::DatabaseFixture {};
 // at the mean of the other 23, which gives the mean of those 23.
 TEST_F(StoredStiffnessRun, GivesEveryBinItsRatiosAndResultsAndTheRunItsAveragesAndDensity)
 {
-    test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
-    auto rs = database.openRecordset("SELECT * FROM RUN3");
-    ASSERT_TRUE(rs);
-    const StiffnessRunResult run = ComputeStiffnessRun(readStiffnessRecords(*rs), test::loadedConstants());
-
+    const StiffnessRunResult run = stored("RUN3", test::runThreeRecords());
     EXPECT_FALSE(run.summaryOnly);
     ASSERT_EQ(run.bins.size(), 25u);
-    const StiffnessBinResult &first = run.bins[0];
-    EXPECT_EQ(first.binNumber, "1");
-    EXPECT_EQ(first.frequency, "100");
-    EXPECT_EQ(first.displacementSnr, "38.7");
-    EXPECT_EQ(first.forceSnr, "45.7");
-    EXPECT_EQ(first.results, (Texts{"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}));
-
-    const StiffnessBinResult &signalOverload = run.bins[6];
-    EXPECT_EQ(signalOverload.binNumber, "7");
-    EXPECT_EQ(signalOverload.displacementSnr, "38.1");
-    EXPECT_EQ(signalOverload.forceSnr, "43.1");
-    EXPECT_EQ(signalOverload.results, blanks());
-    EXPECT_EQ(run.bins[17].displacementSnr, "38.5");
-    EXPECT_EQ(run.bins[17].forceSnr, "42.6");
-    EXPECT_EQ(run.bins[17].results, blanks());
-
-    const StiffnessBinResult &last = run.bins[24];
-    EXPECT_EQ(last.frequency, "196");
-    EXPECT_EQ(last.displacementSnr, "42.7");
-    EXPECT_EQ(last.forceSnr, "43.5");
-    EXPECT_EQ(last.results, (Texts{"5.4", "30704.2", "46.6", "6763.2", "17.3", "2504.9"}));
-
+    struct Bin {
+        size_t index;
+        const char *number, *frequency, *displacementSnr, *forceSnr;
+        Texts results;
+    };
+    for (const Bin &b : {Bin{0, "1", "100", "38.7", "45.7", {"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}},
+                         Bin{6, "7", "124", "38.1", "43.1", filled(" ")}, Bin{17, "18", "168", "38.5", "42.6", filled(" ")},
+                         Bin{24, "25", "196", "42.7", "43.5", {"5.4", "30704.2", "46.6", "6763.2", "17.3", "2504.9"}}}) {
+        const StiffnessBinResult &bin = run.bins[b.index];
+        EXPECT_EQ(bin.binNumber, b.number);
+        EXPECT_EQ(bin.frequency, b.frequency);
+        EXPECT_EQ(bin.displacementSnr, b.displacementSnr) << b.number;
+        EXPECT_EQ(bin.forceSnr, b.forceSnr) << b.number;
+        EXPECT_EQ(bin.results, b.results) << b.number;
+    }
     EXPECT_EQ(run.averages, (Texts{"6.4", "36473.9", "55.4", "8034.1", "20.5", "2975.6"}));
     EXPECT_EQ(run.moistureContent, "0.12");
     // t - 0.3 = -0.0406 here: the root keeps its sign, density factor 0.75819.
@@ -72,37 +69,29 @@ TEST_F(StoredStiffnessRun, GivesEveryBinItsRatiosAndResultsAndTheRunItsAveragesA
     EXPECT_EQ(run.densityKgPerM3, "2324.0");
 }
 
-TEST(StiffnessRunKind, RunTwentyIsStillAFullRun)
+// Results from the stored measure: K = MEASURE as a float, lbf/in = K * 1e6 / (39.37 * 4.448),
+// E = K * (1 - 0.35^2) / (1.77 * 0.0254 * 2.25), G = K * 0.65 / (3.54 * 0.0254 * 2.25), psi = MPa * 145,
+// worked out in python3 and printed with "%.1f". Run 20 is still a full run.
+TEST_F(StoredStiffnessRun, RunsAboveTwentyGiveOneRowPerRunFromTheMeasuredStiffnessAlone)
 {
-    const StiffnessRunResult twenty =
-        ComputeStiffnessRun({headerRecord(20, 11.25f, 2.5f), binRecord(test::twentyFiveBins().front())}, test::loadedConstants());
+    const StiffnessRunResult twenty = firstBinOnly(test::loadedConstants(), 20);
     EXPECT_FALSE(twenty.summaryOnly);
     ASSERT_EQ(twenty.bins.size(), 1u);
     EXPECT_EQ(twenty.bins[0].frequency, "100");
-}
 
-// Results from the stored measure: K = MEASURE as a float, lbf/in = K * 1e6 / (39.37 * 4.448),
-// E = K * (1 - 0.35^2) / (1.77 * 0.0254 * 2.25), G = K * 0.65 / (3.54 * 0.0254 * 2.25), psi = MPa * 145,
-// worked out in python3 and printed with "%.1f".
-TEST_F(StoredStiffnessRun, SummaryRunsGiveOneRowPerRunFromTheMeasuredStiffnessAlone)
-{
-    test::storeRun(home.paths(), database, "RUN21",
-                   {headerRecord(21, 12.5f, 2.5f), headerRecord(22, 9.75f, 2.5f), headerRecord(23, 15.3f, 2.5f)});
-    auto rs = database.openRecordset("SELECT * FROM RUN21");
-    const StiffnessRunResult run = ComputeStiffnessRun(readStiffnessRecords(*rs), test::loadedConstants());
-
+    const StiffnessRunResult run = stored("RUN21", {headerRecord(21, 12.5f, 2.5f), headerRecord(22, 9.75f, 2.5f), headerRecord(23, 15.3f, 2.5f)});
     EXPECT_TRUE(run.summaryOnly);
     ASSERT_EQ(run.bins.size(), 3u);
-    EXPECT_EQ(run.bins[0].binNumber, "21");
-    EXPECT_EQ(run.bins[2].binNumber, "23");
-    for (const StiffnessBinResult &bin : run.bins) {
-        EXPECT_EQ(bin.frequency, "NA");
-        EXPECT_EQ(bin.displacementSnr, "NA");
-        EXPECT_EQ(bin.forceSnr, "NA");
+    const Texts results[] = {{"12.5", "71380.5", "108.4", "15723.0", "40.2", "5823.3"},
+                             {"9.8", "55676.8", "84.6", "12263.9", "31.3", "4542.2"},
+                             {"15.3", "87369.8", "132.7", "19245.0", "49.2", "7127.8"}};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(run.bins[i].binNumber, QString::number(21 + int(i)));
+        EXPECT_EQ(run.bins[i].frequency, "NA");
+        EXPECT_EQ(run.bins[i].displacementSnr, "NA");
+        EXPECT_EQ(run.bins[i].forceSnr, "NA");
+        EXPECT_EQ(run.bins[i].results, results[i]) << i;
     }
-    EXPECT_EQ(run.bins[0].results, (Texts{"12.5", "71380.5", "108.4", "15723.0", "40.2", "5823.3"}));
-    EXPECT_EQ(run.bins[1].results, (Texts{"9.8", "55676.8", "84.6", "12263.9", "31.3", "4542.2"}));
-    EXPECT_EQ(run.bins[2].results, (Texts{"15.3", "87369.8", "132.7", "19245.0", "49.2", "7127.8"}));
     EXPECT_EQ(run.averages, Texts{});
     EXPECT_EQ(run.densityPcf, "NA");
     EXPECT_EQ(run.densityKgPerM3, "NA");
@@ -111,44 +100,38 @@ TEST_F(StoredStiffnessRun, SummaryRunsGiveOneRowPerRunFromTheMeasuredStiffnessAl
 
 // K of bin 1 is 7.7479 MN/m. With the intercept 0 the density factor no longer depends on it:
 // 1 + 1.2 * signed root of (slope - 0.3).
-struct DensityCase {
-    const char *moisture, *slope, *intercept, *poPcf, *poKg;
-    const char *pcf, *kg;
-};
-
-class StiffnessDensity : public ::testing::TestWithParam<DensityCase> {};
-
-TEST_P(StiffnessDensity, FollowsTheCalibrationLine)
+TEST(StiffnessDensity, FollowsTheCalibrationLine)
 {
-    const DensityCase c = GetParam();
-    StiffnessConstants constants = test::loadedConstants();
-    constants[MeasMs] = StiffnessConstant::fromText(c.moisture);
-    constants[Slopes] = StiffnessConstant::fromText(c.slope);
-    constants[Interc] = StiffnessConstant::fromText(c.intercept);
-    constants[Densit] = StiffnessConstant::fromText(c.poPcf);
-    constants[Densi2] = StiffnessConstant::fromText(c.poKg);
-    const StiffnessRunResult run = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(test::twentyFiveBins().front())}, constants);
-    EXPECT_EQ(run.densityPcf, c.pcf);
-    EXPECT_EQ(run.densityKgPerM3, c.kg);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Constants, StiffnessDensity,
-    ::testing::Values(
+    struct Case {
+        const char *moisture, *slope, *intercept, *poPcf, *poKg;
+        const char *pcf, *kg;
+    };
+    const Case cases[] = {
         // slope - 0.3 = -0.04: root -0.2, factor 0.76; 114 / 0.76 = 150 shows without decimals.
-        DensityCase{"0.12", "0.26", "0", "114", "1900", "150", "2500.0"},
+        {"0.12", "0.26", "0", "114", "1900", "150", "2500.0"},
         // slope - 0.3 = 0.25: factor 1.6; 101.2 / 1.6 and 1010 / 1.6 are exact ties (63.25, 631.25).
-        DensityCase{"0.12", "0.55", "0", "101.2", "1010", "63.2", "631.2"},
+        {"0.12", "0.55", "0", "101.2", "1010", "63.2", "631.2"},
         // w = 0.1, S = 0.25, I = 0.5: t - 0.3 = -0.0435467, factor 0.749586.
-        DensityCase{"0.1", "0.25", "0.5", "110", "1762", "146.7", "2350.6"},
+        {"0.1", "0.25", "0.5", "110", "1762", "146.7", "2350.6"},
         // Without a moisture content there is no estimate.
-        DensityCase{"0", "0.26", "0", "114", "1900", "NA", "NA"}));
+        {"0", "0.26", "0", "114", "1900", "NA", "NA"},
+    };
+    for (const Case &c : cases) {
+        StiffnessConstants constants = test::loadedConstants();
+        const std::pair<int, const char *> set[] = {{MeasMs, c.moisture}, {Slopes, c.slope}, {Interc, c.intercept}, {Densit, c.poPcf}, {Densi2, c.poKg}};
+        for (const auto &[index, text] : set)
+            constants[size_t(index)] = StiffnessConstant::fromText(text);
+        const StiffnessRunResult run = firstBinOnly(constants);
+        EXPECT_EQ(run.densityPcf, c.pcf) << c.slope << " " << c.intercept;
+        EXPECT_EQ(run.densityKgPerM3, c.kg) << c.slope << " " << c.intercept;
+    }
+}
 
 TEST(StiffnessConstantsAllZero, LeaveTheCalibrationTermAloneAndModuliForPoissonZero)
 {
     StiffnessConstants zero;
     zero.fill(StiffnessConstant::fromNumber(0));
-    const StiffnessRunResult run = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(test::twentyFiveBins().front())}, zero);
+    const StiffnessRunResult run = firstBinOnly(zero);
     // K = -2.5 (ac + bd) / (a^2 + b^2) = 7.4279; E = K / 0.1011555, G = K / 0.202311 (python3).
     EXPECT_EQ(run.bins[0].results, (Texts{"7.4", "42440.6", "73.5", "10653.4", "36.7", "5326.7"}));
     EXPECT_EQ(run.averages[StiffnessMnPerM], "7.4");
@@ -162,9 +145,9 @@ TEST(StiffnessValuesThatCannotBeComputed, ShowNotAvailableAndStayOutOfTheAverage
     quietNoise.realDisplNd = quietNoise.imagDisplNd = 2048;  // 0 V: no noise power
     test::BinCounts stillDisplacement = test::twentyFiveBins()[1];
     stillDisplacement.realDisplSd = stillDisplacement.imagDisplSd = 2048;  // no signal displacement
-    stiffness::StiffnessRecord noFrequency = binRecord(test::twentyFiveBins()[2]);
+    StiffnessRecord noFrequency = binRecord(test::twentyFiveBins()[2]);
     noFrequency.frequency = QVariant();
-    stiffness::StiffnessRecord noFlag = binRecord(test::twentyFiveBins()[3]);
+    StiffnessRecord noFlag = binRecord(test::twentyFiveBins()[3]);
     noFlag.signalOverload = QVariant();
 
     const StiffnessRunResult run = ComputeStiffnessRun(
@@ -175,25 +158,21 @@ TEST(StiffnessValuesThatCannotBeComputed, ShowNotAvailableAndStayOutOfTheAverage
     EXPECT_EQ(run.bins[0].forceSnr, "45.7");
     EXPECT_EQ(run.bins[0].results[StiffnessMnPerM], "7.7");
     EXPECT_EQ(run.bins[1].displacementSnr, "NA");
-    EXPECT_EQ(run.bins[1].results, notAvailable());
+    EXPECT_EQ(run.bins[1].results, filled("NA"));
     EXPECT_EQ(run.bins[2].frequency, "");
-    EXPECT_EQ(run.bins[2].results, notAvailable());
-    EXPECT_EQ(run.bins[3].results, blanks());
+    EXPECT_EQ(run.bins[2].results, filled("NA"));
+    EXPECT_EQ(run.bins[3].results, filled(" "));
     // Only bin 1 has results, so the averages are its own values.
     EXPECT_EQ(run.averages, (Texts{"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}));
-}
 
-TEST(StiffnessValuesThatCannotBeComputed, ARunWithoutAUsableBinHasNoAverages)
-{
-    test::BinCounts overloaded = test::twentyFiveBins()[6];
-    const StiffnessRunResult run = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(overloaded)}, test::loadedConstants());
-    EXPECT_EQ(run.averages, notAvailable());
-    EXPECT_EQ(run.densityPcf, "NA");
-    EXPECT_EQ(run.densityKgPerM3, "NA");
-
+    // A run without a usable bin has no averages.
+    const StiffnessRunResult overloaded = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(test::twentyFiveBins()[6])}, test::loadedConstants());
+    EXPECT_EQ(overloaded.averages, filled("NA"));
+    EXPECT_EQ(overloaded.densityPcf, "NA");
+    EXPECT_EQ(overloaded.densityKgPerM3, "NA");
     const StiffnessRunResult empty = ComputeStiffnessRun({}, test::loadedConstants());
     EXPECT_TRUE(empty.bins.empty());
-    EXPECT_EQ(empty.averages, notAvailable());
+    EXPECT_EQ(empty.averages, filled("NA"));
 }
 
 } // namespace

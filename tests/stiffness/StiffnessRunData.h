@@ -26,33 +26,13 @@ struct BinCounts {
 // about +1 V, signal force about -3 V. Bin 7 has its signal overload flag set, bin 18 its noise flag.
 inline const std::vector<BinCounts> &twentyFiveBins()
 {
-    static const std::vector<BinCounts> bins{
-        {1, 100, 2052, 2054, 2045, 2045, 2455, 859, 2195, 1553, 0, 0},
-        {2, 104, 2053, 2055, 2044, 2044, 2462, 870, 2192, 1558, 0, 0},
-        {3, 108, 2054, 2056, 2046, 2045, 2469, 881, 2189, 1563, 0, 0},
-        {4, 112, 2055, 2053, 2045, 2044, 2476, 892, 2186, 1568, 0, 0},
-        {5, 116, 2051, 2054, 2044, 2045, 2483, 903, 2183, 1573, 0, 0},
-        {6, 120, 2052, 2055, 2046, 2044, 2490, 914, 2180, 1578, 0, 0},
-        {7, 124, 2053, 2056, 2045, 2045, 2497, 925, 2177, 1583, 0, 1},
-        {8, 128, 2054, 2053, 2044, 2044, 2504, 936, 2174, 1588, 0, 0},
-        {9, 132, 2055, 2054, 2046, 2045, 2511, 947, 2171, 1593, 0, 0},
-        {10, 136, 2051, 2055, 2045, 2044, 2518, 958, 2168, 1598, 0, 0},
-        {11, 140, 2052, 2056, 2044, 2045, 2525, 969, 2165, 1603, 0, 0},
-        {12, 144, 2053, 2053, 2046, 2044, 2532, 980, 2162, 1608, 0, 0},
-        {13, 148, 2054, 2054, 2045, 2045, 2539, 991, 2159, 1613, 0, 0},
-        {14, 152, 2055, 2055, 2044, 2044, 2546, 1002, 2156, 1618, 0, 0},
-        {15, 156, 2051, 2056, 2046, 2045, 2553, 1013, 2153, 1623, 0, 0},
-        {16, 160, 2052, 2053, 2045, 2044, 2560, 1024, 2150, 1628, 0, 0},
-        {17, 164, 2053, 2054, 2044, 2045, 2567, 1035, 2147, 1633, 0, 0},
-        {18, 168, 2054, 2055, 2046, 2044, 2574, 1046, 2144, 1638, 1, 0},
-        {19, 172, 2055, 2056, 2045, 2045, 2581, 1057, 2141, 1643, 0, 0},
-        {20, 176, 2051, 2053, 2044, 2044, 2588, 1068, 2138, 1648, 0, 0},
-        {21, 180, 2052, 2054, 2046, 2045, 2595, 1079, 2135, 1653, 0, 0},
-        {22, 184, 2053, 2055, 2045, 2044, 2602, 1090, 2132, 1658, 0, 0},
-        {23, 188, 2054, 2056, 2044, 2045, 2609, 1101, 2129, 1663, 0, 0},
-        {24, 192, 2055, 2053, 2046, 2044, 2616, 1112, 2126, 1668, 0, 0},
-        {25, 196, 2051, 2054, 2045, 2045, 2623, 1123, 2123, 1673, 0, 0},
-    };
+    static const std::vector<BinCounts> bins = [] {
+        std::vector<BinCounts> list;
+        for (int n = 1; n <= 25; ++n)
+            list.push_back({n, 96 + 4 * n, 2051 + n % 5, 2053 + n % 4, 2046 - n % 3, 2044 + n % 2, 2448 + 7 * n,
+                            848 + 11 * n, 2198 - 3 * n, 1548 + 5 * n, n == 18, n == 7});
+        return list;
+    }();
     return bins;
 }
 
@@ -83,16 +63,12 @@ inline stiffness::StiffnessRecord binRecord(const BinCounts &b)
     stiffness::StiffnessRecord r;
     r.binNumber = b.bin;
     r.frequency = b.frequency;
-    r.realDisplNd = b.realDisplNd;
-    r.realForceNd = b.realForceNd;
-    r.imagDisplNd = b.imagDisplNd;
-    r.imagForceNd = b.imagForceNd;
-    r.realDisplSd = b.realDisplSd;
-    r.realForceSd = b.realForceSd;
-    r.imagDisplSd = b.imagDisplSd;
-    r.imagForceSd = b.imagForceSd;
-    r.noiseOverload = b.noiseOverload;
-    r.signalOverload = b.signalOverload;
+    QVariant *counts[] = {&r.realDisplNd, &r.realForceNd, &r.imagDisplNd, &r.imagForceNd, &r.realDisplSd,
+                          &r.realForceSd, &r.imagDisplSd, &r.imagForceSd, &r.noiseOverload, &r.signalOverload};
+    const int values[] = {b.realDisplNd, b.realForceNd, b.imagDisplNd, b.imagForceNd, b.realDisplSd,
+                          b.realForceSd, b.imagDisplSd, b.imagForceSd, b.noiseOverload, b.signalOverload};
+    for (int i = 0; i < 10; ++i)
+        *counts[i] = values[i];
     return r;
 }
 
