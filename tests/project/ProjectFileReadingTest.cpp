@@ -5,33 +5,18 @@
 #include "project/ProjectSave.h"
 
 #include "db/Database.h"
-#include "support/ProjectSnapshot.h"
-#include "support/TempHome.h"
+#include "support/HomeProjectState.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
 
 namespace {
 
-const char *const SampleFiles[] = {"writeout/ld4800.txt", "writeout/ng7700a.txt", "writeout/ng7700b.txt", "writeout/sg2150.txt"};
-
-QByteArray sample(int model)
-{
-    QFile file(test::testDataPath(QString::fromLatin1(SampleFiles[model])));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray withoutFirstLine(const QByteArray &bytes)
 {
     return bytes.mid(bytes.indexOf('\n') + 1);
 }
-
-struct HomeState {
-    test::ProjectSnapshot rows;
-    QByteArray registry;
-};
 
 class ProjectFileReading : public ::testing::Test {
 protected:
@@ -42,21 +27,13 @@ protected:
     }
 
     // A previous project, opened from the LD4800 sample, that refused files must leave alone.
-    HomeState previous()
+    test::HomeProjectState previous()
     {
         EXPECT_TRUE(open(sample(LD4800)).opened);
-        return now();
+        return test::HomeProjectState::of(home);
     }
 
-    HomeState now() { return {test::ProjectSnapshot::of(home.paths()), home.readFile("info/DBTbles.vkt")}; }
-
-    void expectSame(const HomeState &a, const HomeState &b, const std::string &what)
-    {
-        EXPECT_EQ(test::ProjectSnapshot::difference(a.rows, b.rows), "") << what;
-        EXPECT_EQ(a.registry, b.registry) << what;
-        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd")) << what;
-        EXPECT_FALSE(home.exists("info/DBTbles.new.vkt")) << what;
-    }
+    static QByteArray sample(int model) { return test::sampleProjectFile(model); }
 
     test::TempHome home;
     AppState state;
@@ -67,7 +44,7 @@ TEST_F(ProjectFileReading, LineFeedOrCarriageReturnAloneReadsAsTheGaugesLineEnds
     for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
         const QByteArray crlf = sample(model);
         ASSERT_TRUE(open(crlf).opened) << model;
-        const HomeState expected = now();
+        const auto expected = test::HomeProjectState::of(home);
         ASSERT_FALSE(expected.rows.tables.empty()) << model;
         for (const char *ending : {"\n", "\r"}) {
             const std::string what = "model " + std::to_string(model) + (ending[0] == '\n' ? " LF" : " CR");
@@ -76,14 +53,14 @@ TEST_F(ProjectFileReading, LineFeedOrCarriageReturnAloneReadsAsTheGaugesLineEnds
             const auto result = open(other);
             ASSERT_TRUE(result.opened) << what << ": " << result.error.toStdString();
             EXPECT_TRUE(result.warning.isEmpty()) << what;
-            expectSame(expected, now(), what);
+            EXPECT_EQ(test::projectStateDifference(home, expected), "") << what;
         }
     }
 }
 
 TEST_F(ProjectFileReading, AFileThatIsNoProjectOfItsModelIsRefusedAndChangesNothing)
 {
-    const HomeState before = previous();
+    const auto before = previous();
     for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
         const QByteArray codeLine = " " + QByteArray::number(model) + " \r\n";
         const struct {
@@ -101,7 +78,7 @@ TEST_F(ProjectFileReading, AFileThatIsNoProjectOfItsModelIsRefusedAndChangesNoth
             const auto result = open(c.bytes);
             EXPECT_FALSE(result.opened) << what;
             EXPECT_TRUE(result.error.contains("is not a saved project file")) << what << ": " << result.error.toStdString();
-            expectSame(before, now(), what);
+            EXPECT_EQ(test::projectStateDifference(home, before), "") << what;
         }
     }
 }
@@ -128,7 +105,7 @@ TEST_F(ProjectFileReading, AFileCutShortIsOpenedAndSaysHowManyReadingsCameAndTha
 
 TEST_F(ProjectFileReading, IdentifiersThatGiveOneTableNameAreRefusedRatherThanLosingAProject)
 {
-    const HomeState before = previous();
+    const auto before = previous();
     const struct {
         int model;
         const char *from;
@@ -142,7 +119,7 @@ TEST_F(ProjectFileReading, IdentifiersThatGiveOneTableNameAreRefusedRatherThanLo
         const auto result = open(sample(c.model).replace(c.from, c.to));
         EXPECT_FALSE(result.opened) << c.table;
         EXPECT_TRUE(result.error.contains(c.table)) << result.error.toStdString();
-        expectSame(before, now(), c.table);
+        EXPECT_EQ(test::projectStateDifference(home, before), "") << c.table;
     }
 }
 
@@ -150,7 +127,7 @@ TEST_F(ProjectFileReading, AnIdentifierWithADoubleQuoteSavesAndOpensAgain)
 {
     const auto first = open(sample(NG7700B).replace("PROJECT ID: 8 ", "PROJECT ID: x\"; "));
     ASSERT_TRUE(first.opened) << first.error.toStdString();
-    const HomeState opened = now();
+    const auto opened = test::HomeProjectState::of(home);
     db::Database connection;
     const QString saved = home.path() + "/saved.txt";
     const auto result = project::ProjectSave(home.paths(), state).saveAll(connection, saved, true);
@@ -159,7 +136,7 @@ TEST_F(ProjectFileReading, AnIdentifierWithADoubleQuoteSavesAndOpensAgain)
     const auto again = project::ProjectOpen::open(home.paths(), state, saved);
     ASSERT_TRUE(again.opened) << again.error.toStdString();
     EXPECT_EQ(again.tableList, first.tableList);
-    expectSame(opened, now(), "reopened");
+    EXPECT_EQ(test::projectStateDifference(home, opened), "");
 }
 
 } // namespace

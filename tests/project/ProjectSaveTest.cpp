@@ -35,24 +35,16 @@ protected:
     QByteArray golden = saved(test::testDataPath(QStringLiteral("writeout/ng7700b.txt")));
 };
 
-TEST_F(ProjectSaveTest, SaveAllWritesEveryTableAndNamesTheFile)
-{
-    home.writeFile(QStringLiteral("saved/.keep"), QByteArray());
-    const auto result = save.saveAll(connection, file, false);
-    EXPECT_EQ(result.outcome, Outcome::Saved);
-    EXPECT_EQ(result.message, QStringLiteral("Project(s) Saved to ") + file + QStringLiteral("."));
-    EXPECT_EQ(saved(file), golden);
-    EXPECT_EQ(state.LastFolder, home.path() + QStringLiteral("/saved"));
-}
-
-TEST_F(ProjectSaveTest, ExistingFileIsReplacedOnlyWhenAllowed)
+TEST_F(ProjectSaveTest, SaveAllWritesEveryTableNamesTheFileAndReplacesAnExistingOneOnlyWhenAllowed)
 {
     home.writeFile(QStringLiteral("saved/projects.txt"), "earlier save");
     EXPECT_EQ(save.saveAll(connection, file, false).outcome, Outcome::FileExists);
     EXPECT_EQ(saved(file), QByteArray("earlier save"));
-
-    EXPECT_EQ(save.saveAll(connection, file, true).outcome, Outcome::Saved);
+    const auto result = save.saveAll(connection, file, true);
+    EXPECT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_EQ(result.message, QStringLiteral("Project(s) Saved to ") + file + QStringLiteral("."));
     EXPECT_EQ(saved(file), golden);
+    EXPECT_EQ(state.LastFolder, home.path() + QStringLiteral("/saved"));
 }
 
 TEST_F(ProjectSaveTest, SaveSelectedWritesTheTableOnScreenOrEveryTableWhenThereIsNone)
@@ -70,7 +62,7 @@ TEST_F(ProjectSaveTest, SaveSelectedWritesTheTableOnScreenOrEveryTableWhenThereI
     EXPECT_FALSE(one.contains("PROJECT ID: 9 "));
 }
 
-TEST_F(ProjectSaveTest, FailedSaveKeepsTheGoodFile)
+TEST_F(ProjectSaveTest, AFailedSaveKeepsTheGoodFileAndAnEmptyTableListSavesNothing)
 {
     home.writeFile(QStringLiteral("saved/projects.txt"), "earlier save");
     state.Table_List = QStringLiteral("7.7 404 ");
@@ -78,13 +70,11 @@ TEST_F(ProjectSaveTest, FailedSaveKeepsTheGoodFile)
     EXPECT_EQ(result.outcome, Outcome::Failed);
     EXPECT_TRUE(result.message.contains(QStringLiteral("P404"))) << result.message.toStdString();
     EXPECT_EQ(saved(file), QByteArray("earlier save"));
-}
 
-TEST_F(ProjectSaveTest, EmptyTableListHasNothingToSave)
-{
     state.Table_List.clear();
-    EXPECT_EQ(save.saveAll(connection, file, true).outcome, Outcome::NothingToSave);
-    EXPECT_FALSE(QFile::exists(file));
+    const QString other = home.path() + QStringLiteral("/saved/other.txt");
+    EXPECT_EQ(save.saveAll(connection, other, true).outcome, Outcome::NothingToSave);
+    EXPECT_FALSE(QFile::exists(other));
 }
 
 } // namespace
