@@ -7,9 +7,7 @@
 #include "support/BrowsingTables.h"
 #include "support/ui/MainWindowFixture.h"
 
-#include <QAbstractItemView>
 #include <QChart>
-#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-#include <QValueAxis>
 
 using namespace valtrane;
 
@@ -81,44 +78,24 @@ protected:
 
 } // namespace
 
-TEST_F(DataBrowsingTest, ASurfaceShowsItsProjectHeaderAboveItsReadings)
+TEST_F(DataBrowsingTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsAndOtherNodesKeepTheTable)
 {
     nuclearProjects();
     EXPECT_EQ(treeTexts(), (QStringList{"Projects", "12.5", "Asphalt", "Soil", "Thin", "13", "Asphalt", "Soil", "Thin"}));
+    QSignalSpy chosen(window->dataPage(), &app::DataPage::nodeChosen);
     click({"12.5", "Soil"});
-
-    EXPECT_EQ(state.CurrentTable, "125");
-    EXPECT_EQ(state.CurrentSurface, "SOIL");
-    EXPECT_EQ(visibleCaptions(infoGrid()),
-              (QStringList{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"}));
-    EXPECT_EQ(cell(infoGrid(), 0, "ID"), "12.5");
-    EXPECT_EQ(cell(infoGrid(), 0, "SERNUM"), "3321");
-    EXPECT_EQ(visibleCaptions(dataGrid()).first(), "RDNUM");
-    EXPECT_FALSE(visibleCaptions(dataGrid()).contains("MAXD"));
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface}), QStringList({"125", "SOIL"}));
+    EXPECT_EQ(QStringList({cell(infoGrid(), 0, "ID"), cell(infoGrid(), 0, "SERNUM")}), QStringList({"12.5", "3321"}));
     EXPECT_EQ(dataGrid()->model()->rowCount(), 2);
     EXPECT_EQ(cell(dataGrid(), 1, "STAT1"), "10+3");
     EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
     EXPECT_EQ(window->findChild<QLabel *>("What_report")->text(), "Project 125, SOIL");
-}
 
-TEST_F(DataBrowsingTest, EachClickChoosesItsNodeOnceEvenWhenItIsTheNodeAlreadyChosen)
-{
-    nuclearProjects();
-    QSignalSpy chosen(window->dataPage(), &app::DataPage::nodeChosen);
     click({"12.5", "Soil"});
-    EXPECT_EQ(chosen.count(), 1);
-    click({"12.5", "Soil"});
-    EXPECT_EQ(chosen.count(), 2);
     click({"13", "Thin"});
     EXPECT_EQ(chosen.count(), 3);
-    EXPECT_EQ(state.CurrentSurface, "THIN");
-}
-
-TEST_F(DataBrowsingTest, ClicksOnTheRootOrAProjectKeepTheTableOnScreen)
-{
-    nuclearProjects();
-    click({"13", "Thin"});
-    ASSERT_EQ(state.CurrentTable, "13");
+    EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface}), QStringList({"13", "THIN"}));
     click(QStringList{});
     click({"12.5"});
     EXPECT_EQ(state.CurrentTable, "13");
@@ -163,7 +140,6 @@ TEST_F(DataBrowsingTest, TheSummaryRunShowsAllItsRowsInOneGrid)
     QCoreApplication::processEvents();
     EXPECT_TRUE(dataGrid()->isVisible());
     EXPECT_EQ(cell(infoGrid(), 0, "MEASURE"), "2.5");
-    EXPECT_EQ(visibleCaptions(infoGrid()), (QStringList{"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"}));
 
     const int normalHeight = infoGrid()->height();
     click({"RUN21+"});
@@ -192,18 +168,15 @@ TEST_F(DataBrowsingTest, ALoggerTestDrawsBothChannelCurvesAndWritesTheGraphPictu
     click({"CBR_LBR1"});
     EXPECT_TRUE(window->mainTab()->isTabEnabled(2));
     QChart *chart = window->graphView()->chart();
-    EXPECT_EQ(chart->title(), "LD4800 Results");
     ASSERT_EQ(chart->series().size(), 2);
     auto *first = static_cast<QLineSeries *>(chart->series()[0]);
     auto *second = static_cast<QLineSeries *>(chart->series()[1]);
-    EXPECT_EQ(first->name(), "CH1 Vs. CH2");
-    EXPECT_EQ(second->name(), "CH1 Vs. CH3");
+    EXPECT_EQ(QStringList({chart->title(), first->name(), second->name(), chart->axes(Qt::Horizontal).first()->titleText(),
+                           chart->axes(Qt::Vertical).first()->titleText(), chart->axes(Qt::Vertical).last()->titleText()}),
+              QStringList({"LD4800 Results", "CH1 Vs. CH2", "CH1 Vs. CH3", "PEN", "LOAD", "DIAL"}));
     EXPECT_EQ(first->at(1), QPointF(double(0.1f), 1.5));
     EXPECT_EQ(second->at(2), QPointF(double(0.35f), 3.0));
     EXPECT_EQ(chart->legend()->alignment(), Qt::AlignBottom);
-    EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), "PEN");
-    EXPECT_EQ(chart->axes(Qt::Vertical).first()->titleText(), "LOAD");
-    EXPECT_EQ(chart->axes(Qt::Vertical).last()->titleText(), "DIAL");
 
     const QImage picture(home.paths().graphImage(), "BMP");
     EXPECT_EQ(picture.size(), app::ChannelGraphData::pictureSizePixels());
@@ -213,12 +186,9 @@ TEST_F(DataBrowsingTest, ALoggerTestDrawsBothChannelCurvesAndWritesTheGraphPictu
     bool titleDrawn = false;
     for (int y = 0; y < picture.height(); ++y) {
         for (int x = 0; x < picture.width(); ++x) {
-            const QColor pixel = picture.pixelColor(x, y);
-            titleDrawn = titleDrawn || pixel == QColor(50, 0, 255);
-            if (pixel != Qt::white) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
+            titleDrawn = titleDrawn || picture.pixelColor(x, y) == QColor(50, 0, 255);
+            if (picture.pixelColor(x, y) != Qt::white)
+                std::tie(left, right) = std::pair(std::min(left, x), std::max(right, x));
         }
     }
     EXPECT_TRUE(titleDrawn);
@@ -228,8 +198,8 @@ TEST_F(DataBrowsingTest, ALoggerTestDrawsBothChannelCurvesAndWritesTheGraphPictu
     const QSize before = window->graphView()->size();
     click({"UC1"});
     chart = window->graphView()->chart();
-    EXPECT_EQ(static_cast<QLineSeries *>(chart->series()[0])->count(), 1);
-    EXPECT_EQ(static_cast<QLineSeries *>(chart->series()[1])->count(), 1);
+    for (QAbstractSeries *curve : chart->series())
+        EXPECT_EQ(static_cast<QLineSeries *>(curve)->count(), 1);
     EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), "MM");
     EXPECT_EQ(window->graphView()->size(), before);
     EXPECT_EQ(QImage(home.paths().graphImage(), "BMP").size(), app::ChannelGraphData::pictureSizePixels());

@@ -42,15 +42,9 @@ const std::vector<ModelCase> &modelCases()
 }
 
 // A file chooser that looks at the window while its dialog is open.
-class WatchingChooser : public FileChooser {
-public:
+struct WatchingChooser : test::ScriptedFileChooser {
     std::function<void()> onOpen;
-    std::optional<QString> openFile(const Request &) override
-    {
-        onOpen();
-        return std::nullopt;
-    }
-    std::optional<QString> saveFile(const Request &) override { return std::nullopt; }
+    std::optional<QString> openFile(const Request &r) override { return onOpen(), ScriptedFileChooser::openFile(r); }
 };
 
 class ProjectFilesWindowTest : public test::MainWindowFixture {
@@ -75,11 +69,18 @@ protected:
         EXPECT_TRUE(database.open(home.paths().database()));
         auto set = database.openRecordset(sql);
         QStringList out;
-        if (set && set->moveFirst()) {
-            for (const QString &field : set->fieldNames())
-                out.append(db::fieldText(set->field(field)));
-        }
+        for (const QString &field : set && set->moveFirst() ? set->fieldNames() : QStringList())
+            out.append(db::fieldText(set->field(field)));
         return out;
+    }
+
+    // Pages 0 to 2, the tree, Save All, Save Selected and Open: which can be used.
+    std::vector<bool> available() const
+    {
+        app::DataPage *page = window->dataPage();
+        return {window->mainTab()->isTabEnabled(0), window->mainTab()->isTabEnabled(1), window->mainTab()->isTabEnabled(2),
+                page->tree()->isEnabled(), page->saveAllButton()->isEnabled(), page->saveSelectedButton()->isEnabled(),
+                page->openButton()->isEnabled()};
     }
 
     QStringList gridRow(const QTableView *grid)
@@ -107,10 +108,8 @@ TEST_P(SavedProjectOfEachModel, OpensIntoTheTreeAndItsFirstTableShowsInTheGrids)
     QStringList expectedTree{QStringLiteral("%1 (%2.txt)").arg(c.root, c.name)};
     for (const QString &table : tableListNames(state.Table_List))
         expectedTree.append(table == "RUN21" ? "RUN21+" : table);
-    QTreeWidgetItem *root = window->dataPage()->tree()->topLevelItem(0);
-    QStringList tree{root->text(0)};
-    for (int i = 0; i < root->childCount(); ++i)
-        tree.append(root->child(i)->text(0));
+    QStringList tree = treeTexts();
+    tree.removeIf([](const QString &text) { return QStringList{"Asphalt", "Soil", "Thin"}.contains(text); });
     EXPECT_EQ(tree, expectedTree);
     ASSERT_GE(tree.size(), 2);
     EXPECT_EQ(window->mainTab()->isTabEnabled(2), c.model == LD4800);
@@ -137,22 +136,12 @@ TEST_F(ProjectFilesWindowTest, WhileTheOpenDialogIsUpThePagesButtonsAndTreeAreUn
     WatchingChooser chooser;
     window = std::make_unique<app::MainWindow>(home.paths(), state, app::MainWindowServices{prompter, chooser, desktop, {}});
     window->startUp();
-    bool sawLocked = false;
-    chooser.onOpen = [&] {
-        QTabWidget *tabs = window->mainTab();
-        sawLocked = !tabs->isTabEnabled(0) && !tabs->isTabEnabled(1) && !tabs->isTabEnabled(2)
-                    && !window->dataPage()->tree()->isEnabled() && !window->dataPage()->saveAllButton()->isEnabled()
-                    && !window->dataPage()->saveSelectedButton()->isEnabled() && !window->dataPage()->openButton()->isEnabled();
-    };
+    std::vector<bool> whileOpen;
+    chooser.onOpen = [&] { whileOpen = available(); };
     window->dataPage()->openButton()->click();
-    EXPECT_TRUE(sawLocked);
-
-    // Cancelled: everything is back, and the graph only for logger tests.
-    EXPECT_TRUE(window->mainTab()->isTabEnabled(0));
-    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
-    EXPECT_TRUE(window->mainTab()->isTabEnabled(2));
-    EXPECT_TRUE(window->dataPage()->tree()->isEnabled());
-    EXPECT_TRUE(window->dataPage()->openButton()->isEnabled());
+    EXPECT_EQ(whileOpen, std::vector<bool>(7, false));
+    // Cancelled: everything is back on the page it was, and the graph only for logger tests.
+    EXPECT_EQ(available(), std::vector<bool>(7, true));
     EXPECT_EQ(window->mainTab()->currentIndex(), 0);
 
     state.DeviceCode = NG7700B;
@@ -161,13 +150,12 @@ TEST_F(ProjectFilesWindowTest, WhileTheOpenDialogIsUpThePagesButtonsAndTreeAreUn
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(ProjectFilesWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreen)
+TEST_F(ProjectFilesWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreenAndASavedProjectOpensAgain)
 {
     start();
     show();
     open(projectFile(NG7700B, "NG7700B"));
-    const QString project = window->dataPage()->tree()->topLevelItem(0)->child(0)->text(0);
-    click({project, "Soil"});
+    click({window->dataPage()->tree()->topLevelItem(0)->child(0)->text(0), "Soil"});
     ASSERT_GT(window->dataPage()->dataGrid()->model()->rowCount(), 0);
     const QString onScreen = state.CurrentTable;
 
@@ -177,22 +165,15 @@ TEST_F(ProjectFilesWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreen)
     EXPECT_EQ(state.CurrentTable, onScreen);
     EXPECT_EQ(state.TreeRootCaption, "Run Number (SG2150.txt)");
     EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
-}
 
-TEST_F(ProjectFilesWindowTest, SavingFromTheWindowWritesTheFileAndItOpensAgain)
-{
-    start();
-    show();
-    open(projectFile(LD4800, "LD4800"));
     const QString tables = state.Table_List;
     const QString saved = home.path() + "/projects/again.txt";
     files.choices = {saved};
     QTest::mouseClick(window->dataPage()->saveAllButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.texts(), QStringList{"Project(s) Saved to " + saved + "."});
-
     open(saved);
     EXPECT_EQ(state.Table_List, tables);
-    EXPECT_EQ(state.TreeRootCaption, "Tests (again.txt)");
+    EXPECT_EQ(state.TreeRootCaption, "Run Number (again.txt)");
 }
 
 // While it has no data the chart shows axes of its own, scaled 0 to 1; once a test is drawn only the
