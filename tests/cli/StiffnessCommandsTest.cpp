@@ -62,25 +62,6 @@ TEST_F(StiffnessCommandsTest, SummaryWithoutConstantsSaysTheyAreZero)
     EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
 }
 
-// Runs above 20 carry only the gauge's own stiffness; results worked out in python3 from the
-// formulas (9.25 is a tie and goes to the even digit).
-TEST_F(StiffnessCommandsTest, SummaryOfTheRunsAboveTwentyHasNoRatiosAndNoDensity)
-{
-    home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
-    {
-        db::Database database;
-        ASSERT_TRUE(database.open(home.paths().database()));
-        test::storeRun(home.paths(), database, "RUN21", {test::headerRecord(21, 17.5f, 2.5f), test::headerRecord(22, 9.25f, 2.5f)});
-    }
-    const auto r = summarise("RUN21");
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    const QList<QByteArray> lines = summaryLines();
-    ASSERT_EQ(lines.size(), 32);
-    EXPECT_EQ(lines[5], "21,NA,NA,NA,17.5,99932.8,151.8,22012.2,56.2,8152.7,0.12,NA,NA\r");
-    EXPECT_EQ(lines[6], "22,NA,NA,NA,9.2,52821.6,80.2,11635.0,29.7,4309.3,\r");
-    EXPECT_EQ(lines[7], ",,,,,,,,,,\r");
-}
-
 TEST_F(StiffnessCommandsTest, SummaryOfATableThatIsNoRunOrIntoAFolderThatIsNotThereIsRefusedAndWritesNothing)
 {
     home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
