@@ -39,26 +39,21 @@ TEST(GaugeSimulator, GarbledBytesAreNoiseAboveAndBelow127AndRepeatWithTheSeed)
     EXPECT_NE(GaugeSimulator::garble(clean, 0.1, 8), noisy);
 }
 
-TEST(GaugeSimulator, ADeadLineSendsOnlyTheBytesBeforeIt)
+TEST(GaugeSimulator, SendingStopsWhereTheLineDiesOrIsGoneOrOnCancel)
 {
     link::LineFaults faults;
     faults.dropAfter = 100;
-    const GaugeSimulator gauge(report(1000), 0, faults);
     QByteArray line;
-    EXPECT_EQ(gauge.send([&line](const char *data, qint64 size) {
+    EXPECT_EQ(GaugeSimulator(report(1000), 0, faults).send([&line](const char *data, qint64 size) {
         line.append(data, size);
         return size;
     }), 100);
     EXPECT_EQ(line, report(100));
-}
 
-TEST(GaugeSimulator, SendingStopsWhenTheLineIsGoneOrOnCancel)
-{
     const GaugeSimulator gauge(report(1000), 0);
     qint64 calls = 0;
     // A line that takes three bytes at a time, then is gone.
     EXPECT_EQ(gauge.send([&calls](const char *, qint64 size) { return ++calls < 5 ? std::min<qint64>(size, 3) : -1; }), 12);
-
     std::atomic<bool> cancel{true};
     EXPECT_EQ(gauge.send([](const char *, qint64 size) { return size; }, &cancel), 0);
 }

@@ -6,6 +6,7 @@ using Ld4800Parser = valtrane::test::ParseFixture;
 
 namespace {
 
+constexpr test::ParseCall LD = &parse::Parse::Parse_LD4800;
 const QStringList RowFields{"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"};
 
 test::Ld4800Test loggerTest(const QString &heading, const QString &load)
@@ -18,7 +19,7 @@ test::Ld4800Test loggerTest(const QString &heading, const QString &load)
 TEST_F(Ld4800Parser, FilesEachTestAsATableNamedByKindAndCount)
 {
     const QByteArray stream = test::ld4800Report({loggerTest("CBR/LBR TEST", "41.25"), loggerTest("MARSHALL TEST", "812"), loggerTest("CBR/LBR TEST", "38.5")});
-    EXPECT_EQ(feed(&parse::Parse::Parse_LD4800, stream), (std::vector<int>{89, 89, 89}));
+    EXPECT_EQ(feed(LD, stream), (std::vector<int>{89, 89, 89}));
     EXPECT_EQ(openSaved(LD4800, stream), "CBR_LBR1 MARSHALL1 CBR_LBR2 ");
     const auto cbr = rows("CBR_LBR2");
     ASSERT_EQ(cbr.size(), 2u);
@@ -28,56 +29,53 @@ TEST_F(Ld4800Parser, FilesEachTestAsATableNamedByKindAndCount)
     EXPECT_TRUE(test::rowHolds(marshall[1], {"CH1"}, {"812"}));
 }
 
-TEST_F(Ld4800Parser, KeepsChannelValuesToFourDecimals)
+TEST_F(Ld4800Parser, KeepsChannelValuesToFourDecimalsAndATrailingCommaLeavesTheReadingUnsaved)
 {
-    feed(&parse::Parse::Parse_LD4800, "U.C. TEST\r\nRD #, TIME, A, B, C, D\r\n1, 00:00:01, 1.23456, 2.5, 3.00004, 4.99996\r\n");
+    feed(LD, "U.C. TEST\r\nRD #, TIME, A, B, C, D\r\n1, 00:00:01, 1.23456, 2.5, 3.00004, 4.99996\r\n");
     const auto uc = rows("UC1");
     ASSERT_EQ(uc.size(), 1u);
     EXPECT_TRUE(test::rowHolds(uc[0], {"CH1", "CH2", "CH3", "CH4"}, {"1.2346", "2.5", "3", "5"}));
+
+    feed(LD, "END\r\nDIRECT SHEAR TEST\r\nRD #, TIME, A, B, C, D\r\n1, 00:00:01, 1, 2, 3, 3.2,\r\n2, 00:00:02, 1, 2, 3, 4\r\n");
+    const auto shear = rows("DSHEARTEST1");
+    ASSERT_EQ(shear.size(), 1u);
+    EXPECT_TRUE(test::rowHolds(shear[0], {"READNUMBER", "CH4"}, {"2", "4"}));
 }
 
 TEST_F(Ld4800Parser, ChannelNameLinesOfOtherShapes)
 {
     // "()" names an unused channel; a comma right after the third name leaves channel 4 "CH 4".
-    feed(&parse::Parse::Parse_LD4800, "TRIAXIAL TEST\r\nRD #, TIME, LOAD, (), DEFL,\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
+    feed(LD, "TRIAXIAL TEST\r\nRD #, TIME, LOAD, (), DEFL,\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
     const auto triaxial = rows("TRIAXIAL1");
     ASSERT_EQ(triaxial.size(), 1u);
     EXPECT_TRUE(test::rowHolds(triaxial[0], {"CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"LOAD", "NONE", "DEFL", "CH 4"}));
     // With five fields the fifth names channel 4.
-    feed(&parse::Parse::Parse_LD4800, "END\r\nSOIL CEMENT TEST\r\nRD #, TIME, LOAD, DEFL, STRAIN\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
+    feed(LD, "END\r\nSOIL CEMENT TEST\r\nRD #, TIME, LOAD, DEFL, STRAIN\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
     const auto soilCement = rows("S_C_TEST1");
     ASSERT_EQ(soilCement.size(), 1u);
     EXPECT_TRUE(test::rowHolds(soilCement[0], {"CH2NAME", "CH4NAME"}, {"DEFL", "STRAIN"}));
 }
 
-TEST_F(Ld4800Parser, TrailingCommaAfterTheLastChannelLeavesTheReadingUnsaved)
-{
-    feed(&parse::Parse::Parse_LD4800, "DIRECT SHEAR TEST\r\nRD #, TIME, A, B, C, D\r\n1, 00:00:01, 1, 2, 3, 3.2,\r\n2, 00:00:02, 1, 2, 3, 4\r\n");
-    const auto rowsStored = rows("DSHEARTEST1");
-    ASSERT_EQ(rowsStored.size(), 1u);
-    EXPECT_TRUE(test::rowHolds(rowsStored[0], {"READNUMBER", "CH4"}, {"2", "4"}));
-}
-
 TEST_F(Ld4800Parser, HeadingsMustMatchExactly)
 {
-    feed(&parse::Parse::Parse_LD4800, "CBR/LBR  TEST\r\nMARSHALL TEST\r\n");
+    feed(LD, "CBR/LBR  TEST\r\nMARSHALL TEST\r\n");
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
     EXPECT_EQ(test::tableNames(home.paths()), QStringList{"MARSHALL1"});
 }
 
 TEST_F(Ld4800Parser, TokenBeginningWithEndCompletesTheTest)
 {
-    feed(&parse::Parse::Parse_LD4800, "MARSHALL TEST\r\n");
-    EXPECT_EQ(feed(&parse::Parse::Parse_LD4800, "ENDPOINT"), std::vector<int>{89});
+    feed(LD, "MARSHALL TEST\r\n");
+    EXPECT_EQ(feed(LD, "ENDPOINT"), std::vector<int>{89});
     // The test's table is closed: a reading after it goes nowhere.
-    feed(&parse::Parse::Parse_LD4800, "\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
+    feed(LD, "\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
     EXPECT_TRUE(rows("MARSHALL1").empty());
 }
 
 TEST_F(Ld4800Parser, EndByteClosesTheDatabase)
 {
-    feed(&parse::Parse::Parse_LD4800, "MARSHALL TEST\r\n");
-    feedRaw(&parse::Parse::Parse_LD4800, "\xFD" "1, 00:00:01, 1, 2, 3, 4\r");
+    feed(LD, "MARSHALL TEST\r\n");
+    feed(LD, "\xFD" "1, 00:00:01, 1, 2, 3, 4\r", true);
     EXPECT_FALSE(db::DatabaseLock::isLocked(home.paths().lockFile()));
     EXPECT_TRUE(test::tableRows(home.paths(), "MARSHALL1").empty());
 }

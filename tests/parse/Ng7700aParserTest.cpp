@@ -5,6 +5,7 @@ using Ng7700aParser = valtrane::test::ParseFixture;
 
 namespace {
 
+constexpr test::ParseCall NGA = &parse::Parse::Parse_NG7700A;
 const QStringList ReadingFields{"RDNUM", "RDATE", "ID",   "STAT", "OFFSET", "DPT",  "SA",   "KVAL", "PADJ", "DSTD", "MSTD",
                                 "DCNT",  "MCNT",  "SPG",  "PAV",  "MAXD",   "WETD", "DRYD", "WAT",  "PWAT", "PCOMP"};
 const QStringList AsphaltFields{"RDNUM", "RDATE", "ID", "STAT", "OFFSET", "DPT",  "SA",  "KVAL", "PADJ", "DSTD",
@@ -51,7 +52,7 @@ TEST_F(Ng7700aParser, FilesEachReadingInItsProjectTableWithTheTitleLineValues)
 TEST_F(Ng7700aParser, HeadingsDashesAndAveragesStoreNothing)
 {
     const QList<test::Ng7700aSection> report{{"23817", "03/14/05", {}}};
-    feed(&parse::Parse::Parse_NG7700A, test::ng7700aReport(report));
+    feed(NGA, test::ng7700aReport(report));
     EXPECT_EQ(parse.retrn_message(), "");
     EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
 }
@@ -59,7 +60,7 @@ TEST_F(Ng7700aParser, HeadingsDashesAndAveragesStoreNothing)
 TEST_F(Ng7700aParser, ReadsNoReadingBeforeATitleLine)
 {
     const QByteArray reading = "   1  01/16/06   12.4  1250  5.0  6  S  0.0  0.0  2815  652  1854  112  2.70  3  128.5  131.2  118.9  12.3  10.3  92.5\r\n   \r\n";
-    feed(&parse::Parse::Parse_NG7700A, QByteArray("RD #  DATE\r\n") + reading);
+    feed(NGA, QByteArray("RD #  DATE\r\n") + reading);
     EXPECT_TRUE(rows("P124").empty());
 }
 
@@ -68,7 +69,7 @@ TEST_F(Ng7700aParser, UnreadableColumnLeavesTheReadingUnsaved)
     QStringList bad = soil("2", "12.4");
     bad[3] = "12+50";
     const QList<test::Ng7700aSection> report{{"23817", "03/14/05", {soil("1", "12.4"), bad}}};
-    feed(&parse::Parse::Parse_NG7700A, test::ng7700aReport(report));
+    feed(NGA, test::ng7700aReport(report));
     const auto p124 = rows("P124");
     ASSERT_EQ(p124.size(), 1u);
     EXPECT_TRUE(test::rowHolds(p124[0], {"RDNUM"}, {"1"}));

@@ -5,6 +5,7 @@ using Ng7700bParser = valtrane::test::ParseFixture;
 
 namespace {
 
+constexpr test::ParseCall NGB = &parse::Parse::Parse_NG7700B;
 const QStringList HeaderFields{"DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD"};
 const QStringList ReadingFields{"RDNUM", "TIME", "STAT1TO", "STAT1", "OFFSET", "STAT2", "LANE", "DPT", "SA", "ADJ",
                                 "DC",    "MC",   "AV",      "WD",    "DD",     "M",     "PERCM", "PERC_COMP", "VR"};
@@ -54,13 +55,13 @@ TEST_F(Ng7700bParser, TheLineAfterTheAveragesLabelIsNeverStoredEvenWhenItReadsLi
     const QByteArray averages = test::ng7700bReading({"", "", "", "", "", "", "", "", "", "", "", "", "", "131.2", "119.0", "12.3", "10.5", "92.8", ""});
     ASSERT_TRUE(stream.contains(averages));
     stream.replace(averages, test::ng7700bReading(reading("9", "15:00")));
-    feed(&parse::Parse::Parse_NG7700B, stream);
+    feed(NGB, stream);
     EXPECT_EQ(rows("P7").size(), 2u);
 
     // The same line under any other label is a reading.
     ASSERT_EQ(parse.Initit(parse.retrn_message()), 0);
     stream.replace("AVERAGE OF ALL DATA:", "LAST READING:");
-    feed(&parse::Parse::Parse_NG7700B, stream);
+    feed(NGB, stream);
     const auto p7 = rows("P7");
     ASSERT_EQ(p7.size(), 3u);
     EXPECT_TRUE(test::rowHolds(p7[2], ReadingFields, reading("9", "15:00")));
@@ -73,7 +74,7 @@ TEST_F(Ng7700bParser, RepeatedProjectReopensItsTableWithoutNewHeaderValues)
     QByteArray stream = test::ng7700bReport("31560", "06/21/05", first);
     stream.chop(QByteArray(" B   .\r\n").size());
     stream += test::ng7700bReport("31560", "06/21/05", again);
-    feed(&parse::Parse::Parse_NG7700B, stream);
+    feed(NGB, stream);
     EXPECT_EQ(parse.retrn_message(), "12.4 ");
     const auto p124 = rows("P124");
     ASSERT_EQ(p124.size(), 3u);
@@ -85,7 +86,7 @@ TEST_F(Ng7700bParser, ReadingEndingAfterItsMoistureColumnIsSaved)
 {
     const QByteArray stream = "P ID: 12.4 \r\n"
                               "   5, 09:12, 0+00, 10+50, 5R, 12+00, 1, 6, S, 0.0, 1854, 112, 3.1, 131.2, 118.9, 12.3\r\n";
-    feed(&parse::Parse::Parse_NG7700B, stream);
+    feed(NGB, stream);
     const auto p124 = rows("P124");
     ASSERT_EQ(p124.size(), 1u);  // the header record is only saved with its LOWD
     EXPECT_TRUE(test::rowHolds(p124[0], {"RDNUM", "M", "PERCM", "VR"}, {"5", "12.3", "", ""}));
@@ -93,7 +94,7 @@ TEST_F(Ng7700bParser, ReadingEndingAfterItsMoistureColumnIsSaved)
 
 TEST_F(Ng7700bParser, EndsOnItsEndLineOrAfterAThousandAndOneEmptyReads)
 {
-    EXPECT_EQ(feed(&parse::Parse::Parse_NG7700B, " B   ."), std::vector<int>{89});
+    EXPECT_EQ(feed(NGB, " B   ."), std::vector<int>{89});
     for (int i = 0; i < 1000; ++i)
         ASSERT_EQ(parse.Parse_NG7700B(parse::NoChar), 0);
     EXPECT_EQ(parse.Parse_NG7700B(parse::NoChar), 89);
@@ -108,22 +109,22 @@ TEST_F(Ng7700bParser, EndByteGivesEarlyProjectsTheSerialNumberAndClosesTheDataba
 {
     const QByteArray stream = "PROJECT ID: 12.4 DATE: 01/16/06 D STD=2815 M STD=652 KVAL=0  SPG=2.7 MAXD=128.5 LOWD=95\r\n"
                               "SERIAL: 31560 CALIBRATION DATE: 06/21/05 \r\n";
-    feed(&parse::Parse::Parse_NG7700B, stream);
+    feed(NGB, stream);
     const auto before = rows("P124");
     ASSERT_EQ(before.size(), 1u);
     ASSERT_TRUE(test::rowHolds(before[0], {"SERNUM", "CDATE"}, {"", ""}));
-    feedRaw(&parse::Parse::Parse_NG7700B, "\xFD");
+    feed(NGB, "\xFD", true);
     const auto p124 = test::tableRows(home.paths(), "P124");
     ASSERT_EQ(p124.size(), 1u);
     EXPECT_TRUE(test::rowHolds(p124[0], {"SERNUM", "CDATE", "LOWD"}, {"31560", "06/21/05", "95"}));
     // Nothing more reaches the database.
-    feed(&parse::Parse::Parse_NG7700B, "\r\nPROJECT ID: 8 \r\n");
+    feed(NGB, "\r\nPROJECT ID: 8 \r\n");
     EXPECT_FALSE(test::tableNames(home.paths()).contains("P8"));
 }
 
 TEST_F(Ng7700bParser, IdentifierWithABlankNamesNoProject)
 {
-    feed(&parse::Parse::Parse_NG7700B, "P ID:A B \r\n");
+    feed(NGB, "P ID:A B \r\n");
     EXPECT_EQ(parse.retrn_message(), "");
     EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
 }

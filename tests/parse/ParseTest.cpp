@@ -1,5 +1,4 @@
 #include "ParseTestSupport.h"
-#include "db/Database.h"
 #include "db/DatabaseLock.h"
 
 #include <QDir>
@@ -9,48 +8,45 @@ using ParseRun = valtrane::test::ParseFixture;
 
 namespace {
 
+constexpr test::ParseCall LD = &parse::Parse::Parse_LD4800;
 const QByteArray MarshallTest = "MARSHALL TEST\r\nRD #, TIME, LOAD, FLOW, (), ()\r\n1, 00:00:05, 812, 0.031, 0, 0\r\n";
 
 } // namespace
 
 TEST_F(ParseRun, InititStartsEveryRunOnANewDatabaseAndAnEmptyList)
 {
-    feed(&parse::Parse::Parse_LD4800, MarshallTest);
+    feed(LD, MarshallTest);
     ASSERT_EQ(parse.retrn_message(), "MARSHALL1 ");
     EXPECT_EQ(parse.Initit(parse.retrn_message()), 0);
     EXPECT_EQ(parse.retrn_message(), "");
     EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
     // The test counters start again.
-    feed(&parse::Parse::Parse_LD4800, MarshallTest);
+    feed(LD, MarshallTest);
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
 }
 
-TEST_F(ParseRun, InititPassesOnAFileThatCannotBeMade)
+TEST_F(ParseRun, InititPassesOnAFileThatCannotBeMadeOrAnOldFileThatIsNoDatabase)
 {
-    feed(&parse::Parse::Parse_LD4800, MarshallTest);
+    feed(LD, MarshallTest);
     parse.DeInit();
     QDir(home.path()).removeRecursively();
     home.writeFile("info", "a file where the info folder should be");
     EXPECT_EQ(parse.Initit(QString()), 909);
     EXPECT_EQ(state.LastStatus, 909);
     // The run stays closed: nothing is filed and no earlier table is handed on.
-    feed(&parse::Parse::Parse_LD4800, MarshallTest);
+    feed(LD, MarshallTest);
     EXPECT_EQ(parse.retrn_message(), "");
-}
 
-TEST_F(ParseRun, InititReportsAnOldFileThatIsNoDatabase)
-{
-    parse.DeInit();
-    ASSERT_TRUE(db::Database::removeFile(home.paths().database()));
+    QDir(home.path()).removeRecursively();
     QDir(home.path()).mkpath("info/MIRVAT.vkd/held");
     EXPECT_EQ(parse.Initit(QString()), 909);
-    feed(&parse::Parse::Parse_LD4800, MarshallTest);
+    feed(LD, MarshallTest);
     EXPECT_EQ(parse.retrn_message(), "");
 }
 
 TEST_F(ParseRun, CommitShowsTheRowsToOtherConnectionsAndDeInitClosesTheDatabase)
 {
-    feed(&parse::Parse::Parse_LD4800, MarshallTest);
+    feed(LD, MarshallTest);
     parse.commit();
     EXPECT_EQ(test::tableRows(home.paths(), "MARSHALL1").size(), 1u);
     EXPECT_TRUE(db::DatabaseLock::isLocked(home.paths().lockFile()));
@@ -59,6 +55,6 @@ TEST_F(ParseRun, CommitShowsTheRowsToOtherConnectionsAndDeInitClosesTheDatabase)
     parse.DeInit();
     // The list stays readable after the run; later characters reach no database.
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
-    feed(&parse::Parse::Parse_LD4800, "2, 00:00:10, 1655, 0.059, 0, 0\r\n");
+    feed(LD, "2, 00:00:10, 1655, 0.059, 0, 0\r\n");
     EXPECT_EQ(test::tableRows(home.paths(), "MARSHALL1").size(), 1u);
 }

@@ -20,29 +20,19 @@ protected:
     void SetUp() override { ASSERT_EQ(parse.Initit(QString()), 0); }
 
     // Feeds bytes as the live read loop passes them: codes 32 to 90 and carriage return, the rest
-    // dropped; the end byte ends the stream. Returns the results other than 0, in order.
-    std::vector<int> feed(ParseCall call, const QByteArray &bytes)
+    // dropped; the end byte ends the stream. raw: every byte as it is. Returns the results other
+    // than 0, in order.
+    std::vector<int> feed(ParseCall call, const QByteArray &bytes, bool raw = false)
     {
         std::vector<int> results;
         for (const char c : bytes) {
             const auto b = static_cast<unsigned char>(c);
-            if (b == 253)
+            if (!raw && b == 253)
                 break;
-            if ((b >= 32 && b <= 90) || b == 13) {
+            if (raw || (b >= 32 && b <= 90) || b == 13) {
                 if (const int r = (parse.*call)(b))
                     results.push_back(r);
             }
-        }
-        return results;
-    }
-
-    // Every byte as it is.
-    std::vector<int> feedRaw(ParseCall call, const QByteArray &bytes)
-    {
-        std::vector<int> results;
-        for (const char c : bytes) {
-            if (const int r = (parse.*call)(static_cast<unsigned char>(c)))
-                results.push_back(r);
         }
         return results;
     }

@@ -5,6 +5,7 @@ using Sg2150Parser = valtrane::test::ParseFixture;
 
 namespace {
 
+constexpr test::ParseCall SG = &parse::Parse::Parse_SG2150;
 const QStringList HeaderFields{"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"};
 const QStringList BinFields{"BIN_NUMBER",    "FREQUENCY",     "REAL_DISPL_ND", "REAL_FORCE_ND", "IMAG_DISPL_ND",
                             "IMAG_FORCE_ND", "REAL_DISPL_SD", "REAL_FORCE_SD", "IMAG_DISPL_SD", "IMAG_FORCE_SD",
@@ -42,7 +43,7 @@ TEST_F(Sg2150Parser, RunsFromTheTwentyFirstOnAreOneRowEachInRun21)
     QList<test::Sg2150Run> runs;
     for (int n = 1; n <= 23; ++n)
         runs.append(run(n, n <= 20 ? 1 : 0));
-    feed(&parse::Parse::Parse_SG2150, test::sg2150Report(runs));
+    feed(SG, test::sg2150Report(runs));
     EXPECT_TRUE(parse.retrn_message().endsWith("RUN19 RUN20 RUN21 "));
     EXPECT_EQ(rows("RUN20").size(), 2u);
     const auto summary = rows("RUN21");
@@ -59,7 +60,7 @@ TEST_F(Sg2150Parser, ReadsRunLabelsDatesTimesAndSignalToNoisePairs)
                               "1, 100.5, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 12.5 13.2,\r\n"
                               "2, 104, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 14.1\r\n"
                               "R#, 4, 2, 1.5, D:, X, T:, Y\r\n";
-    EXPECT_TRUE(feed(&parse::Parse::Parse_SG2150, stream).empty());
+    EXPECT_TRUE(feed(SG, stream).empty());
     EXPECT_EQ(parse.retrn_message(), "RUN3 RUN4 ");
     const auto run3 = rows("RUN3");
     ASSERT_EQ(run3.size(), 3u);
@@ -72,9 +73,9 @@ TEST_F(Sg2150Parser, ReadsRunLabelsDatesTimesAndSignalToNoisePairs)
 TEST_F(Sg2150Parser, ReportsAnErrorForAValueItCannotStore)
 {
     const QByteArray twoBlanks = "R#, 1, 1, 1, D:, 1, T:, 1\r\n1, 100, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 12.5  13.2\r\n";
-    EXPECT_EQ(feed(&parse::Parse::Parse_SG2150, twoBlanks), std::vector<int>{9876});
+    EXPECT_EQ(feed(SG, twoBlanks), std::vector<int>{9876});
     ASSERT_EQ(parse.Initit(QString()), 0);
     // A second bin 1 of the same run cannot be saved under the same key.
     const QByteArray repeatedBin = "R#, 2, 1, 1, D:, 1, T:, 1\r\n1, 100, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 12.5\r\n1, 100, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 12.5\r\n";
-    EXPECT_EQ(feed(&parse::Parse::Parse_SG2150, repeatedBin), std::vector<int>{9876});
+    EXPECT_EQ(feed(SG, repeatedBin), std::vector<int>{9876});
 }
