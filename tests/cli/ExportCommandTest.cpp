@@ -37,23 +37,18 @@ TEST(ExportCommand, CsvGoesToDataRawInTheProgramFolderInTheNg7700aCommaLayout)
     EXPECT_FALSE(home.exists("DataStif.csv"));
 }
 
-TEST(ExportCommand, StiffnessReportOnScreenWithCurrentDataWritesTheSummaryOnly)
+TEST(ExportCommand, AStiffnessRunWritesTheSummaryOnlyForTheReportOnScreenAndBothReportsAsPdfWithThePagesAsked)
 {
     test::TempHome home;
     registerProject(home, SG2150);
-    const auto result = test::runCli(home.path(), {"export", "RUN2", "--format", "csv", "--what", "current", "--report",
-                                                   "stiffness", "--stiffness-out", home.path() + "/run2.csv"});
-    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+    const auto summary = test::runCli(home.path(), {"export", "RUN2", "--format", "csv", "--what", "current", "--report",
+                                                    "stiffness", "--stiffness-out", home.path() + "/run2.csv"});
+    ASSERT_EQ(summary.exitCode, 0) << summary.err.constData();
     EXPECT_TRUE(home.readFile("run2.csv").startsWith("RUN#:  2   MEAS:  ")) << home.readFile("run2.csv").constData();
     EXPECT_FALSE(home.exists("DataRaw.csv"));
-}
 
-TEST(ExportCommand, PdfOfAStiffnessRunWritesBothReportsWithThePagesAsked)
-{
-    test::TempHome home;
-    registerProject(home, SG2150);
-    const auto result = test::runCli(home.path(), {"export", "RUN2", "--format", "pdf", "--pages", "1-1"});
-    ASSERT_EQ(result.exitCode, 0) << result.err.constData();
+    const auto pdf = test::runCli(home.path(), {"export", "RUN2", "--format", "pdf", "--pages", "1-1"});
+    ASSERT_EQ(pdf.exitCode, 0) << pdf.err.constData();
     for (const char *name : {"DataRaw.pdf", "DataStif.pdf"}) {
         QProcess info;
         info.start("pdfinfo", {home.path() + '/' + name});

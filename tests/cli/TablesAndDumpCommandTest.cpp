@@ -10,15 +10,6 @@
 
 using namespace valtrane;
 
-TEST(TablesCommand, ShowsTheRegistry)
-{
-    test::TempHome home;
-    home.writeFile("info/DBTbles.vkt", "2\r\n\"12.5 13 \"\r\n");
-    const auto r = test::runCli(home.path(), {"tables"});
-    ASSERT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, QByteArray("DeviceCode: 2\nTable_List: 12.5 13 \n"));
-}
-
 namespace {
 
 // The NG7700B project 12.5, stored as table P125 with three rows and listed in the registry.

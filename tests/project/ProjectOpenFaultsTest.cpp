@@ -37,25 +37,11 @@ using HomeState = test::HomeProjectState;
 
 class ProjectOpenFaults : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        large = new QByteArray(largeProject());
-        test::TempHome whole;
-        whole.writeFile("large.txt", *large);
-        AppState state;
-        ASSERT_TRUE(project::ProjectOpen::open(whole.paths(), state, whole.path() + "/large.txt").opened);
-        opened = new HomeState(HomeState::of(whole));
-    }
-    static void TearDownTestSuite()
-    {
-        delete large;
-        delete opened;
-    }
-
     void SetUp() override
     {
         home.writeFile("previous.txt", test::sampleProjectFile(SG2150));
-        home.writeFile("large.txt", *large);
+        static const QByteArray large = largeProject();
+        home.writeFile("large.txt", large);
         AppState state;
         ASSERT_TRUE(project::ProjectOpen::open(home.paths(), state, home.path() + "/previous.txt").opened);
         previous = HomeState::of(home);
@@ -75,17 +61,17 @@ protected:
         return QFileInfo(file).size() + QFileInfo(file + "-wal").size();
     }
 
-    static QByteArray *large;
-    static HomeState *opened;
     test::TempHome home;
     HomeState previous;
 };
 
-QByteArray *ProjectOpenFaults::large = nullptr;
-HomeState *ProjectOpenFaults::opened = nullptr;
-
 TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrTheWholeNewOne)
 {
+    test::TempHome whole;
+    whole.writeFile("large.txt", home.readFile("large.txt"));
+    AppState state;
+    ASSERT_TRUE(project::ProjectOpen::open(whole.paths(), state, whole.path() + "/large.txt").opened);
+    const HomeState opened = HomeState::of(whole);
     bool sawPrevious = false;
     // Bytes of the new database written when the program is killed; past the end, after the open.
     for (qint64 writtenBytes : {qint64(1), qint64(1024 * 1024), qint64(1) << 40}) {
@@ -100,7 +86,7 @@ TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrT
         open.waitForFinished();
         const bool wasPrevious = afterRestart(previous).empty();
         sawPrevious = sawPrevious || wasPrevious;
-        EXPECT_TRUE(wasPrevious || afterRestart(*opened).empty()) << "killed after " << writtenBytes << " bytes";
+        EXPECT_TRUE(wasPrevious || afterRestart(opened).empty()) << "killed after " << writtenBytes << " bytes";
         EXPECT_EQ(test::runCli(home.path(), {"save", home.path() + "/again.txt", "--force"}).exitCode, 0) << writtenBytes;
     }
     EXPECT_TRUE(sawPrevious);
