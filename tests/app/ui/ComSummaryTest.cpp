@@ -10,20 +10,11 @@
 
 using namespace valtrane;
 
-namespace {
-
-const QStringList Captions{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"};
-
-} // namespace
-
-TEST(ComSummary, ListsTheCaptionsInPortOrderUnderAHeadingAndABlankLine)
+TEST(ComSummary, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindowsItOwnsWaitsForOk)
 {
-    EXPECT_EQ(app::ComSummary::summaryText(Captions),
+    const QStringList captions{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"};
+    EXPECT_EQ(app::ComSummary::summaryText(captions),
               "Comm port information:\r\n\r\nCOM1: AVAILABLE\r\nCOM2: IN USE\r\nCOM3: UNAVAILABLE\r\nCOM4: MODEM\r\n");
-}
-
-TEST(ComSummary, OwnerIsDisabledWhileItIsOpenButNotTheWindowsItOwnsAndItsOkClosesIt)
-{
     QMainWindow owner;
     auto *content = new QWidget;
     owner.setCentralWidget(content);
@@ -31,14 +22,12 @@ TEST(ComSummary, OwnerIsDisabledWhileItIsOpenButNotTheWindowsItOwnsAndItsOkClose
     owner.show();
     auto *wizard = new QDialog(&owner);
     wizard->show();
-    QPointer<app::ComSummary> summary = new app::ComSummary(Captions, &owner);
+    QPointer<app::ComSummary> summary = new app::ComSummary(captions, &owner);
     summary->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(summary.data()));
     EXPECT_FALSE(summary->isModal());
-    EXPECT_FALSE(content->isEnabled());
-    EXPECT_FALSE(owner.menuBar()->isEnabled());
-    EXPECT_TRUE(wizard->isEnabled());
-    EXPECT_TRUE(summary->isEnabled());
+    EXPECT_EQ(std::vector<bool>({content->isEnabled(), owner.menuBar()->isEnabled(), wizard->isEnabled(), summary->isEnabled()}),
+              std::vector<bool>({false, false, true, true}));
     EXPECT_EQ(summary->findChild<QLabel *>("Label1")->text(),
               "Comm port information:\n\nCOM1: AVAILABLE\nCOM2: IN USE\nCOM3: UNAVAILABLE\nCOM4: MODEM");
 

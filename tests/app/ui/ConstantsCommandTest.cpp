@@ -23,41 +23,24 @@ protected:
 
 } // namespace
 
-TEST_F(ConstantsCommandTest, TheDialogOpensBesideTheWindowAndHoldsTheImportCommandWhileOpen)
-{
-    start();
-    show();
-    action("SCons")->trigger();
-    StiffnessConsDialog *dialog = window->constantsDialog();
-    ASSERT_TRUE(dialog);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->isModal());
-    EXPECT_FALSE(action("ImportWizard")->isEnabled());
-    EXPECT_FALSE(action("COM_DES")->isEnabled());
-    EXPECT_TRUE(action("SCons")->isEnabled());
-
-    QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
-    EXPECT_TRUE(action("ImportWizard")->isEnabled());
-    EXPECT_TRUE(action("COM_DES")->isEnabled());
-    action("SCons")->trigger();
-    EXPECT_NE(window->constantsDialog(), nullptr);
-    EXPECT_TRUE(window->constantsDialog()->isVisible());
-}
-
-TEST_F(ConstantsCommandTest, TheTimerPassesNewConstantsOnOnceAndThenStops)
+TEST_F(ConstantsCommandTest, TheDialogHoldsTheImportCommandWhileOpenAndItsTimerPassesNewConstantsOnOnce)
 {
     start();
     show();
     QSignalSpy rebuilt(window.get(), &app::MainWindow::stiffnessConstantsChanged);
     action("SCons")->trigger();
+    StiffnessConsDialog *dialog = window->constantsDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    const auto enabled = [&] { return std::vector<bool>{action("ImportWizard")->isEnabled(), action("COM_DES")->isEnabled(), action("SCons")->isEnabled()}; };
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true}));
     ASSERT_TRUE(textChanged()->isActive());
     EXPECT_EQ(textChanged()->interval(), 1000);
 
     tick();
     EXPECT_EQ(rebuilt.count(), 0);
     EXPECT_TRUE(textChanged()->isActive());
-
-    StiffnessConsDialog *dialog = window->constantsDialog();
     QTest::keyClicks(dialog->box(Poisra), "0.35");
     QTest::mouseClick(dialog->button(StiffnessConsDialog::Apply), Qt::LeftButton);
     ASSERT_TRUE(state.ConstantsChanged);
@@ -65,6 +48,12 @@ TEST_F(ConstantsCommandTest, TheTimerPassesNewConstantsOnOnceAndThenStops)
     EXPECT_EQ(rebuilt.count(), 1);
     EXPECT_FALSE(state.ConstantsChanged);
     EXPECT_FALSE(textChanged()->isActive());
+
+    QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
+    action("SCons")->trigger();
+    ASSERT_NE(window->constantsDialog(), nullptr);
+    EXPECT_TRUE(window->constantsDialog()->isVisible());
 }
 
 TEST_F(ConstantsCommandTest, MissingConstantsAreSetUpInTheDialogWhenTheUserSaysYes)
