@@ -33,6 +33,19 @@ protected:
         return test::runCli(home.path(), QStringList{"report"} + args);
     }
 
+    // Prints the report into out/report.pdf, which shows every text of shown and none of hidden.
+    void expectReport(const QStringList &args, const QStringList &shown, const QStringList &hidden)
+    {
+        const QString pdf = home.path() + QStringLiteral("/out/report.pdf");
+        const auto r = report(args + QStringList{"--pdf", pdf});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QString text = test::pdfText(pdf);
+        for (const QString &t : shown)
+            EXPECT_TRUE(text.contains(t)) << t.toStdString() << "\n" << text.toStdString();
+        for (const QString &t : hidden)
+            EXPECT_FALSE(text.contains(t)) << t.toStdString() << "\n" << text.toStdString();
+    }
+
     test::TempHome home;
 };
 
@@ -43,18 +56,26 @@ TEST_F(ReportCommandTest, NuclearReportPrintsTheLabInformationAndThePlacedColumn
     ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
     EXPECT_TRUE(info.out.contains("company:  Quarry Labs\n")) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains("fax:      Empty\n")) << info.out.toStdString();
-
-    const QString pdf = home.path() + QStringLiteral("/out/report.pdf");
-    const auto r = report({"12.5", "--surface", "Soil", "--columns", "Stat,Wet Dens", "--pdf", pdf, "--png", home.path() + "/pages"});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString text = test::pdfText(pdf);
-    for (const char *shown : {"Quarry Labs", "J. Smith", "Data Report for NG-7700A Serial:", "Stat", "WD", "Remarks", "120.5",
-                              "124.5", "250", "Average of All Data", "Page 1 of 1"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << "\n" << text.toStdString();
     // The asphalt reading and the placeholders of unused columns are not printed.
-    for (const char *hidden : {"140.2", "Col 3", "Empty"})
-        EXPECT_FALSE(text.contains(QString::fromLatin1(hidden))) << hidden << "\n" << text.toStdString();
+    expectReport({"12.5", "--surface", "Soil", "--columns", "Stat,Wet Dens", "--png", home.path() + "/pages"},
+                 {"Quarry Labs", "J. Smith", "Data Report for NG-7700A Serial:", "Stat", "WD", "Remarks", "120.5", "124.5", "250",
+                  "Average of All Data", "Page 1 of 1"},
+                 {"140.2", "Col 3", "Empty"});
     EXPECT_TRUE(QFileInfo::exists(home.path() + "/pages/page-1.png"));
+}
+
+TEST_F(ReportCommandTest, LayoutOptionPlacesTheSavedLayoutOfTheModel)
+{
+    openSample("writeout/ng7700a.txt");
+    home.writeFile(QStringLiteral("info/LayoutC.vkt"), "\"Stat\rRemarks\rWD\r\"\r\n");
+    home.writeFile(QStringLiteral("info/LayoutChdr.vkt"), "TitleP = 1\r\nFontSZ = 12\r\n");
+    expectReport({"12.5", "--surface", "Soil", "--layout"}, {"Stat", "WD", "120.5", "Remarks"}, {"Col 2"});
+}
+
+TEST_F(ReportCommandTest, StiffnessOptionWritesTheResultsOfTheRun)
+{
+    storeSampleRuns();
+    expectReport({"RUN21", "--stiffness", "--font", "12"}, {"Data Report for SG2150", "21+", "(MN/m)", "Shear Mod.", "NA"}, {"Averages:"});
 }
 
 TEST_F(ReportCommandTest, RefusalsAndUnknownEntriesEndWithoutAReport)
@@ -80,32 +101,6 @@ TEST_F(ReportCommandTest, RefusalsAndUnknownEntriesEndWithoutAReport)
         EXPECT_TRUE((r.out + r.err).contains(c.said)) << c.said << "\n" << r.err.toStdString();
         EXPECT_FALSE(QFileInfo::exists(pdf)) << c.said;
     }
-}
-
-TEST_F(ReportCommandTest, LayoutOptionPlacesTheSavedLayoutOfTheModel)
-{
-    openSample("writeout/ng7700a.txt");
-    home.writeFile(QStringLiteral("info/LayoutC.vkt"), "\"Stat\rRemarks\rWD\r\"\r\n");
-    home.writeFile(QStringLiteral("info/LayoutChdr.vkt"), "TitleP = 1\r\nFontSZ = 12\r\n");
-    const QString pdf = home.path() + QStringLiteral("/layout.pdf");
-    const auto r = report({"12.5", "--surface", "Soil", "--layout", "--pdf", pdf});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString text = test::pdfText(pdf);
-    for (const char *shown : {"Stat", "WD", "120.5", "Remarks"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << "\n" << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("Col 2"))) << text.toStdString();
-}
-
-TEST_F(ReportCommandTest, StiffnessOptionWritesTheResultsOfTheRun)
-{
-    storeSampleRuns();
-    const QString pdf = home.path() + QStringLiteral("/stiffness.pdf");
-    const auto r = report({"RUN21", "--stiffness", "--font", "12", "--pdf", pdf});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QString text = test::pdfText(pdf);
-    for (const char *shown : {"Data Report for SG2150", "21+", "(MN/m)", "Shear Mod.", "NA"})
-        EXPECT_TRUE(text.contains(QString::fromLatin1(shown))) << shown << "\n" << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("Averages:"))) << text.toStdString();
 }
 
 } // namespace
