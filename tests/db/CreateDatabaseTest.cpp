@@ -28,9 +28,14 @@ TEST(CreateDatabase, CreateTellsAFailedCreationFromAFileMissingAfterwards)
     QDir(home.path()).rmdir("info");
     home.writeFile("info", "a file where the info folder should be");
     EXPECT_EQ(db::CreateDatabase(home.paths()).Create(), 909);
-    // A folder in the database's place cannot be deleted as a file: it stays.
+    // A folder in the database's place cannot be deleted as a file: it stays, and so do its side files.
     test::TempHome held;
     QDir(held.path()).mkpath("info/MIRVAT.vkd/held");
+    held.writeFile("info/MIRVAT.vkd-wal", "the last committed rows");
+    held.writeFile("info/MIRVAT.vkd-journal", "a journal");
+    EXPECT_FALSE(db::Database::removeFile(held.paths().database()));
+    EXPECT_EQ(held.readFile("info/MIRVAT.vkd-wal"), "the last committed rows");
+    EXPECT_TRUE(held.exists("info/MIRVAT.vkd-journal"));
     EXPECT_EQ(db::CreateDatabase(held.paths()).Create(), 0);
     EXPECT_TRUE(held.exists("info/MIRVAT.vkd/held"));
 }
@@ -104,13 +109,17 @@ TEST_F(DatabaseFixture, DeleteTableDeletesTheListedTablesThatExistOnTheOpenDatab
     EXPECT_EQ(test::tableNames(home.paths()), QStringList{"PABC"});
 }
 
-TEST(CreateDatabase, DeleteTableWithoutADatabaseFileSucceedsButFailsOnAFileThatIsNoDatabase)
+TEST(CreateDatabase, DeleteTableWithoutADatabaseFileSucceedsButFailsOnAFileThatIsNoDatabaseAndDoesNotOpen)
 {
     test::TempHome home;
     db::CreateDatabase creator(home.paths());
     std::unique_ptr<db::Database> handle;
     EXPECT_TRUE(creator.Delete_Table("RUN1 ", handle));
     EXPECT_FALSE(handle);
-    home.writeFile("info/MIRVAT.vkd", "not a database");
+    home.writeFile("info/MIRVAT.vkd", "this is a text file, not a database\r\n");
     EXPECT_FALSE(creator.Delete_Table("RUN1 ", handle));
+    db::Database database;
+    EXPECT_FALSE(database.open(home.paths().database()));
+    EXPECT_FALSE(database.open(home.path() + "/info/none.vkd"));
+    EXPECT_FALSE(database.isOpen());
 }

@@ -3,7 +3,6 @@
 #include "db/DatabaseLock.h"
 #include "db/TableKinds.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
@@ -197,16 +196,6 @@ TEST_F(DatabaseFixture, ARecordSetOutlivingItsConnectionFailsQuietly)
     EXPECT_TRUE(rs->isEOF());
 }
 
-TEST(Database, AFileThatIsNotADatabaseDoesNotOpen)
-{
-    test::TempHome home;
-    home.writeFile("info/MIRVAT.vkd", "this is a text file, not a database\r\n");
-    db::Database database;
-    EXPECT_FALSE(database.open(home.paths().database()));
-    EXPECT_FALSE(database.open(home.path() + "/info/none.vkd"));
-    EXPECT_FALSE(database.isOpen());
-}
-
 TEST_F(DatabaseFixture, RemoveFileRefusesWhileAConnectionOfThisProgramHasTheFileOpen)
 {
     const QString path = home.paths().database();
@@ -221,18 +210,6 @@ TEST_F(DatabaseFixture, RemoveFileRefusesWhileAConnectionOfThisProgramHasTheFile
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_FALSE(QFileInfo::exists(path + "-wal"));
     EXPECT_FALSE(QFileInfo::exists(path + "-shm"));
-}
-
-TEST(Database, RemoveFileKeepsTheSideFilesOfAFileThatCannotBeDeleted)
-{
-    test::TempHome home;
-    // A folder in the database's place cannot be deleted as a file.
-    QDir(home.path()).mkpath("info/MIRVAT.vkd/held");
-    home.writeFile("info/MIRVAT.vkd-wal", "the last committed rows");
-    home.writeFile("info/MIRVAT.vkd-journal", "a journal");
-    EXPECT_FALSE(db::Database::removeFile(home.paths().database()));
-    EXPECT_EQ(home.readFile("info/MIRVAT.vkd-wal"), "the last committed rows");
-    EXPECT_TRUE(home.exists("info/MIRVAT.vkd-journal"));
 }
 
 #ifdef Q_OS_UNIX
