@@ -1,8 +1,11 @@
 #include "export/Writeout.h"
 
+#include "common/ProgramInfo.h"
 #include "db/Database.h"
 #include "db/TableKinds.h"
+#include "export/WriteoutStiffy.h"
 #include "support/ProjectTables.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
 
 #include <QFile>
@@ -11,12 +14,6 @@
 using namespace valtrane;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class WriteoutTest : public ::testing::Test {
 protected:
@@ -29,16 +26,23 @@ protected:
         error = writer.errorText();
         return ok;
     }
+    QByteArray written() const { return readAll(out); }
+    static QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
 
     test::TempHome home;
     AppState state;
     QString out = home.path() + QStringLiteral("/project.txt");
     QString error;
+    test::ScriptedPrompter prompter;
 };
 
-// The expected files were laid out by hand, column by column; each has a note beside it that
-// shows how.
+// The expected files were laid out by hand, column by column; each has a note beside it that shows how.
 struct Golden {
+    const char *name;
     const char *file;
     int model;
     bool commaVariant;
@@ -51,39 +55,31 @@ TEST_P(WriteoutGolden, WritesTheProjectByteForByteAsLaidOutByHand)
     const Golden g = GetParam();
     test::addTables(home.paths(), test::sampleProject(g.model));
     state.CsvReport = g.commaVariant;
-    // The SG2150 list names RUN3 after RUN21: nothing after the summary-run table is read, so
-    // its absence from the database does not matter.
+    // The SG2150 list names RUN3 after RUN21: nothing after the summary-run table is read.
     ASSERT_TRUE(write(test::sampleTableList(g.model), g.model)) << error.toStdString();
-    EXPECT_EQ(readAll(out).toStdString(), readAll(test::testDataPath(QStringLiteral("writeout/") + g.file)).toStdString());
+    EXPECT_EQ(written().toStdString(), readAll(test::testDataPath(QStringLiteral("writeout/") + g.file)).toStdString());
 }
 
 // ng7700a_comma.txt also shows that a project with asphalt records only (P13) has no soil section
 // and keeps the column layout; the comma layout is the NG7700A's alone.
 INSTANTIATE_TEST_SUITE_P(EveryGaugeModel, WriteoutGolden,
-                         ::testing::Values(Golden{"ng7700a.txt", NG7700A, false}, Golden{"ng7700b.txt", NG7700B, false},
-                                           Golden{"sg2150.txt", SG2150, false}, Golden{"ld4800.txt", LD4800, false},
-                                           Golden{"ng7700a_comma.txt", NG7700A, true}, Golden{"ng7700b.txt", NG7700B, true}),
-                         [](const auto &info) {
-                             return QString::fromLatin1(info.param.file).section('.', 0, 0).toStdString()
-                                    + (info.param.commaVariant && info.param.model != NG7700A ? "_comma" : "");
-                         });
+                         ::testing::Values(Golden{"ng7700a", "ng7700a.txt", NG7700A, false}, Golden{"ng7700b", "ng7700b.txt", NG7700B, false},
+                                           Golden{"sg2150", "sg2150.txt", SG2150, false}, Golden{"ld4800", "ld4800.txt", LD4800, false},
+                                           Golden{"ng7700a_comma", "ng7700a_comma.txt", NG7700A, true},
+                                           Golden{"ng7700b_comma", "ng7700b.txt", NG7700B, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTable)
+TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableAndASingleTableReplacesTheList)
 {
     test::addTables(home.paths(), test::sampleProject(NG7700A));
     ASSERT_TRUE(write(QString(), NG7700A, QStringLiteral("125")));
     EXPECT_FALSE(QFile::exists(out));
-
     home.writeFile(QStringLiteral("project.txt"), "kept");
     ASSERT_TRUE(write(QString(), NG7700A, QStringLiteral("125")));
-    EXPECT_EQ(readAll(out), QByteArray("kept"));
-}
+    EXPECT_EQ(written(), QByteArray("kept"));
 
-TEST_F(WriteoutTest, SingleTableReplacesTheList)
-{
-    test::addTables(home.paths(), test::sampleProject(NG7700A));
     ASSERT_TRUE(write(test::sampleTableList(NG7700A), NG7700A, QStringLiteral("13")));
-    const QByteArray text = readAll(out);
+    const QByteArray text = written();
     EXPECT_TRUE(text.startsWith(" 1 \r\n   \r\nCOMPACTION CONTROL DATA REPORT"));
     EXPECT_EQ(text.count("COMPACTION CONTROL DATA REPORT"), 1);
     EXPECT_TRUE(text.contains("02/01/04"));
@@ -97,73 +93,142 @@ TEST_F(WriteoutTest, OpensTheDatabaseItselfAndClosesItUnlessAnExportIsInProgress
     exporting::Writeout writer(home.paths());
     ASSERT_TRUE(writer.writeout(connection, out, QStringLiteral("MARSHALL1 "), LD4800, QString(), state));
     EXPECT_FALSE(connection.isOpen());
-
     state.ExportConfirmed = true;
     ASSERT_TRUE(writer.writeout(connection, out, QStringLiteral("MARSHALL1 "), LD4800, QString(), state));
     EXPECT_TRUE(connection.isOpen());
     EXPECT_EQ(connection.path(), QFileInfo(home.paths().database()).absoluteFilePath());
 }
 
-TEST_F(WriteoutTest, FailureLeavesTheOldFileInPlace)
+TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlace)
 {
-    test::addTables(home.paths(), test::sampleProject(NG7700A));
     home.writeFile(QStringLiteral("project.txt"), "a good old file");
-    const struct {
-        const char *list;
-        int model;
-    } failures[] = {
-        {"12.5 99 ", NG7700A},      // no table P99
-        {"12.5 ", NG7700B},         // an NG7700A table lacks the NG7700B fields
-        {"12.5 ", 7},               // no such gauge model
-    };
-    for (const auto &f : failures) {
-        EXPECT_FALSE(write(QString::fromLatin1(f.list), f.model)) << f.list;
-        EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(readAll(out), QByteArray("a good old file")) << f.list;
-    }
-}
-
-TEST_F(WriteoutTest, MissingDatabaseOrFolderIsAnError)
-{
-    EXPECT_FALSE(write(QStringLiteral("12.5 "), NG7700A));
-    EXPECT_FALSE(QFile::exists(out));
-
+    EXPECT_FALSE(write(QStringLiteral("12.5 "), NG7700A)) << "no database";
     test::addTables(home.paths(), test::sampleProject(NG7700A));
+    test::addTables(home.paths(), {{"TEST1", db::LoggerTestTable, {}, {}}});
+    // No table P99; an NG7700A table lacks the NG7700B fields; no such gauge model; no load-frame test.
+    const std::pair<const char *, int> failures[] = {{"12.5 99 ", NG7700A}, {"12.5 ", NG7700B}, {"12.5 ", 7}, {"TEST1 ", LD4800}};
+    for (const auto &[list, model] : failures) {
+        EXPECT_FALSE(write(QString::fromLatin1(list), model)) << list;
+        EXPECT_FALSE(error.isEmpty()) << list;
+    }
+    EXPECT_EQ(written(), QByteArray("a good old file"));
     out = home.path() + QStringLiteral("/no/such/folder/project.txt");
     EXPECT_FALSE(write(QStringLiteral("12.5 "), NG7700A));
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST_F(WriteoutTest, LoggerTestWithoutReadingsKeepsItsPlace)
-{
-    test::addTables(home.paths(), {{"UC1", db::LoggerTestTable, {}, {}}});
-    ASSERT_TRUE(write(QStringLiteral("UC1 "), LD4800));
-    EXPECT_EQ(readAll(out), QByteArray(" 0 \r\nU.C. TEST\r\n\r\nRD #,     TIME,           ,            ,            ,               \r\nEND\r\n\r\n"));
-}
-
-TEST_F(WriteoutTest, EachLoggerTestIsTitledByTheTestItsTableNameBegins)
+TEST_F(WriteoutTest, EachLoggerTestIsTitledByItsTableNameAndKeepsItsPlaceWithoutReadings)
 {
     const std::vector<std::pair<QString, QByteArray>> tests{
         {"CBR_LBR1", "CBR/LBR TEST"}, {"MARSHALL2", "MARSHALL TEST"},     {"UC3", "U.C. TEST"},
         {"TRIAXIAL4", "TRIAXIAL TEST"}, {"S_C_TEST5", "SOIL CEMENT TEST"}, {"DSHEARTEST6", "DIRECT SHEAR TEST"}};
     QString list;
+    QByteArray expected = " 0 \r\n";
     for (const auto &[table, title] : tests) {
         test::addTables(home.paths(), {{table, db::LoggerTestTable, {}, {}}});
         list += table + ' ';
+        expected += title + "\r\n\r\nRD #,     TIME,           ,            ,            ,               \r\nEND\r\n\r\n";
     }
     ASSERT_TRUE(write(list, LD4800));
-    // After the model line every test takes five lines: title, blank, heading, END, blank.
-    const QList<QByteArray> lines = readAll(out).split('\n');
-    ASSERT_EQ(lines.size(), 2 + 5 * qsizetype(tests.size()));
-    for (size_t i = 0; i < tests.size(); ++i)
-        EXPECT_EQ(lines[1 + 5 * qsizetype(i)], tests[i].second + '\r');
+    EXPECT_EQ(written(), expected);
 }
 
-TEST_F(WriteoutTest, TableThatIsNoLoggerTestIsAnError)
+const QStringList Ng7700aSoil{"RDNUM", "RDATE", "ID",  "STAT", "Offset", "DPT",  "SA",   "KVAL", "PADJ", "DSTD", "MSTD",
+                              "DCNT",  "MCNT",  "SPG", "PAV",  "MAXD",   "WETD", "DRYD", "WAT",  "PWAT", "PCOMP"};
+
+// The lines of the file written for the table P1 of an NG7700A project; the records start at line 6
+// (model code, blank, title, blank, headings, dashes).
+QStringList ng7700aLines(test::TempHome &home, const std::vector<QStringList> &records)
 {
-    test::addTables(home.paths(), {{"TEST1", db::LoggerTestTable, {}, {}}});
-    EXPECT_FALSE(write(QStringLiteral("TEST1 "), LD4800));
-    EXPECT_FALSE(QFile::exists(out));
+    test::addTables(home.paths(), {{"P1", db::Ng7700aProjectTable, Ng7700aSoil, records}});
+    return QString::fromLatin1(test::writtenText(home.paths(), NG7700A, QStringLiteral("1 "))).split(QStringLiteral("\r\n"));
+}
+
+TEST_F(WriteoutTest, Ng7700aValuesStayFieldsOfTheirOwnWhenTheyOverflowTheirColumns)
+{
+    const QStringList wide{"123456", "01/15/2004", "PROJECT1", "1234567", "-123456", "1234", "S",      "1234567", "123456", "1234567", "123456",
+                           "1234567", "123456",    "12345",    "1234",    "123456",  "123456", "123456", "12345",   "12345",  "123456"};
+    const QStringList lines = ng7700aLines(home, {wide});
+    ASSERT_GT(lines.size(), 6);
+    EXPECT_EQ(lines[6].split(QLatin1Char(' '), Qt::SkipEmptyParts), wide);
+    EXPECT_EQ(lines[6].left(7), QStringLiteral("123456 "));
+}
+
+TEST_F(WriteoutTest, Ng7700aEmptyValuesLeaveTheirColumnBlankAndStayOutOfTheAverages)
+{
+    const QStringList lines = ng7700aLines(home, {
+        {"1", "01/15/04", "1", "100", "5", "~", "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", "100", "90", "10", "~", "95"},
+        {"2", "01/15/04", "1", "110", "5", "6", "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", "~", "91", "10", "~", "96"},
+        {"3", "01/15/04", "1", "120", "5", "6", "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", "110", "92", "10", "~", "97"},
+    });
+    ASSERT_GT(lines.size(), 12);
+    EXPECT_EQ(lines[6].mid(37, 5), QStringLiteral("     "));   // DPT
+    EXPECT_EQ(lines[7].mid(103, 7), QStringLiteral("       ")); // WETD
+    EXPECT_EQ(lines[7].mid(111, 5), QStringLiteral("   91"));   // DRYD stays in place
+    const QString &averages = lines[10];
+    const QString &deviations = lines[11];
+    ASSERT_TRUE(averages.startsWith(QString(78, QLatin1Char(' ')) + QStringLiteral("AVERAGE OF ALL DATA:")));
+    ASSERT_TRUE(deviations.startsWith(QString(78, QLatin1Char(' ')) + QStringLiteral("SAMPLE DEVIATIONS:")));
+    // WETD over its two readings: 105.0 and a deviation of the square root of 50; WAT has no spread;
+    // PWAT has no reading at all.
+    EXPECT_EQ(averages.mid(104, 5) + deviations.mid(104, 5), QStringLiteral("105.0  7.1"));
+    EXPECT_EQ(averages.mid(118, 4) + deviations.mid(118, 4), QStringLiteral("10.0 0.0"));
+    EXPECT_EQ(averages.mid(124, 4) + deviations.mid(124, 4), QStringLiteral("        "));
+    EXPECT_EQ(averages.mid(131, 5), QStringLiteral(" 96.0"));
+}
+
+TEST_F(WriteoutTest, Ng7700bTableWithoutHeaderRecordWritesEveryRecordAsAReading)
+{
+    const QStringList fields{"RDNUM", "Time", "SA", "WD", "VR"};
+    test::addTables(home.paths(), {{"P5", db::Ng7700bProjectTable, fields, {{"1", "9:30", "S", "120", "A"}, {"2", "9:45", "A", "121", "B"}}}});
+    const QList<QByteArray> lines = test::writtenText(home.paths(), NG7700B, QStringLiteral("5 ")).split('\n');
+    ASSERT_EQ(lines.size(), 11);
+    EXPECT_EQ(lines[4], QByteArray("PROJECT ID:  DATE:  D STD= M STD= KVAL=  SPG= MAXD= LOWD=\r"));
+    EXPECT_TRUE(lines[7].startsWith("   1,  9:30,         ,       ,       ,       ,     ,    ,   S,       ,"));
+    EXPECT_EQ(lines[8], QByteArray("2, 9:45, , , , , , , A, , , , , 121, , , , , B\r"));
+    EXPECT_EQ(lines[9], QByteArray("\r"));
+}
+
+TEST_F(WriteoutTest, StiffnessSummaryWritesTheRunLineHeadingsTwentyFiveRowsAndTheAverages)
+{
+    const report::StiffnessReportCells cells{
+        "3", "04/12/03", "10:15:00", "11.25", {},
+        {"1\r2\r3\r", "100\r104\r108\r", "38.7\r38.1\r39.0\r", "45.7\r43.1\r-1.0\r", "7.7\r \r7.0\r", "44244.1\r \r40000.0\r",
+         "67.2\r \r60.7\r", "9745.7\r \r8800.0\r", "24.9\r \r22.5\r", "3609.5\r \r3260.9\r"},
+        {"7.4", "42122.1", "64.0", "9272.9", "23.7", "3435.2"}, false, "0.12", "145", "2324.0"};
+    ASSERT_TRUE(exporting::writeoutStiffy(cells, home.path() + "/DataStif.csv", prompter));
+    EXPECT_EQ(home.readFile("DataStif.csv"),
+              "RUN#:  3   MEAS:  11.25   DATE:  04/12/03   TIME:  10:15:00\r\n\r\n\r\n"
+              ",,SNR,db,Meas Stiff,Meas Stiff,Calc Yngs Mod,Calc Yngs Mod,Calc Shr Mod,Calc Shr Mod,Meas Mois Cont,Est Dry Dens,Est Dry Dens\r\n"
+              "BIN#,Freq.(Hz),Displ.,Force,(MN/m),(lbf/in),(MPa),(psi),(MPa),(psi),(%by Wght/100),PD(pcf),PD(kg/m^3)\r\n"
+              "1,100,38.7,45.7,7.7,44244.1,67.2,9745.7,24.9,3609.5,0.12,145,2324.0\r\n2,104,38.1,43.1, , , , , , ,\r\n"
+              "3,108,39.0,-1.0,7.0,40000.0,60.7,8800.0,22.5,3260.9,\r\n"
+                  + QByteArray(",,,,,,,,,,\r\n").repeated(22) + ",,,AVG:,7.4,42122.1,64.0,9272.9,23.7,3435.2\r\n");
+    EXPECT_TRUE(prompter.shown.empty());
+
+    home.writeFile("blocker", "not a folder");
+    EXPECT_FALSE(exporting::writeoutStiffy(cells, home.path() + "/blocker/DataStif.csv", prompter));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text, "Error Opening File.  Make sure file is closed.");
+    EXPECT_EQ(prompter.shown[0].title, program::title());
+    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::Ok);
+}
+
+TEST_F(WriteoutTest, StiffnessSummaryReadsColumnsValueByValueAndKeepsTheFirstTwentyFive)
+{
+    report::StiffnessReportCells cells;
+    cells.columns[report::BinNumberColumn] = "1\r\r3";  // an empty value, no carriage return at the end
+    for (int i = 1; i <= 30; ++i)
+        cells.columns[report::FrequencyColumn] += QString::number(i) + '\r';
+    ASSERT_TRUE(exporting::writeoutStiffy(cells, home.path() + "/ends.csv", prompter));
+    const QList<QByteArray> lines = home.readFile("ends.csv").split('\n');
+    ASSERT_EQ(lines.size(), 32);  // 31 lines and the empty text after the last line end
+    EXPECT_EQ(lines[5], "1,1,,,,,,,,,,,\r");
+    EXPECT_EQ(lines[6], ",2,,,,,,,,,\r");
+    EXPECT_EQ(lines[7], "3,3,,,,,,,,,\r");
+    EXPECT_EQ(lines[8], ",4,,,,,,,,,\r");
+    EXPECT_EQ(lines[29], ",25,,,,,,,,,\r");
+    EXPECT_EQ(lines[30], ",,,AVG:,,,,,,\r");
 }
 
 } // namespace

@@ -5,23 +5,16 @@
 
 using namespace valtrane;
 
-TEST(InfoFile, AllEmptyFieldsWriteNineEmptyLinesAndTheRootCaption)
-{
-    test::TempHome home;
-    AppState state;
-    state.TreeRootCaption = "Projects (site.txt)";
-    ASSERT_TRUE(report::InfoFile::write(home.paths(), state));
-    EXPECT_EQ(home.readFile("info/Info.vkt"),
-              QByteArray("\"Empty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rProjects (site.txt)\r\"\r\n"));
-}
-
-TEST(InfoFile, ReadsBackWhatItWrote)
+TEST(InfoFile, AllEmptyFieldsWriteNineEmptyLinesAndTheRootCaptionAndFilledOnesReadBack)
 {
     test::TempHome home;
     AppState written;
+    written.TreeRootCaption = "Projects (site.txt)";
+    ASSERT_TRUE(report::InfoFile::write(home.paths(), written));
+    EXPECT_EQ(home.readFile("info/Info.vkt"),
+              QByteArray("\"Empty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rProjects (site.txt)\r\"\r\n"));
     written.CInfo = {"Acme Soil Lab", "12 Main St", "Gainesville, FL 32601", "352-555-0100", "352-555-0101",
                      "lab@acme.test", "SR 26 widening", "NG-1234", "J. Smith"};
-    written.TreeRootCaption = "Tests (Dwnld:12/6/2026)";
     ASSERT_TRUE(report::InfoFile::write(home.paths(), written));
     AppState read;
     report::InfoFile::read(home.paths(), read);
@@ -39,9 +32,6 @@ TEST(InfoFile, AShortFileFillsTheFieldsItHasAndAMissingOneChangesNothing)
     home.writeFile("info/Info.vkt", "\"Acme\r\rGainesville\r\"\r\n");
     state.TreeRootCaption = "Projects";
     report::InfoFile::read(home.paths(), state);
-    EXPECT_EQ(state.CInfo[0], "Acme");
-    EXPECT_EQ(state.CInfo[1], "kept");
-    EXPECT_EQ(state.CInfo[2], "Gainesville");
-    EXPECT_EQ(state.CInfo[3], "Empty");
+    EXPECT_EQ(state.CInfo, (decltype(state.CInfo){"Acme", "kept", "Gainesville", "Empty", "Empty", "Empty", "Empty", "Empty", "Empty"}));
     EXPECT_EQ(state.TreeRootCaption, "Projects");
 }

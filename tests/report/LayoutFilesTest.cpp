@@ -6,7 +6,6 @@
 #include "support/ScriptedFileChooser.h"
 #include "support/ScriptedPrompter.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
 
 namespace valtrane::report {
@@ -51,14 +50,6 @@ public:
             tab->placeColumnObject(QString::fromLatin1(entry));
         }
     }
-    QString logoFile()
-    {
-        const QString path = home.path() + QStringLiteral("/logo.bmp");
-        QImage image(40, 20, QImage::Format_RGB32);
-        image.fill(Qt::darkBlue);
-        image.save(path);
-        return path;
-    }
     QStringList headers() const
     {
         QStringList out;
@@ -80,7 +71,7 @@ TEST_P(LayoutRoundTrip, SavedLayoutLoadsBackColumnsAlignmentsLogoAndFont)
     f.place(c);
     f.reports.Report.setHorAlignment(QStringLiteral("Company"), RightAlign);
     f.reports.Report.setHorAlignment(QStringLiteral("Field2"), CentreAlign);
-    f.files.choices.push_back(f.logoFile());
+    f.files.choices.push_back(test::savedPicture(f.home.path() + QStringLiteral("/logo.bmp")));
     ASSERT_TRUE(f.tab->insertLogo());
     f.tab->logoRight();
     const QStringList placed = f.headers();

@@ -1,7 +1,12 @@
 #include "report/ReportExport.h"
+#include "report/ReportImages.h"
+#include "report/ReportRtf.h"
+#include "support/PdfText.h"
 #include "support/ReportSamples.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -16,7 +21,125 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The text of each page of an RTF file: font table and pictures dropped, \uN? and escapes decoded,
+// paragraphs as line feeds; *depth counts the groups left open.
+QStringList rtfPages(const QByteArray &rtf, int *depth)
+{
+    QString text = QString::fromLatin1(rtf).remove('\n');
+    *depth = int(text.count(QRegularExpression("(?<!\\\\)\\{")) - text.count(QRegularExpression("(?<!\\\\)\\}")));
+    text.remove(QRegularExpression("\\{\\\\(fonttbl|pict)[^}]*\\}\\}?"));
+    text.replace(QRegularExpression("\\\\par(?![a-z])"), "\n").replace("\\\\", QString(QChar(1)));
+    static const QRegularExpression unicode("\\\\u(-?\\d+)\\?");
+    for (auto m = unicode.match(text); m.hasMatch(); m = unicode.match(text))
+        text.replace(m.capturedStart(), m.capturedLength(), QChar(char16_t(qint16(m.captured(1).toInt()))));
+    text.replace("\\page", "\f");
+    text.remove(QRegularExpression("\\\\[a-z]+-?\\d* ?")).remove(QRegularExpression("(?<!\\\\)[{}]"));
+    return text.replace("\\{", "{").replace("\\}", "}").replace(QChar(1), "\\").split('\f');
+}
+
+// The PDF written for the pages, with what pdfinfo says of it; empty when the export failed.
+QString exportPdf(const QTemporaryDir &dir, const ReportDocument &document, bool all, int first, int last, QString *info)
+{
+    ReportExportOptions options;
+    options.diskFileName = dir.filePath("report.pdf");
+    options.allPages = all;
+    options.firstPage = first;
+    options.lastPage = last;
+    if (!ReportExport([](const QUrl &) { return true; }).exportReport(document, options))
+        return QString();
+    QProcess p;
+    p.start("pdfinfo", {options.diskFileName});
+    p.waitForFinished(60000);
+    *info = QString::fromUtf8(p.readAllStandardOutput());
+    return options.diskFileName;
+}
+
 } // namespace
+
+TEST(ReportRtf, EachPageOfTheReportIsAPageOfTheFileWithItsOwnTexts)
+{
+    int depth = -1;
+    const QStringList pages = rtfPages(reportRtf(test::sampleLabReport(120, 3), PageSpan{1, 3}), &depth);
+    EXPECT_EQ(depth, 0);
+    ASSERT_EQ(pages.size(), 3);
+    for (int page = 1; page <= 3; ++page) {
+        SCOPED_TRACE(page);
+        const QString &text = pages[page - 1];
+        const int lastRow = std::min(120, page * 50);
+        EXPECT_EQ(text.contains("Acme Soil Testing Laboratory"), page == 1);
+        EXPECT_TRUE(text.contains("Col 2\n"));
+        EXPECT_TRUE(text.contains(QString("\n2.%1\n").arg((page - 1) * 50 + 1)));
+        EXPECT_TRUE(text.contains(QString("\n2.%1\n").arg(lastRow)));
+        EXPECT_FALSE(text.contains(QString("\n2.%1\n").arg(lastRow + 1)));
+        EXPECT_TRUE(text.contains(QString("Page %1 of 3").arg(page)));
+    }
+}
+
+TEST(ReportRtf, SpecialCharactersAreEscapedAndSurviveReadingBack)
+{
+    ReportDocument document = test::sampleLabReport(3, 1);
+    const QString name = QStringLiteral("Tested by Jos\u00e9 M\u00fcller and \uae40 at 25\u00b0C {cured} C:\\lab");
+    document.setText("Company", name);
+    const QByteArray rtf = reportRtf(document, PageSpan{1, 1});
+    EXPECT_TRUE(rtf.contains("Jos\\u233?"));
+    EXPECT_TRUE(rtf.contains("and \\u-20928? at"));
+    EXPECT_TRUE(rtf.contains("25\\u176?C \\{cured\\} C:\\\\lab"));
+    for (char c : rtf)
+        ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << "byte " << int(c);
+    int depth = -1;
+    EXPECT_TRUE(rtfPages(rtf, &depth).first().contains(name));
+    EXPECT_EQ(depth, 0);
+}
+
+TEST(ReportRtf, APageRangeWritesOnlyThosePagesAndHiddenTextsStayOut)
+{
+    ReportDocument document = test::sampleLabReport(160, 2);
+    document.setSuppress("Data1", true);
+    int depth = -1;
+    const QStringList pages = rtfPages(reportRtf(document, PageSpan{2, 3}), &depth);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains("Page 2 of 4"));
+    EXPECT_TRUE(pages[1].contains("\n150\n"));
+    EXPECT_FALSE(pages[1].contains("1.150"));
+}
+
+TEST(ReportPdf, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
+{
+    QTemporaryDir dir;
+    QString info;
+    const QString pdf = exportPdf(dir, test::sampleLabReport(120, 3), true, 1, 1, &info);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+3\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+792 x 612 pts"))) << info.toStdString();
+    for (int page = 1; page <= 3; ++page) {
+        const QString text = test::pdfText(pdf, page);
+        SCOPED_TRACE(text.toStdString());
+        const int firstRow = (page - 1) * 50 + 1;
+        const int lastRow = std::min(120, page * 50);
+        EXPECT_EQ(text.contains("Acme Soil Testing Laboratory"), page == 1);
+        EXPECT_EQ(text.contains("Remarks: compaction"), page == 3);
+        EXPECT_TRUE(text.contains(QRegularExpression("RD#\\s+Col 1\\s+Col 2")));
+        EXPECT_TRUE(text.contains(QRegularExpression(QString("%1\\s+1.%1\\s+2.%1\\n").arg(firstRow))));
+        EXPECT_LT(text.indexOf(QString("1.%1").arg(firstRow)), text.indexOf(QString("1.%1").arg(lastRow)));
+        EXPECT_FALSE(text.contains(QString("1.%1 ").arg(lastRow + 1)));
+        EXPECT_TRUE(text.contains(QString("Page %1 of 3").arg(page)));
+    }
+}
+
+TEST(ReportPdf, APageRangeExportsOnlyThosePagesInPortraitWhenAsked)
+{
+    QTemporaryDir dir;
+    ReportDocument document = test::sampleLabReport(160, 2);
+    document.setOrientation(Portrait);
+    document.setLeft("Field1", 6000);
+    QString info;
+    const QString pdf = exportPdf(dir, document, false, 2, 3, &info);
+    ASSERT_FALSE(pdf.isEmpty());
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+612 x 792 pts"))) << info.toStdString();
+    EXPECT_TRUE(test::pdfText(pdf, 1).contains("Page 2 of 4"));
+    EXPECT_TRUE(test::pdfText(pdf, 2).contains("1.150"));
+}
 
 TEST(ReportExport, AFailedExportLeavesTheFileThatWasThereUntouched)
 {
@@ -58,4 +181,11 @@ TEST(ReportExport, AnApplicationExportOpensATemporaryFileOfTheFormat)
     EXPECT_TRUE(file.endsWith(".rtf"));
     EXPECT_TRUE(readAll(file).startsWith("{\\rtf1"));
     QFile::remove(file);
+}
+
+TEST(ReportImages, APageRangeWritesOnlyThosePages)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeReportPages(test::sampleLabReport(160, 2), dir.path(), PageSpan{2, 3}, 36));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"page-002.png", "page-003.png"}));
 }

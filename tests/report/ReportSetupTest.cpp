@@ -1,10 +1,10 @@
 #include "common/NumberFormat.h"
-#include <QDir>
-#include <QImage>
 #include "report/ReportColumns.h"
 #include "report/ReportLayouts.h"
 #include "report/ReportTestSupport.h"
 #include "support/ScriptedPrompter.h"
+
+#include <QDir>
 
 using namespace valtrane;
 using report::ReportLayouts;
@@ -89,10 +89,6 @@ TEST_P(ReportOfEveryModel, HeaderColumnsAndAveragesShowTheSelectedReadings)
 INSTANTIATE_TEST_SUITE_P(Models, ReportOfEveryModel, ::testing::ValuesIn(Cases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-} // namespace
-
-namespace {
-
 TEST(ReportSetup, NoSelectedReadingLeavesTheAveragesEmptyAndTheColumnsBlank)
 {
     test::ReportFixture f;
@@ -125,10 +121,8 @@ TEST(ReportSetup, LoadFrameReportIsPortraitWithItsTestTitleAndGraph)
 {
     test::ReportFixture f;
     f.open(QStringLiteral("writeout/ld4800.txt"));
-    QImage graph(64, 48, QImage::Format_RGB32);
-    graph.fill(Qt::white);
     QDir().mkpath(f.home.paths().imagesFolder());
-    ASSERT_TRUE(graph.save(f.home.paths().graphImage(), "BMP"));
+    test::savedPicture(f.home.paths().graphImage(), 64, 48);
     f.setUp(QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
     const report::ReportDocument &report = f.reports.Report;
     EXPECT_EQ(report.orientation(), report::Portrait);

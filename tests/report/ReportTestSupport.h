@@ -9,6 +9,7 @@
 #include "support/TableRows.h"
 #include "support/TempHome.h"
 
+#include <QImage>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -34,6 +35,15 @@ struct ReportFixture {
         setup.FillAverages(table, surfaceLetter, state.DeviceCode);
     }
 };
+
+// A picture of width by height pixels saved at path, for a logo; the path.
+inline QString savedPicture(const QString &path, int width = 40, int height = 20)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkBlue);
+    EXPECT_TRUE(image.save(path)) << path.toStdString();
+    return path;
+}
 
 // The field's values of the rows that pass, each followed by a carriage return, as stored.
 inline QString stacked(const std::vector<Row> &rows, const QString &field, const std::function<bool(const Row &)> &pass)

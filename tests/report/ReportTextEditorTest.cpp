@@ -1,6 +1,6 @@
+#include "report/ReportTestSupport.h"
 #include "report/ReportTextEditor.h"
 
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -49,12 +49,13 @@ const ItemCase TextItems[] = {
 
 class EditedItem : public ::testing::TestWithParam<ItemCase> {};
 
-TEST_P(EditedItem, ApplyShowsInBothReportsAndCancelPutsBackWhatTheEditorFound)
+TEST_P(EditedItem, ApplyShowsInBothReportsCancelPutsBackWhatTheEditorFoundAndOkCopiesIntoTheLabInformation)
 {
     const ItemCase &c = GetParam();
     EditorFixture f;
+    const QString old = QStringLiteral("old ") + QString::fromLatin1(c.object);
     ReportTextEditor editor(f.reports, f.logo, f.state, c.code);
-    EXPECT_EQ(editor.text(), QStringLiteral("old ") + QString::fromLatin1(c.object));
+    EXPECT_EQ(editor.text(), old);
     EXPECT_FALSE(editor.applyEnabled());
     editor.setText(QStringLiteral("Acme\nTesting"));
     editor.setAlignment(RightAlign);
@@ -66,18 +67,13 @@ TEST_P(EditedItem, ApplyShowsInBothReportsAndCancelPutsBackWhatTheEditorFound)
     EXPECT_EQ(f.text(c.object, true), applied);
     EXPECT_EQ(f.alignment(c.object), RightAlign);
     editor.cancel();
-    EXPECT_EQ(f.text(c.object), QStringLiteral("old ") + QString::fromLatin1(c.object));
+    EXPECT_EQ(f.text(c.object), old);
     EXPECT_EQ(f.alignment(c.object), CentreAlign);
     EXPECT_FALSE(f.state.InformationChanged);
-}
 
-TEST_P(EditedItem, OkKeepsTheTextAndCopiesItIntoTheLabInformation)
-{
-    const ItemCase &c = GetParam();
-    EditorFixture f;
-    ReportTextEditor editor(f.reports, f.logo, f.state, c.code);
-    editor.setText(QStringLiteral("Kept"));
-    editor.ok();
+    ReportTextEditor second(f.reports, f.logo, f.state, c.code);
+    second.setText(QStringLiteral("Kept"));
+    second.ok();
     EXPECT_EQ(f.text(c.object), QStringLiteral("Kept"));
     EXPECT_EQ(f.state.InformationChanged, c.infoField >= 0);
     for (int i = 0; i < 9; ++i)
@@ -115,9 +111,7 @@ TEST(ReportTextEditor, LeftCompanyNameBesideALogoIsIndentedOtherAlignmentsAreNot
 {
     EditorFixture f;
     QTemporaryDir dir;
-    const QString picture = dir.filePath(QStringLiteral("logo.bmp"));
-    QImage(30, 30, QImage::Format_RGB32).save(picture);
-    ASSERT_TRUE(f.logo.place(picture, NG7700A));
+    ASSERT_TRUE(f.logo.place(test::savedPicture(dir.filePath(QStringLiteral("logo.bmp"))), NG7700A));
     ReportTextEditor editor(f.reports, f.logo, f.state, ReportTextEditor::CompanyName);
     const TextObject *company = f.reports.Report.textObject(QStringLiteral("Company"));
     for (int alignment : {LeftAlign, RightAlign}) {
@@ -130,28 +124,13 @@ TEST(ReportTextEditor, LeftCompanyNameBesideALogoIsIndentedOtherAlignmentsAreNot
     EXPECT_EQ(company->leftIndent, 0);
 }
 
-struct RemarkCase {
-    const char *name;
-    QString column;
-    int line;
-    QString expected;
-};
-
-class FormatRemark : public ::testing::TestWithParam<RemarkCase> {};
-
-TEST_P(FormatRemark, PlacesTheRemarkOnItsLine)
+TEST(ReportTextEditor, FormatRemarkPlacesTheRemarkOnItsLine)
 {
-    const RemarkCase &c = GetParam();
-    EXPECT_EQ(ReportTextEditor::FORMAT_REMARK(c.column, c.line, QStringLiteral("wet")), c.expected);
+    struct Case { const char *column; int line; const char *expected; };
+    for (const Case &c : {Case{" ", 2, "\r\rwet\r"}, Case{" ", 0, "wet\r"}, Case{"a\rb\rc\r", 1, "a\rwet\rc\r"}, Case{"a\r", 3, "a\r\r\rwet\r"}})
+        EXPECT_EQ(ReportTextEditor::FORMAT_REMARK(QString::fromLatin1(c.column), c.line, QStringLiteral("wet")), QString::fromLatin1(c.expected))
+            << QByteArray(c.column).toPercentEncoding().data() << " line " << c.line;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, FormatRemark,
-    ::testing::Values(RemarkCase{"EmptyColumnGetsEmptyLinesBefore", QStringLiteral(" "), 2, QStringLiteral("\r\rwet\r")},
-                      RemarkCase{"FirstLine", QStringLiteral(" "), 0, QStringLiteral("wet\r")},
-                      RemarkCase{"ReplacesTheLineKeepsTheOthers", QStringLiteral("a\rb\rc\r"), 1, QStringLiteral("a\rwet\rc\r")},
-                      RemarkCase{"ShortColumnGrows", QStringLiteral("a\r"), 3, QStringLiteral("a\r\r\rwet\r")}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace valtrane::report

@@ -83,8 +83,11 @@ TEST_F(ExportFormTest, StiffnessFileIsOfferedOnlyForTheStiffnessGauge)
     }
 }
 
-TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachName)
+TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachNameAndBrowseUsesItsFilterAndMovesLastFolder)
 {
+    QDir(home.path()).mkdir("out");
+    const QString chosen = home.path() + "/out/lab.pdf";
+    files.choices = {chosen, std::nullopt};
     ExportForm &f = open(SG2150);
     click(f.formatOption(ExportSelect::Rtf));
     EXPECT_EQ(f.location(0)->text(), file("DataRaw.rtf"));
@@ -92,6 +95,14 @@ TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachName)
     f.location(0)->clear();
     QTest::keyClicks(f.location(0), "/tmp/result");
     click(f.formatOption(ExportSelect::Pdf));
+    EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
+    click(f.browseButton(1));
+    ASSERT_EQ(files.shown.size(), 1u);
+    EXPECT_EQ(files.shown[0].request.filter, "Adobe Format (*.pdf)");
+    EXPECT_EQ(files.shown[0].request.folder, home.path());
+    EXPECT_EQ(f.location(1)->text(), QDir::toNativeSeparators(chosen));
+    EXPECT_EQ(state.LastFolder, home.path() + "/out");
+    click(f.browseButton(0));  // cancelled: the name stays
     EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
 }
 
@@ -121,23 +132,6 @@ TEST_F(ExportFormTest, RangeBoxesOpenWithRangeAndGoBackToOneWhenNotANumber)
     EXPECT_EQ(f.rangeBox(1)->text(), "1");
     click(f.rangeOption(ExportSelect::AllPages));
     EXPECT_FALSE(f.rangeBox(0)->isEnabled());
-}
-
-TEST_F(ExportFormTest, BrowseUsesTheFormatFilterAndMovesLastFolder)
-{
-    QDir(home.path()).mkdir("out");
-    const QString chosen = home.path() + "/out/lab.pdf";
-    files.choices = {chosen, std::nullopt};
-    ExportForm &f = open(SG2150);
-    click(f.formatOption(ExportSelect::Pdf));
-    click(f.browseButton(1));
-    ASSERT_EQ(files.shown.size(), 1u);
-    EXPECT_EQ(files.shown[0].request.filter, "Adobe Format (*.pdf)");
-    EXPECT_EQ(files.shown[0].request.folder, home.path());
-    EXPECT_EQ(f.location(1)->text(), QDir::toNativeSeparators(chosen));
-    EXPECT_EQ(state.LastFolder, home.path() + "/out");
-    click(f.browseButton(0));  // cancelled: the name stays
-    EXPECT_EQ(f.location(0)->text(), file("DataRaw.pdf"));
 }
 
 TEST_F(ExportFormTest, ExportStoresEveryChoiceAndCloses)
@@ -174,12 +168,7 @@ TEST_F(ExportFormTest, CancelConfirmsNothingAndKeepsTheStoredChoices)
 
 TEST_F(ExportFormTest, AFileNameOutsideAWritableFolderKeepsTheDialogOpen)
 {
-    struct Case {
-        const char *what;
-        int box;
-        QString name;
-        const char *message;
-    };
+    struct Case { const char *what; int box; QString name; const char *message; };
     const QString missing = home.path() + "/no such folder/DataRaw.csv";
     const std::vector<Case> cases{
         {"raw file in a missing folder", 0, missing, "Invalid raw data export file name."},

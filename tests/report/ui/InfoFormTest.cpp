@@ -7,7 +7,6 @@
 #include "support/TempHome.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -31,6 +30,8 @@ protected:
         form->show();
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        EXPECT_EQ(form->field(0)->text(), QStringLiteral("Old Lab"));
+        EXPECT_EQ(form->field(8)->text(), QStringLiteral("Empty"));
     }
     // Clicks into a field, as a user would, and types.
     void typeInto(int field, const QString &keys)
@@ -46,19 +47,6 @@ protected:
     test::ScriptedPrompter prompter;
     std::unique_ptr<InfoForm> form;
 };
-
-TEST_F(InfoFormTest, ShowsTheLabelsAndTheCurrentInformation)
-{
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Testing Lab Information"));
-    const QStringList labels{"Enter Company Information to be placed at the top of the Report.", "Company", "Address",
-                             "City, State Zip", "Phone", "Fax", "Email", "Project Name", "Machine Number", "Tested By"};
-    for (int i = 0; i < labels.size(); ++i)
-        EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("Tab4Label%1").arg(i))->text(), labels[i]) << i;
-    EXPECT_EQ(form->field(0)->text(), QStringLiteral("Old Lab"));
-    EXPECT_EQ(form->field(8)->text(), QStringLiteral("Empty"));
-    EXPECT_EQ(form->saveButton()->text(), QStringLiteral("Save Information"));
-    EXPECT_EQ(form->closeButton()->text(), QStringLiteral("Close"));
-}
 
 TEST_F(InfoFormTest, TypingReplacesTheFieldAndSavingPutsItOnBothReports)
 {
@@ -76,7 +64,6 @@ TEST_F(InfoFormTest, TypingReplacesTheFieldAndSavingPutsItOnBothReports)
     EXPECT_EQ(reports.Report.text(QStringLiteral("MachNoText")), QStringLiteral("M-42"));
     // "Empty" fields are not copied: the designed texts stay.
     EXPECT_EQ(reports.Report.text(QStringLiteral("TestedByText")), report::ReportLayouts::buildReport(NG7700A).text(QStringLiteral("TestedByText")));
-
     AppState read;
     report::InfoFile::read(home.paths(), read);
     EXPECT_EQ(read.CInfo[0], QStringLiteral("Quarry Labs"));
@@ -103,7 +90,6 @@ TEST_F(LabInfoCommand, OpensTheFormOverTheMainWindowAndSavingSettlesTheQuestionO
     state.InformationChanged = true;
     auto *command = window->findChild<QAction *>(QStringLiteral("Information"));
     ASSERT_TRUE(command);
-    EXPECT_EQ(command->text(), QStringLiteral("&Lab Info"));
     command->trigger();
     auto *form = window->findChild<InfoForm *>();
     ASSERT_TRUE(form);

@@ -6,19 +6,17 @@
 #include "report/ui/ReportTabView.h"
 #include "report/ui/ReportViewer.h"
 
-#include "support/ScriptedFileChooser.h"
 #include "support/PdfText.h"
+#include "support/ScriptedFileChooser.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QImage>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPrinter>
-#include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -70,14 +68,6 @@ protected:
         ASSERT_NE(action, nullptr) << entry.toStdString();
         action->trigger();
     }
-    QString logoFile()
-    {
-        const QString path = home.path() + QStringLiteral("/logo.jpg");
-        QImage image(60, 60, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        image.save(path);
-        return path;
-    }
 
     test::ScriptedPrompter prompter;
     test::ScriptedFileChooser files;
@@ -126,7 +116,7 @@ TEST_F(ReportTabViewTest, FontEntriesChangeTheirCaptionsAndTheColumnListCount)
 TEST_F(ReportTabViewTest, LogoInsertMovesAndDeleteAndASecondLogoIsRefused)
 {
     show("writeout/ld4800.txt", "CBR_LBR1", "NONE");
-    files.choices = {logoFile(), logoFile()};
+    files.choices = {test::savedPicture(home.path() + QStringLiteral("/logo.jpg")), home.path() + QStringLiteral("/logo.jpg")};
     clickPreview();
     EXPECT_FALSE(view->reportMenu()->entry(QStringLiteral("DLogo"))->isEnabled());
     trigger(QStringLiteral("Ins_Logo"));
@@ -176,15 +166,7 @@ TEST_F(ReportTabViewTest, EditorAppliesAndCancelsAndOnlyOneIsOpen)
 }
 
 // Printing to a PDF file the way "Print to File" does, without the dialog.
-struct PrintCase {
-    const char *name;
-    const char *sample;
-    const char *table;
-    const char *surface;
-    const char *object;
-    const char *caption;
-    bool landscape;
-};
+struct PrintCase { const char *name; const char *sample; const char *table; const char *surface; const char *object; const char *caption; bool landscape; };
 
 class PrintedReport : public ReportTabViewTest, public ::testing::WithParamInterface<PrintCase> {};
 
@@ -201,9 +183,10 @@ TEST_P(PrintedReport, PrintsOnTheModelsPaperWithoutPlaceholderHeadersAndShowsThe
     EXPECT_EQ(printer.pageLayout().orientation() == QPageLayout::Landscape, c.landscape);
 
     const QString printed = test::pdfText(pdf);
-    EXPECT_TRUE(printed.contains(QString::fromLatin1(c.caption))) << printed.left(2000).toStdString();
-    EXPECT_FALSE(printed.contains(QStringLiteral("Col 5"))) << printed.left(2000).toStdString();
-    EXPECT_FALSE(printed.contains(QStringLiteral("Co1 "))) << printed.left(2000).toStdString();
+    SCOPED_TRACE(printed.left(2000).toStdString());
+    EXPECT_TRUE(printed.contains(QString::fromLatin1(c.caption)));
+    EXPECT_FALSE(printed.contains(QStringLiteral("Col 5")));
+    EXPECT_FALSE(printed.contains(QStringLiteral("Co1 ")));
     EXPECT_FALSE(reports.Report.suppressed(report::ReportLayouts::headerName(6)));
 }
 
