@@ -241,8 +241,10 @@ TEST(Database, RemoveFileRefusesWhileAnotherRunningProcessHoldsTheLock)
     ASSERT_TRUE(locked);
     EXPECT_FALSE(removedWhileHeld);
     EXPECT_TRUE(existsWhileHeld);
-    // The lock of a process that no longer runs does not count.
+    // The lock of a process that no longer runs does not count, and its file goes.
     ASSERT_TRUE(home.exists("info/MIRVAT.ldb"));
+    EXPECT_FALSE(db::DatabaseLock::isLocked(home.paths().lockFile()));
+    EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
     EXPECT_TRUE(db::Database::removeFile(path));
     EXPECT_FALSE(QFileInfo::exists(path));
 }

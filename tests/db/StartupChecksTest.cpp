@@ -3,12 +3,6 @@
 #include "db/StartupChecks.h"
 #include "db/TableKinds.h"
 
-#ifdef Q_OS_UNIX
-#include <QLockFile>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
-
 using namespace valtrane;
 
 TEST(StartupChecks, KeepsARegisteredOrLockedDatabaseAndClearsWhatDoesNotBelongTogether)
@@ -71,25 +65,3 @@ TEST(DatabaseLock, AnOpenDatabaseHoldsItsLockFileUntilTheLastConnectionCloses)
     EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
     EXPECT_FALSE(db::DatabaseLock::isLocked(lock));
 }
-
-#ifdef Q_OS_UNIX
-TEST(DatabaseLock, ALockLeftByAProcessThatNoLongerRunsIsStale)
-{
-    test::TempHome home;
-    ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
-    const QString lock = home.paths().lockFile();
-    const pid_t child = fork();
-    if (child == 0) {
-        QLockFile held(lock);
-        held.tryLock(0);
-        _exit(0);   // leaves the lock file behind, as a crash would
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(home.exists("info/MIRVAT.ldb"));
-    EXPECT_FALSE(db::DatabaseLock::isLocked(lock));
-    EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
-    AppState state;
-    EXPECT_EQ(db::StartupChecks::run(home.paths(), state), "Database with no tables, reseting.");
-}
-#endif
