@@ -9,9 +9,7 @@ using namespace valtrane;
 using stiffness::ConstantsEntry;
 
 namespace {
-
 constexpr Qt::KeyboardModifiers None = Qt::NoModifier;
-
 } // namespace
 
 TEST(ConstantsEntry, KeysGetTheCodesTheRulesNameThemBy)
@@ -66,12 +64,9 @@ TEST(ConstantsEntry, DigitsPeriodsAndSidewaysArrowsStandAnyOtherKeyCleansTheBox)
 
 TEST(ConstantsEntry, CleaningKeepsDigitsAndPeriodsAndEmptiesABoxOfOneCharacter)
 {
-    EXPECT_EQ(ConstantsEntry::cleaned("-12.5"), "12.5");
-    EXPECT_EQ(ConstantsEntry::cleaned("1a2b"), "12");
-    EXPECT_EQ(ConstantsEntry::cleaned("1..2"), "1..2");
-    EXPECT_EQ(ConstantsEntry::cleaned("7"), "");
-    EXPECT_EQ(ConstantsEntry::cleaned("-"), "");
-    EXPECT_EQ(ConstantsEntry::cleaned("ab"), "");
+    const std::pair<const char *, const char *> cases[] = {{"-12.5", "12.5"}, {"1a2b", "12"}, {"1..2", "1..2"}, {"7", ""}, {"-", ""}, {"ab", ""}};
+    for (const auto &[typed, kept] : cases)
+        EXPECT_EQ(ConstantsEntry::cleaned(typed), kept) << typed;
 }
 
 class ConstantsEntryApply : public ::testing::Test {

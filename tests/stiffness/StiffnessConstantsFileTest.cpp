@@ -86,31 +86,24 @@ TEST_F(StiffnessConstantsFileTest, AMissingFileAsksAndNoGivesZeros)
     EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
 }
 
-TEST_F(StiffnessConstantsFileTest, YesRunsTheSetupAndKeepsWhatItApplied)
+TEST_F(StiffnessConstantsFileTest, YesRunsTheSetupAndKeepsWhatItAppliedOrGivesZerosWithoutAFile)
 {
-    test::ScriptedPrompter yes({Prompter::Answer::Yes});
+    test::ScriptedPrompter yes({Prompter::Answer::Yes, Prompter::Answer::Yes});
     int setups = 0;
     StiffnessConstantsFile file(home.paths(), state, yes, [&] {
-        ++setups;
-        state.StiffnessConstants.fill(StiffnessConstant::fromNumber(0.1234));
-        StiffnessConstantsFile(home.paths(), state, yes).run(1);
-    });
-    file.run(0);
-    EXPECT_EQ(setups, 1);
-    // Held as applied, not as a load would format them.
-    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.1234");
-    EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
-}
-
-TEST_F(StiffnessConstantsFileTest, YesWithoutAFileAfterTheSetupGivesZeros)
-{
-    test::ScriptedPrompter yes({Prompter::Answer::Yes});
-    StiffnessConstantsFile file(home.paths(), state, yes, [&] {
-        state.StiffnessConstants.fill(StiffnessConstant::fromNumber(5));  // applied, then cancelled
+        // The first setup applies and is cancelled; the second saves.
+        state.StiffnessConstants.fill(StiffnessConstant::fromNumber(++setups == 1 ? 5 : 0.1234));
+        if (setups == 2)
+            StiffnessConstantsFile(home.paths(), state, yes).run(1);
     });
     file.run(0);
     for (const StiffnessConstant &c : state.StiffnessConstants)
         EXPECT_EQ(c.toDouble(), 0.0);
+    file.run(0);
+    EXPECT_EQ(setups, 2);
+    // Held as applied, not as a load would format them.
+    EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.1234");
+    EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
 }
 
 TEST_F(StiffnessConstantsFileTest, OtherModesDoNothing)

@@ -132,24 +132,6 @@ TEST(LiveDownload, AContinuousLoggerDownloadOfTwoTestsStoppedAfterTheSecondKeeps
     EXPECT_EQ(test::ProjectSnapshot::difference(live.rows, downloadWithoutPort(twoTests, {0, LD4800, 1}).rows), "");
 }
 
-TEST(LiveDownload, ANuclearGaugeWhoseLineDiesHalfwayLeavesNoPartialDownload)
-{
-    link::LineFaults dead;
-    dead.dropAfter = parse::sampleStream(NG7700B).size() / 2;
-    test::PtyGauge gauge(parse::sampleStream(NG7700B), 0, dead);
-    test::TempHome portHome;
-    link::ComPortMap ports(portHome.paths());
-    ports.setDevice(1, gauge.device());
-    link::QtSerialControl control(ports);
-    const Outcome live = download(control, {0, NG7700B, 0}, [&gauge](link::Communication &comm) {
-        comm.setReadWait(0);  // thirty thousand empty reads pass at once
-        comm.setYield(gauge.startOnFirstYield(true));
-    });
-    EXPECT_FALSE(live.succeeded);
-    EXPECT_EQ(live.lastStatus, 4545);
-    EXPECT_TRUE(live.rows.tables.empty());
-}
-
 // A gauge whose line dies part way, for each model: the download is not reported complete, says
 // how many readings arrived, keeps the previous download and its registry, and keeps a capture
 // that a replay stores.

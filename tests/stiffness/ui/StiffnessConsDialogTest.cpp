@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -97,22 +98,7 @@ TEST_F(StiffnessConsDialogTest, EnterAndTheArrowsWalkTheBoxesSelectingWhatIsInTh
     EXPECT_EQ(dialog->box(3)->text(), "110");
 }
 
-TEST_F(StiffnessConsDialogTest, OkStoresTheBoxesAndCloses)
-{
-    open();
-    type(MeasMs, "0.1234");
-    type(Densit, "110");
-    click(StiffnessConsDialog::Ok);
-
-    EXPECT_TRUE(state.ConstantsChanged);
-    EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
-    EXPECT_DOUBLE_EQ(state.StiffnessConstants[Densit].toDouble(), 110);
-    EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(dialog.isNull());
-}
-
-TEST_F(StiffnessConsDialogTest, ApplyStoresAndStaysCancelLeavesEverything)
+TEST_F(StiffnessConsDialogTest, ApplyStoresAndStaysCancelLeavesEverythingOkStoresAndCloses)
 {
     state.StiffnessConstants[Slopes] = StiffnessConstant::fromText("0.5000");
     open();
@@ -129,6 +115,18 @@ TEST_F(StiffnessConsDialogTest, ApplyStoresAndStaysCancelLeavesEverything)
     EXPECT_FALSE(state.ConstantsChanged);
     EXPECT_DOUBLE_EQ(state.StiffnessConstants[Slopes].toDouble(), 0.50007);
     EXPECT_FALSE(dialog && dialog->isVisible());
+
+    ASSERT_TRUE(QFile::remove(home.path() + "/info/StiffnessCons.vkt"));
+    open();
+    type(MeasMs, "0.1234");
+    type(Densit, "110");
+    click(StiffnessConsDialog::Ok);
+    EXPECT_TRUE(state.ConstantsChanged);
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[Densit].toDouble(), 110);
+    EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
 }
 
 TEST_F(StiffnessConsDialogTest, TextThatIsNoNumberKeepsTheDialogOpenAndSaysWhichBox)
