@@ -52,28 +52,6 @@ protected:
         auto set = database.openRecordset(QString("SELECT * FROM P125 WHERE RDNUM = %1").arg(rdnum));
         return set->field(u"PERC_COMP").toFloat();
     }
-
-    // Types text into the information grid's MAXD cell and presses Enter.
-    void typeMaxd(const QString &text)
-    {
-        QTableView *grid = infoGrid();
-        int column = -1;
-        for (int c = 0; c < grid->model()->columnCount(); ++c) {
-            if (grid->model()->headerData(c, Qt::Horizontal).toString() == "MAXD")
-                column = c;
-        }
-        ASSERT_GE(column, 0);
-        const QModelIndex index = grid->model()->index(0, column);
-        grid->setCurrentIndex(index);
-        grid->edit(index);
-        auto *editor = grid->findChild<QLineEdit *>();
-        ASSERT_TRUE(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The grid commits the edit once the key press has been handled.
-        QCoreApplication::processEvents();
-    }
 };
 
 } // namespace
@@ -104,27 +82,35 @@ TEST_F(DataBrowsingTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReading
     EXPECT_EQ(cell(dataGrid(), 0, "SA"), "A");
 }
 
-TEST_F(DataBrowsingTest, ANewMaximumDensityRecomputesCompactionOfTheSurface)
+TEST_F(DataBrowsingTest, AMaximumDensityThatCannotBeStoredIsReportedAndATypedOneRecomputesCompactionOfTheSurface)
 {
     nuclearProjects();
     click({"12.5", "Soil"});
-    typeMaxd("100");
-    EXPECT_TRUE(prompter.shown.empty());
+    QTableView *grid = infoGrid();
+    int column = 0;
+    while (column < grid->model()->columnCount() && grid->model()->headerData(column, Qt::Horizontal).toString() != "MAXD")
+        ++column;
+    const QModelIndex maxd = grid->model()->index(0, column);
+    ASSERT_TRUE(maxd.isValid());
+    EXPECT_FALSE(grid->model()->setData(maxd, "dense"));
+    ASSERT_EQ(prompter.texts(), QStringList{"Error Updating Database."});
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Critical);
+    EXPECT_EQ(cell(grid, 0, "MAXD"), "120");
+
+    grid->setCurrentIndex(maxd);
+    grid->edit(maxd);
+    auto *editor = grid->findChild<QLineEdit *>();
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "100");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();   // the grid commits the edit once the key press has been handled
+    EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_FLOAT_EQ(storedPercent(1), 110.0f);
     EXPECT_FLOAT_EQ(storedPercent(3), 102.0f);
     EXPECT_FLOAT_EQ(storedPercent(2), 0.0f);
     EXPECT_EQ(cell(dataGrid(), 0, "PERC_COMP"), "110");
     EXPECT_FALSE(visibleCaptions(dataGrid()).contains("MAXD"));
-}
-
-TEST_F(DataBrowsingTest, AMaximumDensityThatCannotBeStoredIsReported)
-{
-    nuclearProjects();
-    click({"12.5", "Soil"});
-    typeMaxd("dense");
-    ASSERT_EQ(prompter.texts(), QStringList{"Error Updating Database."});
-    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Critical);
-    EXPECT_EQ(cell(infoGrid(), 0, "MAXD"), "120");
 }
 
 TEST_F(DataBrowsingTest, TheSummaryRunShowsAllItsRowsInOneGrid)
