@@ -9,21 +9,7 @@ using namespace valtrane;
 
 static const QByteArray Marshall = "MARSHALL TEST\r\nRD #, TIME, LOAD, FLOW, (), ()\r\n1, 00:00:05, 812, 0.031, 0, 0\r\nEND\r\n\r\n";
 
-TEST(OpenCommand, OpensAProjectAndPrintsTheModelCodeAndTables)
-{
-    test::TempHome home;
-    home.writeFile("info/Info.vkt", "\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rOld caption\r\"\r\n");
-    home.writeFile("lab.txt", test::savedProject(LD4800, Marshall + Marshall));
-    const auto r = test::runCli(home.path(), {"open", home.path() + "/lab.txt"});
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    EXPECT_EQ(r.out, QByteArray("DeviceCode: 0\nTable_List: MARSHALL1 MARSHALL2 \n"));
-    // The company information stays; the root caption names the file.
-    EXPECT_EQ(home.readFile("info/Info.vkt"), QByteArray("\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rTests (lab.txt)\r\"\r\n"));
-    const auto tables = test::runCli(home.path(), {"tables"});
-    EXPECT_EQ(tables.out, QByteArray("DeviceCode: 0\nTable_List: MARSHALL1 MARSHALL2 \n"));
-}
-
-TEST(OpenCommand, RefusesWhatIsNoProject)
+TEST(OpenCommand, RefusesWhatIsNoProjectThenOpensAProjectAndPrintsTheModelCodeAndTables)
 {
     test::TempHome home;
     home.writeFile("letter.txt", "Dear customer,\r\n");
@@ -34,4 +20,13 @@ TEST(OpenCommand, RefusesWhatIsNoProject)
     }
     EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
     EXPECT_FALSE(home.exists("info/DBTbles.vkt"));
+
+    home.writeFile("info/Info.vkt", "\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rOld caption\r\"\r\n");
+    home.writeFile("lab.txt", test::savedProject(LD4800, Marshall + Marshall));
+    const auto r = test::runCli(home.path(), {"open", home.path() + "/lab.txt"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(r.out, QByteArray("DeviceCode: 0\nTable_List: MARSHALL1 MARSHALL2 \n"));
+    // The company information stays; the root caption names the file.
+    EXPECT_EQ(home.readFile("info/Info.vkt"), QByteArray("\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rTests (lab.txt)\r\"\r\n"));
+    EXPECT_EQ(test::runCli(home.path(), {"tables"}).out, r.out);
 }
