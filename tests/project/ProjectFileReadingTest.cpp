@@ -39,7 +39,7 @@ protected:
     AppState state;
 };
 
-TEST_F(ProjectFileReading, LineFeedOrCarriageReturnAloneReadsAsTheGaugesLineEnds)
+TEST_F(ProjectFileReading, LineFeedOrCarriageReturnAloneReadsAsTheGaugesLineEndsAndAFileCutShortSaysHowManyReadingsCame)
 {
     for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
         const QByteArray crlf = sample(model);
@@ -48,13 +48,20 @@ TEST_F(ProjectFileReading, LineFeedOrCarriageReturnAloneReadsAsTheGaugesLineEnds
         ASSERT_FALSE(expected.rows.tables.empty()) << model;
         for (const char *ending : {"\n", "\r"}) {
             const std::string what = "model " + std::to_string(model) + (ending[0] == '\n' ? " LF" : " CR");
-            QByteArray other = crlf;
-            other.replace("\r\n", ending);
-            const auto result = open(other);
+            const auto result = open(QByteArray(crlf).replace("\r\n", ending));
             ASSERT_TRUE(result.opened) << what << ": " << result.error.toStdString();
             EXPECT_TRUE(result.warning.isEmpty()) << what;
             EXPECT_EQ(test::projectStateDifference(home, expected), "") << what;
         }
+        // Into one of the last lines, before its last separator.
+        const auto cut = open(crlf.left(std::max(crlf.lastIndexOf(','), crlf.lastIndexOf(':')) - 2));
+        ASSERT_TRUE(cut.opened) << model << ": " << cut.error.toStdString();
+        qint64 rows = 0;
+        for (const auto &[name, table] : test::ProjectSnapshot::of(home.paths()).tables)
+            rows += qint64(table.size());
+        EXPECT_GT(rows, 0) << model;
+        EXPECT_TRUE(cut.warning.contains(QString::number(rows) + " readings were stored")) << model << ": " << cut.warning.toStdString();
+        EXPECT_TRUE(cut.warning.contains("end of the file")) << model;
     }
 }
 
@@ -80,26 +87,6 @@ TEST_F(ProjectFileReading, AFileThatIsNoProjectOfItsModelIsRefusedAndChangesNoth
             EXPECT_TRUE(result.error.contains("is not a saved project file")) << what << ": " << result.error.toStdString();
             EXPECT_EQ(test::projectStateDifference(home, before), "") << what;
         }
-    }
-}
-
-TEST_F(ProjectFileReading, AFileCutShortIsOpenedAndSaysHowManyReadingsCameAndThatTheEndWasMissing)
-{
-    for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
-        const QByteArray whole = sample(model);
-        // Into one of the last lines, before its last separator.
-        const QByteArray cut = whole.left(std::max(whole.lastIndexOf(','), whole.lastIndexOf(':')) - 2);
-        const auto result = open(cut);
-        ASSERT_TRUE(result.opened) << model << ": " << result.error.toStdString();
-        const qint64 rows = [&] {
-            qint64 n = 0;
-            for (const auto &[name, table] : test::ProjectSnapshot::of(home.paths()).tables)
-                n += qint64(table.size());
-            return n;
-        }();
-        EXPECT_GT(rows, 0) << model;
-        EXPECT_TRUE(result.warning.contains(QString::number(rows) + " readings were stored")) << model << ": " << result.warning.toStdString();
-        EXPECT_TRUE(result.warning.contains("end of the file")) << model;
     }
 }
 

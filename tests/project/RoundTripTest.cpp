@@ -13,8 +13,8 @@ using namespace valtrane;
 
 namespace {
 
-// Opens a download kept as text, saves it, opens the saved file: the database must come back the
-// same, table for table and value for value.
+// A download kept as text, opened, saved and opened again, comes back the same, table for table
+// and value for value.
 class RoundTrip : public ::testing::TestWithParam<int> {
 protected:
     bool open(const QString &name)
@@ -22,14 +22,6 @@ protected:
         const auto result = project::ProjectOpen::open(home.paths(), state, home.path() + QLatin1Char('/') + name);
         EXPECT_TRUE(result.opened) << result.error.toStdString();
         return result.opened;
-    }
-
-    void save(const QString &name)
-    {
-        db::Database connection;
-        project::ProjectSave save(home.paths(), state);
-        const auto result = save.saveAll(connection, home.path() + QLatin1Char('/') + name, true);
-        EXPECT_EQ(result.outcome, project::ProjectSave::Outcome::Saved) << result.message.toStdString();
     }
 
     // Opens the download, saves it and opens the saved file; both databases are compared.
@@ -40,14 +32,15 @@ protected:
         const auto before = test::ProjectSnapshot::of(home.paths());
         for (const auto &table : before.tables)
             downloadRows += table.second.size();
-        const QString list = state.Table_List;
-        const int model = state.DeviceCode;
-        ASSERT_FALSE(list.isEmpty());
-
-        save(QStringLiteral("saved.txt"));
+        const AppState opened = state;
+        ASSERT_FALSE(opened.Table_List.isEmpty());
+        db::Database connection;
+        const auto saved = project::ProjectSave(home.paths(), state).saveAll(connection, home.path() + QStringLiteral("/saved.txt"), true);
+        ASSERT_EQ(saved.outcome, project::ProjectSave::Outcome::Saved) << saved.message.toStdString();
+        connection.close();
         ASSERT_TRUE(open(QStringLiteral("saved.txt")));
-        EXPECT_EQ(state.Table_List, list);
-        EXPECT_EQ(state.DeviceCode, model);
+        EXPECT_EQ(state.Table_List, opened.Table_List);
+        EXPECT_EQ(state.DeviceCode, opened.DeviceCode);
         EXPECT_EQ(test::ProjectSnapshot::difference(before, test::ProjectSnapshot::of(home.paths())), "");
     }
 
