@@ -4,7 +4,6 @@
 #include "db/DatabaseLock.h"
 #include "support/CliRunner.h"
 #include "support/HomeProjectState.h"
-#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 

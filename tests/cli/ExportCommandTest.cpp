@@ -6,7 +6,6 @@
 #include "support/ProjectTables.h"
 #include "support/TempHome.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>

@@ -9,7 +9,6 @@
 #include "support/HomeProjectState.h"
 #include "support/CliRunner.h"
 #include "support/PtyGauge.h"
-#include "support/TempHome.h"
 
 #include <QDate>
 #include <QLocale>

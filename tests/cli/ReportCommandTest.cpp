@@ -5,8 +5,7 @@
 #include "support/ProjectTables.h"
 #include "support/TempHome.h"
 
-#include <QDir>
-#include <QProcess>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace valtrane;

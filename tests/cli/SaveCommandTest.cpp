@@ -2,7 +2,6 @@
 #include "support/CliRunner.h"
 #include "support/HomeProjectState.h"
 #include "support/ProjectTables.h"
-#include "support/TempHome.h"
 
 #include <gtest/gtest.h>
 
