@@ -1,10 +1,9 @@
 #include "app/ChannelGraphData.h"
 #include "app/ui/ChannelGraphView.h"
 #include "app/ui/DataPage.h"
-#include "db/Database.h"
-#include "db/Recordset.h"
 #include "db/TableKinds.h"
 #include "support/BrowsingTables.h"
+#include "support/TableRows.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QChart>
@@ -44,14 +43,6 @@ protected:
 
     QTableView *dataGrid() const { return window->dataPage()->dataGrid(); }
     QTableView *infoGrid() const { return window->dataPage()->infoGrid(); }
-
-    float storedPercent(int rdnum)
-    {
-        db::Database database;
-        EXPECT_TRUE(database.open(home.paths().database()));
-        auto set = database.openRecordset(QString("SELECT * FROM P125 WHERE RDNUM = %1").arg(rdnum));
-        return set->field(u"PERC_COMP").toFloat();
-    }
 };
 
 } // namespace
@@ -106,9 +97,12 @@ TEST_F(DataBrowsingTest, AMaximumDensityThatCannotBeStoredIsReportedAndATypedOne
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();   // the grid commits the edit once the key press has been handled
     EXPECT_EQ(prompter.shown.size(), 1u);
-    EXPECT_FLOAT_EQ(storedPercent(1), 110.0f);
-    EXPECT_FLOAT_EQ(storedPercent(3), 102.0f);
-    EXPECT_FLOAT_EQ(storedPercent(2), 0.0f);
+    const auto rows = test::tableRows(home.paths(), "P125");
+    ASSERT_EQ(rows.size(), 4u);
+    for (const auto &[rdnum, percent] : {std::pair(1, 110.0f), std::pair(2, 0.0f), std::pair(3, 102.0f)}) {
+        EXPECT_EQ(rows[size_t(rdnum)].at("RDNUM").toInt(), rdnum);
+        EXPECT_FLOAT_EQ(rows[size_t(rdnum)].at("PERC_COMP").toFloat(), percent) << rdnum;
+    }
     EXPECT_EQ(cell(dataGrid(), 0, "PERC_COMP"), "110");
     EXPECT_FALSE(visibleCaptions(dataGrid()).contains("MAXD"));
 }

@@ -93,10 +93,10 @@ TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsMinimumSize)
     start();
     const int minWidth = twips::toPixels(7635, window->logicalDpiX());
     const int minHeight = twips::toPixels(7335, window->logicalDpiY());
-    window->resize(minWidth / 2, minHeight + 40);
-    EXPECT_EQ(window->size(), QSize(minWidth, minHeight + 40));
-    window->resize(minWidth + 40, 10);
-    EXPECT_EQ(window->height(), minHeight);
+    window->resize(minWidth / 2, 10);
+    EXPECT_EQ(window->size(), QSize(minWidth, minHeight));
+    window->resize(minWidth + 40, minHeight + 40);
+    EXPECT_EQ(window->size(), QSize(minWidth + 40, minHeight + 40));
 }
 
 TEST_F(MainWindowTest, BecomingActiveSaysStatusOK)
@@ -132,10 +132,9 @@ TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndVersionWithoutBlocking)
     ASSERT_TRUE(about);
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
-    EXPECT_EQ(about->windowTitle(), "About Valtrane IR Download");
-    EXPECT_EQ(about->findChild<QLabel *>("lblTitle")->text(), "Valtrane IR Download");
-    EXPECT_EQ(about->findChild<QLabel *>("lblVersion")->text(),
-              QStringLiteral("Version %1.%2.%3").arg(VALTRANE_VERSION_MAJOR).arg(VALTRANE_VERSION_MINOR).arg(VALTRANE_VERSION_PATCH));
+    EXPECT_EQ(QStringList({about->windowTitle(), about->findChild<QLabel *>("lblTitle")->text(), about->findChild<QLabel *>("lblVersion")->text()}),
+              QStringList({"About Valtrane IR Download", "Valtrane IR Download",
+                           QStringLiteral("Version %1.%2.%3").arg(VALTRANE_VERSION_MAJOR).arg(VALTRANE_VERSION_MINOR).arg(VALTRANE_VERSION_PATCH)}));
 
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");

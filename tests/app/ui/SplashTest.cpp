@@ -19,9 +19,7 @@ TEST(Splash, ShowsFor2500MillisecondsOnceThenAsksForTheMainWindow)
     ASSERT_TRUE(timer);
     EXPECT_TRUE(splash.isVisible());
     EXPECT_FALSE(splash.pixmap().isNull());
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_TRUE(timer->isSingleShot());
-    EXPECT_EQ(timer->interval(), 2500);
+    EXPECT_EQ(std::tuple(timer->isActive(), timer->isSingleShot(), timer->interval()), std::tuple(true, true, 2500));
 
     QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
     EXPECT_EQ(timeUps, 1);
