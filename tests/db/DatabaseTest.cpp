@@ -196,16 +196,19 @@ TEST_F(DatabaseFixture, ARecordSetOutlivingItsConnectionFailsQuietly)
     EXPECT_TRUE(rs->isEOF());
 }
 
+// The lock file stays until the last connection closes.
 TEST_F(DatabaseFixture, RemoveFileRefusesWhileAConnectionOfThisProgramHasTheFileOpen)
 {
     const QString path = home.paths().database();
     db::Database second;
     ASSERT_TRUE(second.open(path));
     database.close();
+    EXPECT_TRUE(home.exists("info/MIRVAT.ldb"));
     EXPECT_FALSE(db::Database::removeFile(path));
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_TRUE(QFileInfo::exists(path + "-wal"));
     second.close();
+    EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
     EXPECT_TRUE(db::Database::removeFile(path));
     EXPECT_FALSE(QFileInfo::exists(path));
     EXPECT_FALSE(QFileInfo::exists(path + "-wal"));

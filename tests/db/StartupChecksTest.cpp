@@ -1,7 +1,5 @@
 #include "DbTestSupport.h"
-#include "db/DatabaseLock.h"
 #include "db/StartupChecks.h"
-#include "db/TableKinds.h"
 
 using namespace valtrane;
 
@@ -44,24 +42,4 @@ TEST(StartupChecks, KeepsARegisteredOrLockedDatabaseAndClearsWhatDoesNotBelongTo
         // What was reset is not reset again.
         EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
     }
-}
-
-TEST(DatabaseLock, AnOpenDatabaseHoldsItsLockFileUntilTheLastConnectionCloses)
-{
-    test::TempHome home;
-    ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
-    const QString lock = home.paths().lockFile();
-    EXPECT_FALSE(db::DatabaseLock::isLocked(lock));
-    {
-        db::Database first;
-        ASSERT_TRUE(first.open(home.paths().database()));
-        EXPECT_TRUE(home.exists("info/MIRVAT.ldb"));
-        {
-            db::Database second;
-            ASSERT_TRUE(second.open(home.paths().database()));
-        }
-        EXPECT_TRUE(db::DatabaseLock::isLocked(lock));
-    }
-    EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
-    EXPECT_FALSE(db::DatabaseLock::isLocked(lock));
 }
