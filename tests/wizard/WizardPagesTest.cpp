@@ -43,14 +43,18 @@ WizardView walkTo(int page, const WizardChoices &choices)
 TEST(WizardPages, OnlyTheLoggerStopsOnTheDownloadTypePageEitherWay)
 {
     EXPECT_EQ(forwardWalk(picks(0, LD4800, 1)), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
-    for (int model : {NG7700A, NG7700B, SG2150}) {
-        EXPECT_EQ(forwardWalk(picks(0, model)), (std::vector<int>{0, 1, 2, 4, 5, 6})) << model;
-        EXPECT_EQ(WizardPages::previous(walkTo(4, picks(0, model)), picks(0, model)).page, 2) << model;
-    }
     const WizardView back = WizardPages::previous(walkTo(4, picks(0, LD4800, 0)), picks(0, LD4800, 0));
     EXPECT_EQ(back.page, 3);
     EXPECT_TRUE(back.typeFrame);
     EXPECT_FALSE(back.modelFrame);
+    EXPECT_EQ(walkTo(4, picks(0, LD4800, 0)).typePanel, "DL Type: Single Download");
+    EXPECT_EQ(walkTo(4, picks(0, LD4800, 1)).typePanel, "DL Type: Continuous Download");
+    for (int model : {NG7700A, NG7700B, SG2150}) {
+        EXPECT_EQ(forwardWalk(picks(0, model)), (std::vector<int>{0, 1, 2, 4, 5, 6})) << model;
+        EXPECT_EQ(WizardPages::previous(walkTo(4, picks(0, model)), picks(0, model)).page, 2) << model;
+        EXPECT_EQ(walkTo(4, picks(0, model, 1)).typePanel, "DL Type: N/A") << model;
+    }
+    EXPECT_EQ(walkTo(2, picks(0, NG7700A)).typePanel, "DL Type: None");
 }
 
 TEST(WizardPages, NextWaitsForAChoiceOnEachChoicePage)
@@ -81,15 +85,6 @@ TEST(WizardPages, NextWaitsForAChoiceOnEachChoicePage)
     EXPECT_EQ(view.page, 1);
     EXPECT_TRUE(view.nextEnabled);
     EXPECT_EQ(view.devicePanel, "Dev: None");
-}
-
-TEST(WizardPages, TheDownloadTypePanelNamesTheTypeOnlyForTheLogger)
-{
-    EXPECT_EQ(walkTo(4, picks(0, LD4800, 1)).typePanel, "DL Type: Continuous Download");
-    EXPECT_EQ(walkTo(4, picks(0, LD4800, 0)).typePanel, "DL Type: Single Download");
-    for (int model : {NG7700A, NG7700B, SG2150})
-        EXPECT_EQ(walkTo(4, picks(0, model, 1)).typePanel, "DL Type: N/A") << model;
-    EXPECT_EQ(walkTo(2, picks(0, NG7700A)).typePanel, "DL Type: None");
 }
 
 TEST(WizardPages, TheSecondLineStaysUntilTheWarningPageClearsIt)
