@@ -139,12 +139,7 @@ TEST_F(ExportHandlerTest, ReportsGetTheirDestinationNameFormatAndPages)
     using Call = std::tuple<ReportOnScreen, int, QString, int, bool, int, int>;
     const auto Main = ReportOnScreen::Main;
     const auto Stiff = ReportOnScreen::Stiffness;
-    struct Case {
-        int model;
-        QStringList choices;  // destination, format, range, what
-        ReportOnScreen shown;
-        std::vector<Call> calls;
-    };
+    struct Case { int model; QStringList choices; ReportOnScreen shown; std::vector<Call> calls; };  // choices: destination, format, range, what
     const std::vector<Case> cases{
         {NG7700B, {"DISK", "PDF", "ALL", "ALL"}, Main, {{Main, 1, "/r/DataRaw.pdf", 31, true, 1, 1}}},
         {LD4800, {"DISK", "RTF", "RANGE", "ALL"}, Main, {{Main, 1, "/r/DataRaw.pdf", 35, false, 2, 3}}},

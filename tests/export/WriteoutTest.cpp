@@ -41,12 +41,7 @@ protected:
 };
 
 // The expected files were laid out by hand, column by column; each has a note beside it that shows how.
-struct Golden {
-    const char *name;
-    const char *file;
-    int model;
-    bool commaVariant;
-};
+struct Golden { const char *name, *file; int model; bool commaVariant; };
 
 class WriteoutGolden : public WriteoutTest, public ::testing::WithParamInterface<Golden> {};
 

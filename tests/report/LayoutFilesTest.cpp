@@ -15,10 +15,7 @@ using test::ReportFixture;
 
 // A selection of each gauge model in the sample projects, and columns to place on it.
 struct ModelCase {
-    const char *name;
-    const char *sample;
-    const char *table;
-    const char *surface;
+    const char *name, *sample, *table, *surface;
     std::vector<std::pair<int, const char *>> columns;  // Column List position, Column Object entry
 };
 
@@ -133,15 +130,8 @@ TEST(LayoutFiles, StiffnessGroupSavesOneTokenAndTheNextTokenIsTheColumnAfterIt)
 }
 
 // Files written by hand, of each shape the program meets.
-struct HandFile {
-    const char *name;
-    int model;
-    QByteArray columns;
-    QByteArray header;
-    const char *expectedHeaders;  // "Col 1" onwards, up to the first placeholder left
-    int font;
-    int companyAlignment;
-};
+// expectedHeaders: from "Col 1" onwards, up to the first placeholder left.
+struct HandFile { const char *name; int model; QByteArray columns, header; const char *expectedHeaders; int font, companyAlignment; };
 
 const HandFile HandFiles[] = {
     {"NuclearCaptionsAndNumberFont", 1, "\"WD\rRemarks\rCol 3\r% AV\r\"\r\n",

@@ -11,15 +11,14 @@ using report::ReportLayouts;
 
 namespace {
 
+// A sample project's table (as the tree sets CurrentTable) and surface letter; the entries placed into
+// Col 1, Col 2, ... and the field each shows; the field of the first column; header objects and the
+// field of the first record each shows.
 struct ModelCase {
-    const char *name;
-    const char *file;
-    const char *table;    // as the tree sets CurrentTable
-    const char *surface;  // first letter of CurrentSurface
-    QStringList entries;  // placed into Col 1, Col 2, ...
-    QStringList fields;   // the field each shows
+    const char *name, *file, *table, *surface;
+    QStringList entries, fields;
     const char *firstField;
-    std::vector<std::pair<const char *, const char *>> headerObjects;  // object, field of the first record
+    std::vector<std::pair<const char *, const char *>> headerObjects;
 };
 
 const ModelCase Cases[] = {

@@ -35,11 +35,7 @@ struct EditorFixture {
     int alignment(const char *name) const { return reports.Report.horAlignment(QString::fromLatin1(name)); }
 };
 
-struct ItemCase {
-    int code;
-    const char *object;
-    int infoField;
-};
+struct ItemCase { int code; const char *object; int infoField; };
 
 const ItemCase TextItems[] = {
     {ReportTextEditor::CompanyName, "Company", 0},    {ReportTextEditor::CompanyInfo, "Companyinfo", -1},
