@@ -76,6 +76,7 @@ struct ReadCase {
     int deInits = -1;
     int runs = -1;
     int betweenTests = -1;
+    int commits = -1;
 };
 
 void PrintTo(const ReadCase &c, std::ostream *os) { *os << c.what; }
@@ -92,6 +93,7 @@ TEST_P(Read, EndsWithTheStatusAndTablesTheLineAndTheModelCallFor)
     if (c.deInits >= 0) { EXPECT_EQ(parser->deInits, c.deInits); }
     if (c.runs >= 0) { EXPECT_EQ(parser->inititLists.size(), c.runs); }
     if (c.betweenTests >= 0) { EXPECT_EQ(comm->Between_Tests, bool(c.betweenTests)); }
+    if (c.commits >= 0) { EXPECT_EQ(parser->commits, c.commits); }
 }
 
 INSTANTIATE_TEST_SUITE_P(Communication, Read, ::testing::Values(
@@ -115,6 +117,8 @@ INSTANTIATE_TEST_SUITE_P(Communication, Read, ::testing::Values(
     ReadCase{.what = "idle 1 past limit", .code = 1, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
     ReadCase{.what = "idle 2 past limit", .code = 2, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
     ReadCase{.what = "idle 4 past limit", .code = 4, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
+    // Rows are committed once each time the line goes quiet.
+    ReadCase{.what = "commits", .code = 1, .steps = {"#A", 10, "B", 10, "C\xFD"}, .commits = 2},
     ReadCase{.what = "continuous never idle", .code = 3, .steps = {"#A", 90000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0}));
 
 TEST_F(CommunicationTest, RunTestOpensThePortWithTheGaugeSettingsAndClearsTheRequests)
@@ -199,12 +203,6 @@ TEST_F(CommunicationTest, NoCharacterWithinThirtySecondsGives99UnlessTheWaitIsWi
     EXPECT_GT(port.now() - before, 90000);
     EXPECT_EQ(download(3, 1, {50000, Abort}), 99);
     EXPECT_TRUE(parser->inititLists.isEmpty());
-}
-
-TEST_F(CommunicationTest, RowsAreCommittedOnceEachTimeTheLineGoesQuiet)
-{
-    EXPECT_EQ(download(1, 0, {"#A", 10, "B", 10, "C\xFD"}), 0);
-    EXPECT_EQ(parser->commits, 2);
 }
 
 TEST_F(CommunicationTest, AnAbortWhileReceivingGives1978AndTheNextReadStartsANewRun)

@@ -5,7 +5,7 @@
 using valtrane::wizard::ReceiveTexts;
 using valtrane::wizard::ReceiveTimers;
 
-TEST(ReceiveTimers, TheTimeoutCountsDownEverySecondWhileNothingHasArrived)
+TEST(ReceiveTimers, TheTimeoutCountsDownEverySecondUntilCharactersArriveThenTheReceivingTimeCountsUp)
 {
     ReceiveTexts texts{ReceiveTimers::firstTimeout(), ReceiveTimers::waitingMessage(), 0};
     ReceiveTimers::countdownTick(texts, true);
@@ -19,11 +19,9 @@ TEST(ReceiveTimers, TheTimeoutCountsDownEverySecondWhileNothingHasArrived)
     EXPECT_EQ(texts.timePanel, "Timeout in 8 Sec");
     EXPECT_EQ(texts.message, ReceiveTimers::waitingMessage());
     EXPECT_EQ(texts.elapsedSeconds, 0);
-}
 
-TEST(ReceiveTimers, OnceCharactersArriveItCountsTheReceivingTime)
-{
-    ReceiveTexts texts{"Timeout in 20 Sec", ReceiveTimers::waitingMessage(), 0};
+    // Once characters arrive it counts the receiving time.
+    texts.timePanel = "Timeout in 20 Sec";
     ReceiveTimers::countdownTick(texts, false);
     EXPECT_EQ(texts.message, "Recieving Information from Gauge");
     EXPECT_EQ(texts.timePanel, "Time: 0 min 1 sec");
