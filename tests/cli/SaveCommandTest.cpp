@@ -7,7 +7,7 @@
 
 using namespace valtrane;
 
-TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWritesNothingWithoutTables)
+TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWritesNothingWithoutTablesOrWhenOneIsMissing)
 {
     test::TempHome home;
     const QString file = home.path() + "/runs.txt";
@@ -33,5 +33,13 @@ TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWr
 
     const auto forced = test::runCli(home.path(), {"save", file, "--table", "RUN2", "--force"});
     ASSERT_EQ(forced.exitCode, 0) << forced.err.constData();
-    EXPECT_EQ(home.readFile("runs.txt"), QByteArray(" 3 \r\nRun#,  2,Meas:, 16.1,CalFac:, 1.02,Date:, 01/15/04,Time:, 10:20\r\n\r\n"));
+    const QByteArray runTwo = " 3 \r\nRun#,  2,Meas:, 16.1,CalFac:, 1.02,Date:, 01/15/04,Time:, 10:20\r\n\r\n";
+    EXPECT_EQ(home.readFile("runs.txt"), runTwo);
+
+    // A listed table missing from the database fails the save, which names it and keeps the file.
+    home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN9 \"\r\n");
+    const auto failed = test::runCli(home.path(), {"save", file, "--force"});
+    EXPECT_NE(failed.exitCode, 0);
+    EXPECT_TRUE(failed.err.contains("RUN9")) << failed.err.constData();
+    EXPECT_EQ(home.readFile("runs.txt"), runTwo);
 }
