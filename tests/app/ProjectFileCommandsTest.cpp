@@ -23,10 +23,7 @@ protected:
         state.Table_List = test::sampleTableList(NG7700B);
         test::writeRegistry(home.paths(), NG7700B, state.Table_List);
         state.LastFolder = home.path();
-        QDir(home.path()).mkpath("projects");
-        existing = home.path() + "/projects/site.txt";
         home.writeFile("projects/site.txt", "old");
-        fresh = home.path() + "/projects/new.txt";
     }
 
     QByteArray written(const QString &list) { return test::writtenText(home.paths(), NG7700B, list); }
@@ -36,8 +33,8 @@ protected:
     test::ScriptedPrompter prompter;
     test::ScriptedFileChooser chooser;
     app::ProjectFileCommands commands{home.paths(), state, prompter, chooser};
-    QString existing;
-    QString fresh;
+    const QString existing = home.path() + "/projects/site.txt";
+    const QString fresh = home.path() + "/projects/new.txt";
 };
 
 } // namespace

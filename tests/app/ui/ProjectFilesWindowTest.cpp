@@ -5,6 +5,7 @@
 #include "db/FieldValue.h"
 #include "db/Recordset.h"
 #include "parse/SampleStreams.h"
+#include "support/ProjectTables.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QChart>
@@ -185,7 +186,7 @@ TEST_F(ProjectFilesWindowTest, WhileTheOpenDialogIsUpThePagesButtonsAndTreeAreUn
     EXPECT_TRUE(prompter.shown.empty());
 }
 
-TEST_F(ProjectFilesWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreenAndASavedProjectOpensAgain)
+TEST_F(ProjectFilesWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreenAndSaveAllWritesTheProjects)
 {
     start();
     show();
@@ -201,12 +202,9 @@ TEST_F(ProjectFilesWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreenAnd
     EXPECT_EQ(state.TreeRootCaption, "Run Number (SG2150.txt)");
     EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
 
-    const QString tables = state.Table_List;
     const QString saved = home.path() + "/projects/again.txt";
     files.choices = {saved};
     QTest::mouseClick(window->dataPage()->saveAllButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.texts(), QStringList{"Project(s) Saved to " + saved + "."});
-    open(saved);
-    EXPECT_EQ(state.Table_List, tables);
-    EXPECT_EQ(state.TreeRootCaption, "Run Number (again.txt)");
+    EXPECT_EQ(home.readFile("projects/again.txt"), test::writtenText(home.paths(), SG2150, state.Table_List));
 }
