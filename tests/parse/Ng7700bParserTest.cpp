@@ -22,9 +22,7 @@ const QStringList Header124{"01/16/06", "2815", "652", "0", "2.7", "128.5", "95"
 TEST_F(Ng7700bParser, FilesHeaderRecordsAndReadingsPerProject)
 {
     QStringList empties = reading("3", "09:31");
-    empties[16] = "";
-    empties[17] = "";
-    empties[18] = "";
+    empties[16] = empties[17] = empties[18] = "";
     const QList<test::Ng7700bProject> projects{
         {"12.4", Header124, {reading("1", "09:12"), reading("2", "12:30"), empties}},
         {"7", {"01/17/06", "2809", "649", "1.5", "2.65", "121", "90"}, {reading("4", "13:05")}},
@@ -40,8 +38,7 @@ TEST_F(Ng7700bParser, FilesHeaderRecordsAndReadingsPerProject)
     EXPECT_TRUE(test::rowHolds(p124[2], ReadingFields, reading("2", "12:30")));
     // Empty percentages store 0, an empty VR an empty text.
     QStringList stored = empties;
-    stored[16] = "0";
-    stored[17] = "0";
+    stored[16] = stored[17] = "0";
     EXPECT_TRUE(test::rowHolds(p124[3], ReadingFields.mid(0, 18), stored));
     EXPECT_EQ(p124[3].at("VR").toString(), "");
     // The averages line after "AVERAGE OF ALL DATA:" is no reading.
