@@ -22,11 +22,11 @@ public:
         m_tables.clear();
         m_count = 0;
         m_recent.clear();
-        if (!m_databaseFile.isEmpty() && inititResult == 0) {
+        if (!m_databaseFile.isEmpty()) {
             db::Database::removeFile(m_databaseFile);
             db::Database::createFile(m_databaseFile);
         }
-        return inititResult;
+        return 0;
     }
     void DeInit() override { ++deInits; }
     QString retrn_message() const override { return m_tables; }
@@ -46,7 +46,6 @@ public:
     void commit() override { ++commits; }
     void setDatabaseFile(const QString &path) override { m_databaseFile = path; }
 
-    std::int16_t inititResult = 0;
     QStringList inititLists;
     QStringList codes;
     QByteArray received;
