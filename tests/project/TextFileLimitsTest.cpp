@@ -14,54 +14,46 @@ using namespace valtrane;
 
 namespace {
 
-class TextFileLimits : public ::testing::Test {
-protected:
-    // Saves the tables (only selected when it is given), opens the saved file and returns the
-    // database it gave.
-    test::ProjectSnapshot reopened(int model, const QString &list, const std::vector<test::TableContent> &tables, const QString &selected = {})
-    {
-        test::addTables(home.paths(), tables);
-        before = test::ProjectSnapshot::of(home.paths());
-        state.DeviceCode = model;
-        state.Table_List = list;
-        state.CurrentTable = selected;
-        db::Database connection;
-        project::ProjectSave save(home.paths(), state);
-        const QString file = home.path() + QStringLiteral("/saved.txt");
-        EXPECT_EQ(save.saveSelected(connection, file, false).outcome, project::ProjectSave::Outcome::Saved);
-        EXPECT_TRUE(project::ProjectOpen::open(home.paths(), state, file).opened);
-        return test::ProjectSnapshot::of(home.paths());
-    }
-
-    test::TempHome home;
+struct Reopened {
+    test::ProjectSnapshot before, after;
     AppState state;
-    test::ProjectSnapshot before;
 };
+
+// Saves the tables of a new database (only selected when it is given), opens the saved file and
+// returns the database before and after.
+Reopened reopened(int model, const QString &list, const std::vector<test::TableContent> &tables, const QString &selected = {})
+{
+    test::TempHome home;
+    Reopened r;
+    test::addTables(home.paths(), tables);
+    r.before = test::ProjectSnapshot::of(home.paths());
+    r.state.DeviceCode = model;
+    r.state.Table_List = list;
+    r.state.CurrentTable = selected;
+    db::Database connection;
+    const QString file = home.path() + QStringLiteral("/saved.txt");
+    EXPECT_EQ(project::ProjectSave(home.paths(), r.state).saveSelected(connection, file, false).outcome, project::ProjectSave::Outcome::Saved);
+    EXPECT_TRUE(project::ProjectOpen::open(home.paths(), r.state, file).opened);
+    r.after = test::ProjectSnapshot::of(home.paths());
+    return r;
+}
 
 const QStringList Ng7700aFields{"RDNUM", "RDATE", "ID",   "STAT", "Offset", "DPT",  "SA",   "KVAL", "PADJ", "DSTD",  "MSTD",  "DCNT",
                                 "MCNT",  "SPG",   "PAV",  "MAXD", "WETD",   "DRYD", "WAT",  "PWAT", "PCOMP", "SERNUM", "CDATE"};
-
-TEST_F(TextFileLimits, Ng7700aValuesWiderThanTheirColumnsComeBack)
-{
-    const QStringList wide{"123", "01/16/2006", "1", "1234567", "-123456", "1234", "S", "1234567", "123456", "1234567", "123456", "1234567",
-                           "123456", "12345", "1234", "123456", "123456", "123456", "12345", "12345", "123456", "23817", "03/14/05"};
-    const auto after = reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, Ng7700aFields, {wide}}});
-    EXPECT_EQ(test::ProjectSnapshot::difference(before, after), "");
-}
 
 const QStringList Ng7700bHeader{"RDNUM", "ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD"};
 const QStringList Ng7700bReading{"RDNUM", "Time", "STAT1TO", "STAT1", "Offset", "STAT2", "LANE", "DPT", "SA", "ADJ",
                                  "DC",    "MC",   "AV",      "WD",    "DD",     "M",     "PERCM", "PERC_COMP", "VR"};
 const QStringList Ng7700bValues{"1", "9:30", "1+00", "10+50", "5R", "2", "1", "6", "S", "0", "2345", "456", "4.5", "128.4", "118.2", "10.2", "8.6", "96.5", "A"};
 
-TEST_F(TextFileLimits, Ng7700bProjectsTakeTheSerialNumberOfTheFirst)
+TEST(TextFileLimits, Ng7700bProjectsTakeTheSerialNumberOfTheFirst)
 {
     const auto after = reopened(NG7700B, "1 2 ", {
         {"P1", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "1", "5678", "02/03/04", "03/04/04", "2345", "678", "0", "2.65", "125.5", "118"}}},
         {"P1", test::SameTable, Ng7700bReading, {Ng7700bValues}},
         {"P2", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "2", "9999", "09/09/09", "03/04/04", "2345", "678", "0", "2.65", "125.5", "118"}}},
         {"P2", test::SameTable, Ng7700bReading, {Ng7700bValues}},
-    });
+    }).after;
     ASSERT_EQ(after.tables.at("P2").size(), 2u);
     EXPECT_EQ(after.tables.at("P2")[0].at("SERNUM").toInt(), 5678);
     EXPECT_EQ(after.tables.at("P2")[0].at("CDATE").toString(), QStringLiteral("02/03/04"));
@@ -69,23 +61,26 @@ TEST_F(TextFileLimits, Ng7700bProjectsTakeTheSerialNumberOfTheFirst)
 
 const QStringList Ld4800Fields{"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"};
 
-TEST_F(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
+TEST(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
 {
-    const auto after = reopened(LD4800, "CBR_LBR1 CBR_LBR2 ", {
+    const auto r = reopened(LD4800, "CBR_LBR1 CBR_LBR2 ", {
         {"CBR_LBR1", db::LoggerTestTable, Ld4800Fields, {{"1", "00:30", "1", "2", "3", "4", "A", "B", "C", "D"}}},
         {"CBR_LBR2", db::LoggerTestTable, Ld4800Fields, {{"1", "00:45", "5", "6", "7", "8", "A", "B", "C", "D"}}},
     }, "CBR_LBR2");
-    EXPECT_EQ(state.Table_List, QStringLiteral("CBR_LBR1 "));
-    EXPECT_EQ(after.tables.at("CBR_LBR1"), before.tables.at("CBR_LBR2"));
+    EXPECT_EQ(r.state.Table_List, QStringLiteral("CBR_LBR1 "));
+    EXPECT_EQ(r.after.tables.at("CBR_LBR1"), r.before.tables.at("CBR_LBR2"));
 }
 
-TEST_F(TextFileLimits, Ld4800ValuesWiderThanTheirColumnsComeBack)
+TEST(TextFileLimits, ValuesWiderThanTheirColumnsComeBack)
 {
+    const QStringList wide{"123", "01/16/2006", "1", "1234567", "-123456", "1234", "S", "1234567", "123456", "1234567", "123456", "1234567",
+                           "123456", "12345", "1234", "123456", "123456", "123456", "12345", "12345", "123456", "23817", "03/14/05"};
     // Channel values as a download stores them: a 32-bit float shown with four decimals. Others
     // are read back that way (-98765.4321 comes back as -98765.4297).
-    const auto after = reopened(LD4800, "CBR_LBR1 ", {{"CBR_LBR1", db::LoggerTestTable, Ld4800Fields,
-                                                       {{"1", "00:00:30.25", "123456.7891", "-98765.4297", "3", "4", "A", "B", "C", "D"}}}});
-    EXPECT_EQ(test::ProjectSnapshot::difference(before, after), "");
+    for (const Reopened &r : {reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, Ng7700aFields, {wide}}}),
+                              reopened(LD4800, "CBR_LBR1 ", {{"CBR_LBR1", db::LoggerTestTable, Ld4800Fields,
+                                                             {{"1", "00:00:30.25", "123456.7891", "-98765.4297", "3", "4", "A", "B", "C", "D"}}}})})
+        EXPECT_EQ(test::ProjectSnapshot::difference(r.before, r.after), "");
 }
 
 } // namespace
