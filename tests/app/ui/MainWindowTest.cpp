@@ -139,27 +139,6 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileThereAtStartUpTheMakersSiteAndAnAbout
     EXPECT_FALSE(about->isVisible());
 }
 
-TEST_F(MainWindowTest, ClosingWithUnsavedInformationAsksOnceAndYesSavesIt)
-{
-    for (const Answer answer : {Answer::No, Answer::Yes}) {
-        SCOPED_TRACE(answer == Answer::Yes ? "yes" : "no");
-        home.writeFile("info/Info.vkt", "\"Old Co\r\"\r\n");
-        start();
-        state.InformationChanged = true;
-        state.CInfo[0] = "New Co";
-        prompter = test::ScriptedPrompter({answer});
-        window->close();
-        window->close();
-        EXPECT_EQ(prompter.texts(), QStringList{"Information changed.  Do you want to save changes?"});
-        EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
-        if (answer == Answer::No)
-            EXPECT_EQ(home.readFile("info/Info.vkt"), "\"Old Co\r\"\r\n");
-        else
-            EXPECT_TRUE(home.readFile("info/Info.vkt").startsWith("\"New Co\r"));
-        EXPECT_EQ(state.InformationChanged, answer == Answer::No);
-    }
-}
-
 TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
 {
     serial.setOpenError(2, SerialControl::PortAlreadyOpen);
@@ -182,20 +161,29 @@ TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
     EXPECT_TRUE(summary->findChild<QLabel *>("Label1")->text().contains("COM2: IN USE\nCOM3: IN USE\n"));
 }
 
-TEST_F(MainWindowTest, ClosingClosesTheSerialPortUnlessItIsBetweenTests)
+TEST_F(MainWindowTest, ClosingAsksOnceAboutUnsavedInformationAndClosesTheSerialPortUnlessItIsBetweenTests)
 {
-    start();
-    link::Communication *serialLink = window->serialLink();
-    ASSERT_TRUE(serialLink);
-    ASSERT_EQ(serialLink->RunTest(), 0);
-    serialLink->Between_Tests = false;
-    window->close();
-    EXPECT_FALSE(serial.PortOpen());
-    EXPECT_FALSE(window->serialLink());
-
-    start();
-    ASSERT_EQ(window->serialLink()->RunTest(), 0);
-    ASSERT_TRUE(window->serialLink()->Between_Tests);
-    window->close();
-    EXPECT_TRUE(serial.PortOpen());
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        const bool yes = answer == Answer::Yes;
+        SCOPED_TRACE(yes ? "yes, between tests" : "no");
+        home.writeFile("info/Info.vkt", "\"Old Co\r\"\r\n");
+        start();
+        ASSERT_EQ(window->serialLink()->RunTest(), 0);
+        ASSERT_TRUE(window->serialLink()->Between_Tests);
+        window->serialLink()->Between_Tests = yes;
+        state.InformationChanged = true;
+        state.CInfo[0] = "New Co";
+        prompter = test::ScriptedPrompter({answer});
+        window->close();
+        window->close();
+        EXPECT_EQ(prompter.texts(), QStringList{"Information changed.  Do you want to save changes?"});
+        EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
+        if (yes)
+            EXPECT_TRUE(home.readFile("info/Info.vkt").startsWith("\"New Co\r"));
+        else
+            EXPECT_EQ(home.readFile("info/Info.vkt"), "\"Old Co\r\"\r\n");
+        EXPECT_EQ(state.InformationChanged, !yes);
+        EXPECT_EQ(serial.PortOpen(), yes);
+        EXPECT_FALSE(window->serialLink());
+    }
 }
