@@ -1,5 +1,8 @@
-#include "DbTestSupport.h"
+#include "db/CreateDatabase.h"
 #include "db/StartupChecks.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
 
 using namespace valtrane;
 
