@@ -5,11 +5,14 @@
 #include "db/CreateDatabase.h"
 #include "db/TableKinds.h"
 #include "link/SerialControl.h"
+#include "stiffness/ui/StiffnessConsDialog.h"
 #include "support/BrowsingTables.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -19,17 +22,20 @@
 using namespace valtrane;
 using Answer = Prompter::Answer;
 using link::SerialControl;
+using stiffness::StiffnessConsDialog;
 
 namespace {
 
 class MainWindowTest : public test::MainWindowFixture {
 protected:
-    void trigger(const char *actionName)
+    QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
+    void trigger(const char *name)
     {
-        auto *action = window->findChild<QAction *>(QString::fromLatin1(actionName));
-        ASSERT_TRUE(action) << actionName;
-        action->trigger();
+        ASSERT_TRUE(action(name)) << name;
+        action(name)->trigger();
     }
+    QTimer *textChanged() const { return window->findChild<QTimer *>("TextChanged"); }
+    void tick() { QMetaObject::invokeMethod(textChanged(), "timeout"); }
 };
 
 } // namespace
@@ -144,7 +150,7 @@ TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
     serial.setOpenError(2, SerialControl::PortAlreadyOpen);
     start();
     show();
-    EXPECT_EQ(window->findChild<QAction *>("COM_STAT1")->text(), "COM2: IN USE");
+    EXPECT_EQ(action("COM_STAT1")->text(), "COM2: IN USE");
     auto *timer = window->findChild<QTimer *>("Check_Timer");
     ASSERT_TRUE(timer);
     EXPECT_TRUE(timer->isActive());
@@ -186,4 +192,61 @@ TEST_F(MainWindowTest, ClosingAsksOnceAboutUnsavedInformationAndClosesTheSerialP
         EXPECT_EQ(serial.PortOpen(), yes);
         EXPECT_FALSE(window->serialLink());
     }
+}
+
+TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpenAndItsTimerPassesNewConstantsOnOnce)
+{
+    start();
+    show();
+    QSignalSpy rebuilt(window.get(), &app::MainWindow::stiffnessConstantsChanged);
+    action("SCons")->trigger();
+    StiffnessConsDialog *dialog = window->constantsDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    const auto enabled = [&] { return std::vector<bool>{action("ImportWizard")->isEnabled(), action("COM_DES")->isEnabled(), action("SCons")->isEnabled()}; };
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true}));
+    ASSERT_TRUE(textChanged()->isActive());
+    EXPECT_EQ(textChanged()->interval(), 1000);
+
+    tick();
+    EXPECT_EQ(rebuilt.count(), 0);
+    EXPECT_TRUE(textChanged()->isActive());
+    QTest::keyClicks(dialog->box(Poisra), "0.35");
+    QTest::mouseClick(dialog->button(StiffnessConsDialog::Apply), Qt::LeftButton);
+    ASSERT_TRUE(state.ConstantsChanged);
+    tick();
+    EXPECT_EQ(rebuilt.count(), 1);
+    EXPECT_FALSE(state.ConstantsChanged);
+    EXPECT_FALSE(textChanged()->isActive());
+
+    QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
+    action("SCons")->trigger();
+    ASSERT_NE(window->constantsDialog(), nullptr);
+    EXPECT_TRUE(window->constantsDialog()->isVisible());
+}
+
+TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheDialogWhenTheUserSaysYes)
+{
+    prompter = test::ScriptedPrompter({Prompter::Answer::Yes});
+    start();
+    show();
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<StiffnessConsDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        modal = true;
+        dialog->box(MeasMs)->setText("0.1234");
+        dialog->box(Densi2)->setText("1800");
+        QTest::mouseClick(dialog->button(StiffnessConsDialog::Ok), Qt::LeftButton);
+    });
+    window->stiffnessConstantsFile().load();
+
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(prompter.texts(), QStringList{"SG2150 Constants do not exist.  Do you want to setup constants now?"});
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
+    EXPECT_DOUBLE_EQ(state.StiffnessConstants[Densi2].toDouble(), 1800);
+    EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
+    EXPECT_TRUE(textChanged()->isActive());
 }
