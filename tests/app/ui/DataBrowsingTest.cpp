@@ -45,17 +45,13 @@ struct ModelCase {
     QStringList firstData;     // the data grid's first columns
 };
 
-const std::vector<ModelCase> &modelCases()
-{
-    static const std::vector<ModelCase> cases{
-        {LD4800, "LD4800", "Tests", {"TIME", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"READNUMBER", "CH1", "CH2", "CH3", "CH4"}},
-        {NG7700A, "NG7700A", "Projects", {"ID", "SERNUM", "CDATE", "KVAL", "DSTD", "MSTD", "SPG", "MAXD"}, {"RDNUM", "RDATE", "STAT", "OFFSET"}},
-        {NG7700B, "NG7700B", "Projects", {"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"},
-         {"RDNUM", "STAT1TO", "STAT1", "OFFSET"}},
-        {SG2150, "SG2150", "Run Number", {"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"}, {"BIN_NUMBER", "FREQUENCY", "REAL_DISPL_ND"}},
-    };
-    return cases;
-}
+const ModelCase ModelCases[] = {
+    {LD4800, "LD4800", "Tests", {"TIME", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"READNUMBER", "CH1", "CH2", "CH3", "CH4"}},
+    {NG7700A, "NG7700A", "Projects", {"ID", "SERNUM", "CDATE", "KVAL", "DSTD", "MSTD", "SPG", "MAXD"}, {"RDNUM", "RDATE", "STAT", "OFFSET"}},
+    {NG7700B, "NG7700B", "Projects", {"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"},
+     {"RDNUM", "STAT1TO", "STAT1", "OFFSET"}},
+    {SG2150, "SG2150", "Run Number", {"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"}, {"BIN_NUMBER", "FREQUENCY", "REAL_DISPL_ND"}},
+};
 
 // A file chooser that looks at the window while its dialog is open.
 struct WatchingChooser : test::ScriptedFileChooser {
@@ -332,7 +328,7 @@ TEST_P(SavedProjectOfEachModel, OpensIntoTheTreeAndItsFirstTableShowsInTheGridsA
     EXPECT_EQ(numbersDrawn.size(), tickLabels) << numbersDrawn.join(' ').toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, SavedProjectOfEachModel, ::testing::ValuesIn(modelCases()),
+INSTANTIATE_TEST_SUITE_P(Models, SavedProjectOfEachModel, ::testing::ValuesIn(ModelCases),
                          [](const ::testing::TestParamInfo<ModelCase> &info) { return std::string(info.param.name); });
 
 TEST_F(DataBrowsingTest, WhileTheOpenDialogIsUpThePagesButtonsAndTreeAreUnavailable)
