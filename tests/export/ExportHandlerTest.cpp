@@ -84,9 +84,7 @@ TEST_P(CsvExportOfEachModel, WritesWhatWriteoutWritesForTheTableOnScreen)
     EXPECT_EQ(home.readFile("DataRaw.csv"), rawData(model == NG7700A));
     EXPECT_EQ(home.exists("DataStif.csv"), model == SG2150);
     EXPECT_EQ(home.readFile("DataStif.csv"), model == SG2150 ? stiffnessSummary() : QByteArray());
-    EXPECT_FALSE(state.CsvReport);
-    EXPECT_FALSE(state.ExportConfirmed);
-    EXPECT_TRUE(reports.calls.empty());
+    EXPECT_EQ(std::tuple(state.CsvReport, state.ExportConfirmed, reports.calls.size()), std::tuple(false, false, size_t(0)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, CsvExportOfEachModel, ::testing::Values(LD4800, NG7700A, NG7700B, SG2150));
@@ -95,15 +93,13 @@ TEST_F(ExportHandlerTest, CurrentDataWritesOnlyTheFileOfTheReportOnScreen)
 {
     project(SG2150);
     choices.ExportWhatChoice = "CURRENT";
-    ASSERT_TRUE(run(ReportOnScreen::Stiffness));
-    EXPECT_EQ(handler.writtenFiles(), QStringList{home.path() + "/DataStif.csv"});
-    EXPECT_FALSE(home.exists("DataRaw.csv"));
-
-    QFile::remove(home.path() + "/DataStif.csv");
-    state.ExportConfirmed = true;
-    ASSERT_TRUE(run(ReportOnScreen::Main));
-    EXPECT_EQ(handler.writtenFiles(), QStringList{home.path() + "/DataRaw.csv"});
-    EXPECT_FALSE(home.exists("DataStif.csv"));
+    for (const auto &[shown, file, other] : {std::tuple(ReportOnScreen::Stiffness, "DataStif.csv", "DataRaw.csv"), std::tuple(ReportOnScreen::Main, "DataRaw.csv", "DataStif.csv")}) {
+        QFile::remove(home.path() + "/DataStif.csv");
+        state.ExportConfirmed = true;
+        ASSERT_TRUE(run(shown));
+        EXPECT_EQ(handler.writtenFiles(), QStringList{home.path() + '/' + file});
+        EXPECT_FALSE(home.exists(other));
+    }
 }
 
 TEST_F(ExportHandlerTest, AFailedExportSaysWhyAndLeavesTheOldFileAsItWas)
@@ -137,8 +133,7 @@ TEST_F(ExportHandlerTest, AStiffnessSummaryThatCannotBeWrittenIsToldAndTheRawDat
 TEST_F(ExportHandlerTest, ReportsGetTheirDestinationNameFormatAndPages)
 {
     using Call = std::tuple<ReportOnScreen, int, QString, int, bool, int, int>;
-    const auto Main = ReportOnScreen::Main;
-    const auto Stiff = ReportOnScreen::Stiffness;
+    const auto Main = ReportOnScreen::Main, Stiff = ReportOnScreen::Stiffness;
     struct Case { int model; QStringList choices; ReportOnScreen shown; std::vector<Call> calls; };  // choices: destination, format, range, what
     const std::vector<Case> cases{
         {NG7700B, {"DISK", "PDF", "ALL", "ALL"}, Main, {{Main, 1, "/r/DataRaw.pdf", 31, true, 1, 1}}},
@@ -149,15 +144,7 @@ TEST_F(ExportHandlerTest, ReportsGetTheirDestinationNameFormatAndPages)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.choices.join(' ').toStdString() + " model " + std::to_string(c.model));
-        exporting::ExportChoices chosen;
-        chosen.ExportDestChoice = c.choices[0];
-        chosen.ExportFormatChoice = c.choices[1];
-        chosen.ExportRangeChoice = c.choices[2];
-        chosen.ExportWhatChoice = c.choices[3];
-        chosen.ExportRangeFirst = "2";
-        chosen.ExportRangeLast = "3";
-        chosen.RawExportFile = "/r/DataRaw.pdf";
-        chosen.StiffnessExportFile = "/r/DataStif.pdf";
+        exporting::ExportChoices chosen{c.choices[0], c.choices[1], c.choices[2], "2", "3", c.choices[3], "/r/DataRaw.pdf", "/r/DataStif.pdf"};
         AppState fresh;
         fresh.DeviceCode = c.model;
         fresh.CurrentTable = "T";

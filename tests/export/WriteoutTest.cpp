@@ -60,8 +60,7 @@ TEST_P(WriteoutGolden, WritesTheProjectByteForByteAsLaidOutByHand)
 INSTANTIATE_TEST_SUITE_P(EveryGaugeModel, WriteoutGolden,
                          ::testing::Values(Golden{"ng7700a", "ng7700a.txt", NG7700A, false}, Golden{"ng7700b", "ng7700b.txt", NG7700B, false},
                                            Golden{"sg2150", "sg2150.txt", SG2150, false}, Golden{"ld4800", "ld4800.txt", LD4800, false},
-                                           Golden{"ng7700a_comma", "ng7700a_comma.txt", NG7700A, true},
-                                           Golden{"ng7700b_comma", "ng7700b.txt", NG7700B, true}),
+                                           Golden{"ng7700a_comma", "ng7700a_comma.txt", NG7700A, true}, Golden{"ng7700b_comma", "ng7700b.txt", NG7700B, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableAndASingleTableReplacesTheList)
@@ -76,9 +75,7 @@ TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableAndASingleTa
     ASSERT_TRUE(write(test::sampleTableList(NG7700A), NG7700A, QStringLiteral("13")));
     const QByteArray text = written();
     EXPECT_TRUE(text.startsWith(" 1 \r\n   \r\nCOMPACTION CONTROL DATA REPORT"));
-    EXPECT_EQ(text.count("COMPACTION CONTROL DATA REPORT"), 1);
-    EXPECT_TRUE(text.contains("02/01/04"));
-    EXPECT_FALSE(text.contains("01/15/04"));
+    EXPECT_EQ(std::tuple(text.count("COMPACTION CONTROL DATA REPORT"), text.contains("02/01/04"), text.contains("01/15/04")), std::tuple(1, true, false));
 }
 
 TEST_F(WriteoutTest, OpensTheDatabaseItselfAndClosesItUnlessAnExportIsInProgress)
@@ -86,11 +83,11 @@ TEST_F(WriteoutTest, OpensTheDatabaseItselfAndClosesItUnlessAnExportIsInProgress
     test::addTables(home.paths(), test::sampleProject(LD4800));
     db::Database connection;
     exporting::Writeout writer(home.paths());
-    ASSERT_TRUE(writer.writeout(connection, out, QStringLiteral("MARSHALL1 "), LD4800, QString(), state));
-    EXPECT_FALSE(connection.isOpen());
-    state.ExportConfirmed = true;
-    ASSERT_TRUE(writer.writeout(connection, out, QStringLiteral("MARSHALL1 "), LD4800, QString(), state));
-    EXPECT_TRUE(connection.isOpen());
+    for (const bool exporting : {false, true}) {
+        state.ExportConfirmed = exporting;
+        ASSERT_TRUE(writer.writeout(connection, out, QStringLiteral("MARSHALL1 "), LD4800, QString(), state));
+        EXPECT_EQ(connection.isOpen(), exporting);
+    }
     EXPECT_EQ(connection.path(), QFileInfo(home.paths().database()).absoluteFilePath());
 }
 
@@ -151,25 +148,21 @@ TEST_F(WriteoutTest, Ng7700aValuesStayFieldsOfTheirOwnWhenTheyOverflowTheirColum
 
 TEST_F(WriteoutTest, Ng7700aEmptyValuesLeaveTheirColumnBlankAndStayOutOfTheAverages)
 {
-    const QStringList lines = ng7700aLines(home, {
-        {"1", "01/15/04", "1", "100", "5", "~", "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", "100", "90", "10", "~", "95"},
-        {"2", "01/15/04", "1", "110", "5", "6", "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", "~", "91", "10", "~", "96"},
-        {"3", "01/15/04", "1", "120", "5", "6", "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", "110", "92", "10", "~", "97"},
-    });
+    std::vector<QStringList> records;
+    for (const QStringList &v : {QStringList{"1", "100", "~", "100", "95"}, QStringList{"2", "110", "6", "~", "96"}, QStringList{"3", "120", "6", "110", "97"}})
+        records.push_back({v[0], "01/15/04", "1", v[1], "5", v[2], "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", v[3],
+                           QString::number(89 + v[0].toInt()), "10", "~", v[4]});
+    const QStringList lines = ng7700aLines(home, records);
     ASSERT_GT(lines.size(), 12);
-    EXPECT_EQ(lines[6].mid(37, 5), QStringLiteral("     "));   // DPT
-    EXPECT_EQ(lines[7].mid(103, 7), QStringLiteral("       ")); // WETD
-    EXPECT_EQ(lines[7].mid(111, 5), QStringLiteral("   91"));   // DRYD stays in place
-    const QString &averages = lines[10];
-    const QString &deviations = lines[11];
+    // DPT and WETD blank, DRYD in its place; WETD over its two readings: 105.0 and a deviation of the square
+    // root of 50; WAT has no spread; PWAT has no reading at all.
+    EXPECT_EQ(QStringList({lines[6].mid(37, 5), lines[7].mid(103, 7), lines[7].mid(111, 5)}), QStringList({"     ", "       ", "   91"}));
+    const QString &averages = lines[10], &deviations = lines[11];
     ASSERT_TRUE(averages.startsWith(QString(78, QLatin1Char(' ')) + QStringLiteral("AVERAGE OF ALL DATA:")));
     ASSERT_TRUE(deviations.startsWith(QString(78, QLatin1Char(' ')) + QStringLiteral("SAMPLE DEVIATIONS:")));
-    // WETD over its two readings: 105.0 and a deviation of the square root of 50; WAT has no spread;
-    // PWAT has no reading at all.
-    EXPECT_EQ(averages.mid(104, 5) + deviations.mid(104, 5), QStringLiteral("105.0  7.1"));
-    EXPECT_EQ(averages.mid(118, 4) + deviations.mid(118, 4), QStringLiteral("10.0 0.0"));
-    EXPECT_EQ(averages.mid(124, 4) + deviations.mid(124, 4), QStringLiteral("        "));
-    EXPECT_EQ(averages.mid(131, 5), QStringLiteral(" 96.0"));
+    EXPECT_EQ(QStringList({averages.mid(104, 5) + deviations.mid(104, 5), averages.mid(118, 4) + deviations.mid(118, 4),
+                           averages.mid(124, 4) + deviations.mid(124, 4), averages.mid(131, 5)}),
+              QStringList({"105.0  7.1", "10.0 0.0", "        ", " 96.0"}));
 }
 
 TEST_F(WriteoutTest, Ng7700bTableWithoutHeaderRecordWritesEveryRecordAsAReading)
@@ -204,9 +197,8 @@ TEST_F(WriteoutTest, StiffnessSummaryWritesTheRunLineHeadingsTwentyFiveRowsAndTh
     home.writeFile("blocker", "not a folder");
     EXPECT_FALSE(exporting::writeoutStiffy(cells, home.path() + "/blocker/DataStif.csv", prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, "Error Opening File.  Make sure file is closed.");
-    EXPECT_EQ(prompter.shown[0].title, program::title());
-    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::Ok);
+    EXPECT_EQ(std::tuple(prompter.shown[0].text, prompter.shown[0].title, prompter.shown[0].buttons),
+              std::tuple(QString("Error Opening File.  Make sure file is closed."), program::title(), Prompter::Buttons::Ok));
 }
 
 TEST_F(WriteoutTest, StiffnessSummaryReadsColumnsValueByValueAndKeepsTheFirstTwentyFive)
@@ -218,12 +210,8 @@ TEST_F(WriteoutTest, StiffnessSummaryReadsColumnsValueByValueAndKeepsTheFirstTwe
     ASSERT_TRUE(exporting::writeoutStiffy(cells, home.path() + "/ends.csv", prompter));
     const QList<QByteArray> lines = home.readFile("ends.csv").split('\n');
     ASSERT_EQ(lines.size(), 32);  // 31 lines and the empty text after the last line end
-    EXPECT_EQ(lines[5], "1,1,,,,,,,,,,,\r");
-    EXPECT_EQ(lines[6], ",2,,,,,,,,,\r");
-    EXPECT_EQ(lines[7], "3,3,,,,,,,,,\r");
-    EXPECT_EQ(lines[8], ",4,,,,,,,,,\r");
-    EXPECT_EQ(lines[29], ",25,,,,,,,,,\r");
-    EXPECT_EQ(lines[30], ",,,AVG:,,,,,,\r");
+    EXPECT_EQ(lines.mid(5, 4) + lines.mid(29, 2),
+              QList<QByteArray>({"1,1,,,,,,,,,,,\r", ",2,,,,,,,,,\r", "3,3,,,,,,,,,\r", ",4,,,,,,,,,\r", ",25,,,,,,,,,\r", ",,,AVG:,,,,,,\r"}));
 }
 
 } // namespace

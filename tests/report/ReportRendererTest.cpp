@@ -10,15 +10,10 @@ using namespace valtrane::report;
 
 namespace {
 
-// 144 dots per inch: ten twips a pixel.
-constexpr double Dpi = 144;
-constexpr int TwipsPerPixel = 10;
-
-int darkPixels(const QImage &image, const QRect &twips)
+// Pages are drawn at 144 dots per inch: ten twips a pixel.
+int darkPixels(const QImage &image, const QRect &t = QRect(0, 0, 1 << 20, 1 << 20))
 {
-    const QRect r = QRect(twips.left() / TwipsPerPixel, twips.top() / TwipsPerPixel, twips.width() / TwipsPerPixel,
-                          twips.height() / TwipsPerPixel)
-                        .intersected(image.rect());
+    const QRect r = QRect(t.left() / 10, t.top() / 10, t.width() / 10, t.height() / 10).intersected(image.rect());
     int dark = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -26,35 +21,18 @@ int darkPixels(const QImage &image, const QRect &twips)
     return dark;
 }
 
-int darkPixels(const QImage &image)
-{
-    return darkPixels(image, QRect(QPoint(0, 0), image.size() * TwipsPerPixel));
-}
+QImage page(const ReportDocument &document) { return reportPageImage(ReportRenderer(document), 1, 144); }
 
-QImage page(const ReportDocument &document, int number = 1)
-{
-    return reportPageImage(ReportRenderer(document), number, Dpi);
-}
-
-// A portrait page with one text object at 1440, 1440 in the report header.
-ReportDocument oneText(const QString &content, int alignment = DefaultAlign, int width = 6000)
+// A portrait page with one text object, "Probe", in the report header at ProbeBox.
+const QRect ProbeBox(1440, 1440, 6000, 600);
+ReportDocument oneText(const QString &content, int alignment = DefaultAlign)
 {
     ReportDocument d;
     d.setSectionHeight(Section::ReportHeader, 4000);
-    TextObject t;
-    t.name = "Probe";
-    t.text = content;
-    t.fontSize = 12;
-    t.horAlignment = alignment;
-    t.left = 1440;
-    t.top = 1440 - d.margin();
-    t.width = width;
-    t.height = 600;
-    d.addText(t);
+    d.addText({.name = "Probe", .text = content, .fontSize = 12, .horAlignment = alignment, .left = 1440, .top = 1440 - d.margin(),
+               .width = 6000, .height = 600});
     return d;
 }
-
-const QRect ProbeBox(1440, 1440, 6000, 600);
 
 } // namespace
 
@@ -107,10 +85,8 @@ TEST(ReportRenderer, IndentsKeepTheTextAwayFromTheirEdge)
 TEST(ReportRenderer, BorderLinesAreDrawnOnTheirSideOnly)
 {
     struct Side { int TextObject::*line; QRect strip; const char *name; };
-    const Side sides[] = {{&TextObject::leftLine, QRect(1420, 1460, 40, 560), "left"},
-                          {&TextObject::rightLine, QRect(7420, 1460, 40, 560), "right"},
-                          {&TextObject::topLine, QRect(1460, 1420, 5960, 40), "top"},
-                          {&TextObject::bottomLine, QRect(1460, 2020, 5960, 40), "bottom"}};
+    const Side sides[] = {{&TextObject::leftLine, QRect(1420, 1460, 40, 560), "left"}, {&TextObject::rightLine, QRect(7420, 1460, 40, 560), "right"},
+                          {&TextObject::topLine, QRect(1460, 1420, 5960, 40), "top"}, {&TextObject::bottomLine, QRect(1460, 2020, 5960, 40), "bottom"}};
     for (const Side &drawn : sides) {
         ReportDocument d = oneText("");
         d.textObject("Probe")->*drawn.line = SingleLine;
@@ -143,11 +119,10 @@ TEST(ReportRenderer, ColumnBordersEndWithTheLastValueLineOfEachPage)
     const ReportDocument d = test::sampleLabReport(120, 3);  // 50, 50 and 20 value lines
     const ReportRenderer renderer(d);
     ASSERT_EQ(renderer.pageCount(), 3);
-    const TextObject &data = *d.textObject("Data1");
     for (int number = 1; number <= 3; ++number) {
+        const QImage image = reportPageImage(renderer, number, 144);
         const int lines = number < 3 ? 50 : 20;
-        const QImage image = reportPageImage(renderer, number, Dpi);
-        const QRect border(data.left - 20, renderer.pages().bands(number).detailsTop + lines * d.detailsLineHeight() + 20, 40, 80);
+        const QRect border(d.textObject("Data1")->left - 20, renderer.pages().bands(number).detailsTop + lines * d.detailsLineHeight() + 20, 40, 80);
         EXPECT_EQ(darkPixels(image, border), 0) << "column border past the last line, page " << number;
         EXPECT_GT(darkPixels(image, border.translated(0, -4 * d.detailsLineHeight())), 0) << "page " << number;
     }
@@ -173,7 +148,7 @@ TEST(ReportRenderer, ClicksFindTheTopmostVisibleObject)
     d.addText(under);
     EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(2000, 1600)), "Under");
     d.setSuppress("Under", true);
-    EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(2000, 1600)), "Probe");
-    EXPECT_EQ(ReportRenderer(d).objectAt(1, QPoint(9000, 1600)), "");
-    EXPECT_EQ(ReportRenderer(d).objectAt(2, QPoint(2000, 1600)), "");
+    const ReportRenderer renderer(d);
+    EXPECT_EQ(QStringList({renderer.objectAt(1, QPoint(2000, 1600)), renderer.objectAt(1, QPoint(9000, 1600)), renderer.objectAt(2, QPoint(2000, 1600))}),
+              QStringList({"Probe", "", ""}));
 }

@@ -53,16 +53,12 @@ TEST_F(ExportFormTest, OpensOnDiskCsvAllPagesWithTheRawFileInLastFolder)
     state.ExportConfirmed = true;
     ExportForm &f = open(NG7700B);
     EXPECT_FALSE(state.ExportConfirmed);
-    EXPECT_TRUE(f.destOption(ExportSelect::Disk)->isChecked());
-    EXPECT_TRUE(f.formatOption(ExportSelect::Csv)->isChecked());
-    EXPECT_TRUE(f.rangeOption(ExportSelect::AllPages)->isChecked());
-    EXPECT_TRUE(f.whatOption(ExportSelect::AllData)->isChecked());
-    EXPECT_EQ(f.location(0)->text(), file("DataRaw.csv"));
-    for (int box = 0; box < 2; ++box) {
-        EXPECT_EQ(f.rangeBox(box)->text(), "1");
-        EXPECT_FALSE(f.rangeBox(box)->isEnabled());
-    }
-    EXPECT_EQ(f.whatOption(1)->text(), "Export Raw Data");
+    EXPECT_EQ(std::vector<bool>({f.destOption(ExportSelect::Disk)->isChecked(), f.formatOption(ExportSelect::Csv)->isChecked(),
+                                 f.rangeOption(ExportSelect::AllPages)->isChecked(), f.whatOption(ExportSelect::AllData)->isChecked(),
+                                 f.rangeBox(0)->isEnabled(), f.rangeBox(1)->isEnabled()}),
+              std::vector<bool>({true, true, true, true, false, false}));
+    EXPECT_EQ(QStringList({f.location(0)->text(), f.rangeBox(0)->text(), f.rangeBox(1)->text(), f.whatOption(1)->text()}),
+              QStringList({file("DataRaw.csv"), "1", "1", "Export Raw Data"}));
 }
 
 TEST_F(ExportFormTest, StiffnessFileIsOfferedOnlyForTheStiffnessGauge)
@@ -72,10 +68,8 @@ TEST_F(ExportFormTest, StiffnessFileIsOfferedOnlyForTheStiffnessGauge)
         const bool stiffness = model == SG2150;
         SCOPED_TRACE(model);
         EXPECT_EQ(f.location(1)->text(), stiffness ? file("DataStif.csv") : QString("N/A"));
-        EXPECT_EQ(f.location(1)->isEnabled(), stiffness);
-        EXPECT_EQ(f.browseButton(1)->isEnabled(), stiffness);
-        EXPECT_EQ(f.whatOption(0)->isEnabled(), stiffness);
-        EXPECT_EQ(f.whatOption(1)->isEnabled(), stiffness);
+        EXPECT_EQ(std::vector<bool>({f.location(1)->isEnabled(), f.browseButton(1)->isEnabled(), f.whatOption(0)->isEnabled(), f.whatOption(1)->isEnabled()}),
+                  std::vector<bool>(4, stiffness));
         click(f.formatOption(ExportSelect::Pdf));
         EXPECT_EQ(f.location(1)->text(), stiffness ? file("DataStif.pdf") : QString("N/A"));
         delete form.data();
@@ -89,18 +83,15 @@ TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachNameAndBrowseUs
     files.choices = {chosen, std::nullopt};
     ExportForm &f = open(SG2150);
     click(f.formatOption(ExportSelect::Rtf));
-    EXPECT_EQ(f.location(0)->text(), file("DataRaw.rtf"));
-    EXPECT_EQ(f.location(1)->text(), file("DataStif.rtf"));
+    EXPECT_EQ(QStringList({f.location(0)->text(), f.location(1)->text()}), QStringList({file("DataRaw.rtf"), file("DataStif.rtf")}));
     f.location(0)->clear();
     QTest::keyClicks(f.location(0), "/tmp/result");
     click(f.formatOption(ExportSelect::Pdf));
     EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
     click(f.browseButton(1));
     ASSERT_EQ(files.shown.size(), 1u);
-    EXPECT_EQ(files.shown[0].request.filter, "Adobe Format (*.pdf)");
-    EXPECT_EQ(files.shown[0].request.folder, home.path());
-    EXPECT_EQ(f.location(1)->text(), QDir::toNativeSeparators(chosen));
-    EXPECT_EQ(state.LastFolder, home.path() + "/out");
+    EXPECT_EQ(QStringList({files.shown[0].request.filter, files.shown[0].request.folder, f.location(1)->text(), state.LastFolder}),
+              QStringList({"Adobe Format (*.pdf)", home.path(), QDir::toNativeSeparators(chosen), home.path() + "/out"}));
     click(f.browseButton(0));  // cancelled: the name stays
     EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
 }
@@ -109,13 +100,11 @@ TEST_F(ExportFormTest, ApplicationTakesCsvAwayAndSwitchesItToRichText)
 {
     ExportForm &f = open(LD4800);
     click(f.destOption(ExportSelect::Application));
-    EXPECT_FALSE(f.formatOption(ExportSelect::Csv)->isEnabled());
-    EXPECT_TRUE(f.formatOption(ExportSelect::Rtf)->isChecked());
-    EXPECT_EQ(f.location(0)->text(), file("DataRaw.rtf"));
+    EXPECT_EQ(std::tuple(f.formatOption(ExportSelect::Csv)->isEnabled(), f.formatOption(ExportSelect::Rtf)->isChecked(), f.location(0)->text()),
+              std::tuple(false, true, file("DataRaw.rtf")));
     click(f.formatOption(ExportSelect::Pdf));
     click(f.destOption(ExportSelect::Disk));
-    EXPECT_TRUE(f.formatOption(ExportSelect::Csv)->isEnabled());
-    EXPECT_TRUE(f.formatOption(ExportSelect::Pdf)->isChecked());
+    EXPECT_EQ(std::pair(f.formatOption(ExportSelect::Csv)->isEnabled(), f.formatOption(ExportSelect::Pdf)->isChecked()), std::pair(true, true));
 }
 
 TEST_F(ExportFormTest, RangeBoxesOpenWithRangeAndGoBackToOneWhenNotANumber)
@@ -147,11 +136,9 @@ TEST_F(ExportFormTest, ExportStoresEveryChoiceAndCloses)
     EXPECT_TRUE(form.isNull() || !form->isVisible());
     EXPECT_TRUE(state.ExportConfirmed);
     const exporting::ExportChoices &c = choices;
-    EXPECT_EQ(QStringList({c.ExportDestChoice, c.ExportFormatChoice, c.ExportRangeChoice, c.ExportRangeFirst,
-                           c.ExportRangeLast, c.ExportWhatChoice}),
-              QStringList({"DISK", "RTF", "RANGE", "2", "3", "CURRENT"}));
-    EXPECT_EQ(c.RawExportFile, home.path() + "/DataRaw.rtf");
-    EXPECT_EQ(c.StiffnessExportFile, home.path() + "/DataStif.rtf");
+    EXPECT_EQ(QStringList({c.ExportDestChoice, c.ExportFormatChoice, c.ExportRangeChoice, c.ExportRangeFirst, c.ExportRangeLast,
+                           c.ExportWhatChoice, c.RawExportFile, c.StiffnessExportFile}),
+              QStringList({"DISK", "RTF", "RANGE", "2", "3", "CURRENT", home.path() + "/DataRaw.rtf", home.path() + "/DataStif.rtf"}));
 }
 
 TEST_F(ExportFormTest, CancelConfirmsNothingAndKeepsTheStoredChoices)
@@ -169,13 +156,10 @@ TEST_F(ExportFormTest, AFileNameOutsideAWritableFolderKeepsTheDialogOpen)
 {
     struct Case { const char *what; int box; QString name; const char *message; };
     const QString missing = home.path() + "/no such folder/DataRaw.csv";
-    const std::vector<Case> cases{
-        {"raw file in a missing folder", 0, missing, "Invalid raw data export file name."},
-        {"raw name without a folder", 0, "DataRaw.csv", "Invalid raw data export file name."},
-        {"raw name that is a folder", 0, home.path() + "/", "Invalid raw data export file name."},
-        {"stiffness file in a missing folder", 1, missing, "Invalid stiffness data export file name."},
-    };
-    for (const Case &c : cases) {
+    const char *raw = "Invalid raw data export file name.";
+    for (const Case &c : {Case{"raw file in a missing folder", 0, missing, raw}, Case{"raw name without a folder", 0, "DataRaw.csv", raw},
+                          Case{"raw name that is a folder", 0, home.path() + "/", raw},
+                          Case{"stiffness file in a missing folder", 1, missing, "Invalid stiffness data export file name."}}) {
         prompter.shown.clear();
         ExportForm &f = open(SG2150);
         f.location(c.box)->clear();
