@@ -21,9 +21,9 @@ TEST(ReportLogo, PlacedMovedRestoredAndDeletedWithTheCompanyIndentedBesideItForE
         reports.Report.setHorAlignment(ReportLogo::companyName(), LeftAlign);
         reports.Report.setHorAlignment(ReportLogo::companyInfo(), RightAlign);
         ReportLogo logo(reports);
-        const auto indents = [&](const QString &name) {
-            const TextObject *object = reports.Report.textObject(name);
-            return std::pair(object->leftIndent, object->rightIndent);
+        const auto indents = [&] {  // of the company name, then of the company information
+            const TextObject *name = reports.Report.textObject(ReportLogo::companyName()), *info = reports.Report.textObject(ReportLogo::companyInfo());
+            return std::vector({name->leftIndent, name->rightIndent, info->leftIndent, info->rightIndent});
         };
         EXPECT_FALSE(logo.place(dir.filePath(QStringLiteral("missing.bmp")), c.model));
         ASSERT_TRUE(logo.place(picture, c.model));
@@ -31,20 +31,18 @@ TEST(ReportLogo, PlacedMovedRestoredAndDeletedWithTheCompanyIndentedBesideItForE
         EXPECT_EQ(QPoint(placed->left, placed->top), QPoint(500, 400));
         EXPECT_LE(std::max(placed->width, placed->height), ReportLogo::MaxSide);
         EXPECT_EQ(reports.StiffyReport.picture(ReportLogo::pictureName()) != nullptr, c.model == SG2150);
-        EXPECT_EQ(indents(ReportLogo::companyName()), std::pair(ReportLogo::Indent, 0));
-        EXPECT_EQ(indents(ReportLogo::companyInfo()), std::pair(0, 0));
+        EXPECT_EQ(indents(), std::vector({ReportLogo::Indent, 0, 0, 0}));
 
         logo.moveRight(c.model);
         reports.Report.deletePicture(ReportLogo::pictureName());  // the report is built again
         logo.restore(c.model);
         EXPECT_EQ(reports.Report.picture(ReportLogo::pictureName())->left, c.right);
-        EXPECT_EQ(indents(ReportLogo::companyName()), std::pair(0, 0));
-        EXPECT_EQ(indents(ReportLogo::companyInfo()), std::pair(0, ReportLogo::Indent));
+        EXPECT_EQ(indents(), std::vector({0, 0, 0, ReportLogo::Indent}));
 
         logo.remove();
         EXPECT_EQ(reports.Report.picture(ReportLogo::pictureName()), nullptr);
         EXPECT_EQ(reports.StiffyReport.picture(ReportLogo::pictureName()), nullptr);
-        EXPECT_EQ(indents(ReportLogo::companyInfo()), std::pair(0, 0));
+        EXPECT_EQ(std::pair(indents()[2], indents()[3]), std::pair(0, 0));
     }
 }
 

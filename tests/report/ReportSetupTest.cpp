@@ -54,8 +54,7 @@ TEST_P(ReportOfEveryModel, HeaderColumnsAndAveragesShowTheSelectedReadings)
 
     const report::ReportDocument &report = f.reports.Report;
     for (const auto &[object, field] : c.headerObjects)
-        EXPECT_EQ(report.text(QString::fromLatin1(object)), db::fieldText(rows.front().at(QString::fromLatin1(field))))
-            << c.name << " " << object;
+        EXPECT_EQ(report.text(QString::fromLatin1(object)), db::fieldText(rows.front().at(QString::fromLatin1(field)))) << c.name << " " << object;
     EXPECT_EQ(report.text(ReportLayouts::dataName(1)), test::stacked(rows, QString::fromLatin1(c.firstField), selected)) << c.name;
     for (int i = 0; i < c.fields.size(); ++i) {
         QString expected = test::stacked(rows, c.fields[i], selected);
@@ -74,13 +73,10 @@ TEST_P(ReportOfEveryModel, HeaderColumnsAndAveragesShowTheSelectedReadings)
                                                                      : QStringList{"WD", "DD", "M", "PERCM", "PERC_COMP"};
     const char *const objects[] = {"WetDensAvg", "DryDensAvg", "MoistAvg", "PMoistAvg", "CompAvg"};
     for (int a = 0; a < averageFields.size(); ++a) {
-        double sum = 0;
-        int count = 0;
+        double sum = 0, count = 0;
         for (const test::Row &row : rows)
-            if (selected(row)) {
-                sum += row.at(averageFields[a]).toDouble();
-                ++count;
-            }
+            if (selected(row))
+                sum += row.at(averageFields[a]).toDouble(), ++count;
         EXPECT_NEAR(report.text(QString::fromLatin1(objects[a])).toDouble(), sum / count, 0.005) << c.name << " " << objects[a];
     }
 }
@@ -93,10 +89,10 @@ TEST(ReportSetup, NoSelectedReadingLeavesTheAveragesEmptyAndTheColumnsBlank)
     test::ReportFixture f;
     f.open(QStringLiteral("writeout/ng7700a.txt"));
     f.setUp(QStringLiteral("13"), QStringLiteral("S"));
-    EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(1)), QStringLiteral(" "));
-    EXPECT_EQ(f.reports.Report.text(QStringLiteral("AvgLabel")), QStringLiteral("Average of All Data"));
-    for (const char *object : {"WetDensAvg", "DryDensAvg", "MoistAvg", "PMoistAvg", "CompAvg"})
-        EXPECT_EQ(f.reports.Report.text(QString::fromLatin1(object)), QString()) << object;
+    QStringList texts{f.reports.Report.text(ReportLayouts::dataName(1))};
+    for (const char *object : {"AvgLabel", "WetDensAvg", "DryDensAvg", "MoistAvg", "PMoistAvg", "CompAvg"})
+        texts << f.reports.Report.text(QString::fromLatin1(object));
+    EXPECT_EQ(texts, QStringList({" ", "Average of All Data", "", "", "", "", ""}));
 }
 
 TEST(ReportSetup, LabInformationMarkedEmptyKeepsTheDesignedTexts)
@@ -109,9 +105,8 @@ TEST(ReportSetup, LabInformationMarkedEmptyKeepsTheDesignedTexts)
     f.state.CInfo[7] = QStringLiteral("M-42");
     f.setUp(QStringLiteral("77"), QStringLiteral("S"));
     const report::ReportDocument &report = f.reports.Report;
-    EXPECT_EQ(report.text(QStringLiteral("Company")), designed);
-    EXPECT_EQ(report.text(QStringLiteral("Companyinfo")), QStringLiteral(" 12 Quarry Road\rSpringfield\r"));
-    EXPECT_EQ(report.text(QStringLiteral("MachNoText")), QStringLiteral("M-42"));
+    EXPECT_EQ(QStringList({report.text("Company"), report.text("Companyinfo"), report.text("MachNoText")}),
+              QStringList({designed, " 12 Quarry Road\rSpringfield\r", "M-42"}));
     EXPECT_NE(report.text(QStringLiteral("TestedByText")), QStringLiteral("Empty"));
     EXPECT_EQ(report.orientation(), report::Landscape);
 }
@@ -124,12 +119,10 @@ TEST(ReportSetup, LoadFrameReportIsPortraitWithItsTestTitleAndGraph)
     test::savedPicture(f.home.paths().graphImage(), 64, 48);
     f.setUp(QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
     const report::ReportDocument &report = f.reports.Report;
-    EXPECT_EQ(report.orientation(), report::Portrait);
-    EXPECT_EQ(report.text(QStringLiteral("TestTitle")), QStringLiteral("CBR_LBR1 Test Results"));
+    EXPECT_EQ(std::pair(report.orientation(), report.text(QStringLiteral("TestTitle"))), std::pair(int(report::Portrait), QString("CBR_LBR1 Test Results")));
     const auto &pictures = report.pictures();
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].section, report::Section::Graph);
-    EXPECT_EQ(std::make_pair(pictures[0].left, pictures[0].top), std::make_pair(1500, 200));
+    EXPECT_EQ(std::tuple(pictures[0].section, pictures[0].left, pictures[0].top), std::tuple(report::Section::Graph, 1500, 200));
 }
 
 } // namespace

@@ -17,16 +17,9 @@ struct EditorFixture {
 
     EditorFixture()
     {
-        for (ReportDocument *report : {&reports.Report, &reports.StiffyReport}) {
-            for (const char *name : {"Company", "Companyinfo", "Text8", "Field1", "Field2", "MachNoText", "ProjNameText",
-                                     "TestedByText", "ColData3"}) {
-                TextObject object;
-                object.name = QString::fromLatin1(name);
-                object.text = QStringLiteral("old ") + object.name;
-                object.horAlignment = CentreAlign;
-                report->addText(object);
-            }
-        }
+        for (ReportDocument *report : {&reports.Report, &reports.StiffyReport})
+            for (const QString name : {"Company", "Companyinfo", "Text8", "Field1", "Field2", "MachNoText", "ProjNameText", "TestedByText", "ColData3"})
+                report->addText({.name = name, .text = "old " + name, .horAlignment = CentreAlign});
     }
     QString text(const char *name, bool stiffy = false) const
     {
@@ -37,11 +30,9 @@ struct EditorFixture {
 
 struct ItemCase { int code; const char *object; int infoField; };
 
-const ItemCase TextItems[] = {
-    {ReportTextEditor::CompanyName, "Company", 0},    {ReportTextEditor::CompanyInfo, "Companyinfo", -1},
-    {ReportTextEditor::MachineNumber, "MachNoText", 7}, {ReportTextEditor::ProjectName, "ProjNameText", 6},
-    {ReportTextEditor::TestedBy, "TestedByText", 8},
-};
+const ItemCase TextItems[] = {{ReportTextEditor::CompanyName, "Company", 0}, {ReportTextEditor::CompanyInfo, "Companyinfo", -1},
+                               {ReportTextEditor::MachineNumber, "MachNoText", 7}, {ReportTextEditor::ProjectName, "ProjNameText", 6},
+                               {ReportTextEditor::TestedBy, "TestedByText", 8}};
 
 class EditedItem : public ::testing::TestWithParam<ItemCase> {};
 
@@ -51,27 +42,21 @@ TEST_P(EditedItem, ApplyShowsInBothReportsCancelPutsBackWhatTheEditorFoundAndOkC
     EditorFixture f;
     const QString old = QStringLiteral("old ") + QString::fromLatin1(c.object);
     ReportTextEditor editor(f.reports, f.logo, f.state, c.code);
-    EXPECT_EQ(editor.text(), old);
-    EXPECT_FALSE(editor.applyEnabled());
+    EXPECT_EQ(std::pair(editor.text(), editor.applyEnabled()), std::pair(old, false));
     editor.setText(QStringLiteral("Acme\nTesting"));
     editor.setAlignment(RightAlign);
     EXPECT_TRUE(editor.applyEnabled());
     editor.apply();
-    EXPECT_FALSE(editor.applyEnabled());
     const QString applied = QStringLiteral("Acme") + CR + QStringLiteral("Testing");
-    EXPECT_EQ(f.text(c.object), applied);
-    EXPECT_EQ(f.text(c.object, true), applied);
-    EXPECT_EQ(f.alignment(c.object), RightAlign);
+    EXPECT_EQ(std::tuple(editor.applyEnabled(), f.text(c.object), f.text(c.object, true), f.alignment(c.object)),
+              std::tuple(false, applied, applied, int(RightAlign)));
     editor.cancel();
-    EXPECT_EQ(f.text(c.object), old);
-    EXPECT_EQ(f.alignment(c.object), CentreAlign);
-    EXPECT_FALSE(f.state.InformationChanged);
+    EXPECT_EQ(std::tuple(f.text(c.object), f.alignment(c.object), f.state.InformationChanged), std::tuple(old, int(CentreAlign), false));
 
     ReportTextEditor second(f.reports, f.logo, f.state, c.code);
     second.setText(QStringLiteral("Kept"));
     second.ok();
-    EXPECT_EQ(f.text(c.object), QStringLiteral("Kept"));
-    EXPECT_EQ(f.state.InformationChanged, c.infoField >= 0);
+    EXPECT_EQ(std::pair(f.text(c.object), f.state.InformationChanged), std::pair(QStringLiteral("Kept"), c.infoField >= 0));
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(f.state.CInfo[size_t(i)] == QLatin1String("Kept"), i == c.infoField) << "CInfo " << i;
 }
@@ -83,15 +68,12 @@ TEST(ReportTextEditor, DateItemShowsItCannotBeModifiedAndWritesOnlyAlignmentToAl
 {
     EditorFixture f;
     ReportTextEditor editor(f.reports, f.logo, f.state, ReportTextEditor::DateItem);
-    EXPECT_EQ(editor.caption(), QStringLiteral("Edit Date/Time Position"));
-    EXPECT_EQ(editor.text(), ReportTextEditor::notModifiable());
+    EXPECT_EQ(QStringList({editor.caption(), editor.text()}), QStringList({"Edit Date/Time Position", ReportTextEditor::notModifiable()}));
     editor.setText(QStringLiteral("typed"));
     editor.setAlignment(LeftAlign);
     editor.ok();
-    for (const char *name : {"Text8", "Field1", "Field2"}) {
-        EXPECT_EQ(f.alignment(name), LeftAlign) << name;
-        EXPECT_EQ(f.text(name), QStringLiteral("old ") + QString::fromLatin1(name)) << name;
-    }
+    for (const char *name : {"Text8", "Field1", "Field2"})
+        EXPECT_EQ(std::pair(f.alignment(name), f.text(name)), std::pair(int(LeftAlign), QStringLiteral("old ") + QString::fromLatin1(name))) << name;
 }
 
 TEST(ReportTextEditor, CompanyInformationOpensLineByLineAndAnEmptyOneOpensEmpty)
@@ -113,8 +95,7 @@ TEST(ReportTextEditor, LeftCompanyNameBesideALogoIsIndentedOtherAlignmentsAreNot
     for (int alignment : {LeftAlign, RightAlign}) {
         editor.setAlignment(alignment);
         editor.apply();
-        EXPECT_EQ(company->leftIndent, alignment == LeftAlign ? ReportLogo::Indent : 0) << "alignment " << alignment;
-        EXPECT_EQ(company->rightIndent, 0) << "alignment " << alignment;
+        EXPECT_EQ(std::pair(company->leftIndent, company->rightIndent), std::pair(alignment == LeftAlign ? int(ReportLogo::Indent) : 0, 0)) << alignment;
     }
     editor.cancel();
     EXPECT_EQ(company->leftIndent, 0);
