@@ -10,15 +10,13 @@
 #include "support/ScriptedFileChooser.h"
 #include "support/ScriptedPrompter.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace valtrane;
 using report::ReportTab;
@@ -68,6 +66,13 @@ protected:
         ASSERT_NE(action, nullptr) << entry.toStdString();
         action->trigger();
     }
+    // Opens the report menu on the preview, picks an entry and closes the menu.
+    void pick(const QString &entry)
+    {
+        clickPreview();
+        trigger(entry);
+        view->reportMenu()->close();
+    }
 
     test::ScriptedPrompter prompter;
     test::ScriptedFileChooser files;
@@ -80,9 +85,8 @@ TEST_F(ReportTabViewTest, AClickOnThePreviewOpensTheReportMenuWhereTheClickWas)
     const QPoint at = clickPreview();
     report::ReportMenu *menu = view->reportMenu();
     ASSERT_TRUE(menu->isVisible());
-    EXPECT_EQ(menu->pos(), at);
-    EXPECT_EQ(menu->entry(QStringLiteral("StiffyToggle"))->text(), QStringLiteral("View SG2150 Report B"));
-    EXPECT_FALSE(view->columnList()->isEnabled());
+    EXPECT_EQ(std::tuple(menu->pos(), menu->entry(QStringLiteral("StiffyToggle"))->text(), view->columnList()->isEnabled()),
+              std::tuple(at, QString("View SG2150 Report B"), false));
     menu->close();
     trigger(QStringLiteral("StiffyToggle"));
     EXPECT_EQ(view->viewer()->pageView()->document(), &reports.StiffyReport);
@@ -94,16 +98,12 @@ TEST_F(ReportTabViewTest, AClickOnThePreviewOpensTheReportMenuWhereTheClickWas)
 TEST_F(ReportTabViewTest, FontEntriesChangeTheirCaptionsAndTheColumnListCount)
 {
     show("writeout/ng7700a.txt", "13", "SOIL");
-    EXPECT_EQ(view->columnList()->count(), 17);
-    EXPECT_EQ(view->columnObjects()->item(0)->text(), QStringLiteral("None"));
+    EXPECT_EQ(std::pair(view->columnList()->count(), view->columnObjects()->item(0)->text()), std::pair(17, QString("None")));
     const std::pair<int, int> counts[] = {{12, 12}, {10, 15}, {11, 13}, {9, 17}};
     for (auto [size, count] : counts) {
-        clickPreview();
-        trigger(QStringLiteral("Font%1").arg(size));
-        view->reportMenu()->close();
-        EXPECT_EQ(view->columnList()->count(), count) << size;
-        EXPECT_EQ(view->columnList()->item(count - 1)->text(), QStringLiteral("Column%1").arg(count)) << size;
-        EXPECT_EQ(view->columnList()->currentRow(), 0) << size;
+        pick(QStringLiteral("Font%1").arg(size));
+        ASSERT_EQ(view->columnList()->count(), count) << size;
+        EXPECT_EQ(std::pair(view->columnList()->item(count - 1)->text(), view->columnList()->currentRow()), std::pair(QStringLiteral("Column%1").arg(count), 0)) << size;
         clickPreview();
         for (int other = 9; other <= 12; ++other)
             EXPECT_EQ(view->reportMenu()->entry(QStringLiteral("Font%1").arg(other))->text(),
@@ -126,13 +126,10 @@ TEST_F(ReportTabViewTest, LogoInsertMovesAndDeleteAndASecondLogoIsRefused)
     trigger(QStringLiteral("Ins_Logo"));
     EXPECT_EQ(prompter.texts(), QStringList{"Report can only contain one picture object."});
     EXPECT_EQ(files.shown.size(), 1u);
-    clickPreview();
-    trigger(QStringLiteral("LR"));
+    pick(QStringLiteral("LR"));
     EXPECT_EQ(logo()->left, 10250);
-    clickPreview();
-    trigger(QStringLiteral("DLogo"));
+    pick(QStringLiteral("DLogo"));
     EXPECT_EQ(logo(), nullptr);
-    view->reportMenu()->close();
 }
 
 TEST_F(ReportTabViewTest, EditorAppliesAndCancelsAndOnlyOneIsOpen)
@@ -147,8 +144,7 @@ TEST_F(ReportTabViewTest, EditorAppliesAndCancelsAndOnlyOneIsOpen)
     editor->textBox()->setPlainText(QStringLiteral("Runway 9"));
     QTest::mouseClick(editor->alignmentButton(report::RightAlign), Qt::LeftButton);
     QTest::mouseClick(editor->applyButton(), Qt::LeftButton);
-    EXPECT_EQ(reports.Report.text(QStringLiteral("ProjNameText")), QStringLiteral("Runway 9"));
-    EXPECT_FALSE(editor->applyButton()->isEnabled());
+    EXPECT_EQ(std::pair(reports.Report.text(QStringLiteral("ProjNameText")), editor->applyButton()->isEnabled()), std::pair(QString("Runway 9"), false));
     QTest::mouseClick(editor->cancelButton(), Qt::LeftButton);
     EXPECT_EQ(reports.Report.text(QStringLiteral("ProjNameText")), before);
     EXPECT_NE(reports.Report.horAlignment(QStringLiteral("ProjNameText")), report::RightAlign);
@@ -182,10 +178,9 @@ TEST_P(PrintedReport, PrintsOnTheModelsPaperWithoutPlaceholderHeadersAndShowsThe
 
     const QString printed = test::pdfText(pdf);
     SCOPED_TRACE(printed.left(2000).toStdString());
-    EXPECT_TRUE(printed.contains(QString::fromLatin1(c.caption)));
-    EXPECT_FALSE(printed.contains(QStringLiteral("Col 5")));
-    EXPECT_FALSE(printed.contains(QStringLiteral("Co1 ")));
-    EXPECT_FALSE(reports.Report.suppressed(report::ReportLayouts::headerName(6)));
+    EXPECT_EQ(std::tuple(printed.contains(QString::fromLatin1(c.caption)), printed.contains(QStringLiteral("Col 5")), printed.contains(QStringLiteral("Co1 ")),
+                         reports.Report.suppressed(report::ReportLayouts::headerName(6))),
+              std::tuple(true, false, false, false));
 }
 
 INSTANTIATE_TEST_SUITE_P(
