@@ -127,21 +127,14 @@ TEST_F(CommunicationTest, RunTestOpensThePortWithTheGaugeSettingsAndClearsTheReq
     comm->Baud_Rate = 1200;
     comm->Stop_Download = comm->Abort_Download = true;
     ASSERT_EQ(comm->RunTest(), 0);
-    EXPECT_TRUE(port.PortOpen());
-    EXPECT_EQ(port.commPort(), 3);
-    EXPECT_EQ(port.settings(), "1200,N,8,1");
-    EXPECT_EQ(port.inputLen(), 1);
-    EXPECT_EQ(port.handshaking(), 1);
-    EXPECT_EQ(port.inBufferSize(), 20242);
-    EXPECT_FALSE(comm->Stop_Download);
-    EXPECT_FALSE(comm->Abort_Download);
-    EXPECT_TRUE(comm->Between_Tests);
+    EXPECT_EQ(std::tuple(port.PortOpen(), port.commPort(), port.settings(), port.inputLen(), port.handshaking(), port.inBufferSize()),
+              std::tuple(true, 3, QString("1200,N,8,1"), 1, 1, 20242));
+    EXPECT_EQ(std::tuple(comm->Stop_Download, comm->Abort_Download, comm->Between_Tests), std::tuple(false, false, true));
 
     // A second start closes the port first rather than failing on a port that is already open.
     comm->Baud_Rate = 19200;
     ASSERT_EQ(comm->RunTest(), 0);
-    EXPECT_EQ(port.openCount(), 2);
-    EXPECT_EQ(port.settings(), "19200,N,8,1");
+    EXPECT_EQ(std::tuple(port.openCount(), port.settings()), std::tuple(2, QString("19200,N,8,1")));
 
     // A port that cannot be opened gives 99 and leaves the requests alone.
     for (int error : {int(SerialControl::PortAlreadyOpen), int(SerialControl::InvalidPortNumber)}) {
@@ -149,8 +142,7 @@ TEST_F(CommunicationTest, RunTestOpensThePortWithTheGaugeSettingsAndClearsTheReq
         comm->Serial_Port = 2;
         comm->Stop_Download = true;
         EXPECT_EQ(comm->RunTest(), 99);
-        EXPECT_FALSE(port.PortOpen());
-        EXPECT_TRUE(comm->Stop_Download);
+        EXPECT_EQ(std::tuple(port.PortOpen(), comm->Stop_Download), std::tuple(false, true));
     }
 }
 
@@ -166,11 +158,8 @@ TEST_F(CommunicationTest, BlankLinesBeforeTheReportAreSkippedAndTheFirstOtherCha
     EXPECT_EQ(state.Table_List, "T1 ");
     EXPECT_EQ(parser->deInits, 0);  // the caller ends the run with Close_Port
     EXPECT_FALSE(comm->Between_Tests);
-}
 
-TEST_F(CommunicationTest, ALaterReadAfterTheSameOpeningContinuesTheSameRunUntilThePortCloses)
-{
-    EXPECT_EQ(download(0, 0, {"#AEND"}), 0);
+    // A later read after the same opening continues the same run until the port closes.
     port.queueBytes("#BEND");
     EXPECT_EQ(comm->GetData(0, 0), 0);
     EXPECT_EQ(parser->inititLists.size(), 1);
@@ -210,7 +199,6 @@ TEST_F(CommunicationTest, AnAbortWhileReceivingGives1978AndTheNextReadStartsANew
     EXPECT_EQ(download(1, 0, {"#ABC", Abort, "DEF"}), 1978);
     EXPECT_EQ(parser->received, "#ABC");
     EXPECT_EQ(parser->deInits, 1);
-
     comm->Abort_Download = false;
     port.queueBytes("#X\xFD");
     EXPECT_EQ(comm->GetData(1, 0), 0);
@@ -239,8 +227,7 @@ TEST_F(CommunicationTest, AContinuousDownloadReadsTestAfterTestInOneRunUntilDone
     EXPECT_TRUE(comm->Between_Tests);
     // A "D" right after a test leaves the link between tests; the next character does not.
     ASSERT_EQ(betweenAtParse.size(), 20);
-    EXPECT_TRUE(betweenAtParse.at(9));
-    EXPECT_FALSE(betweenAtParse.at(10));
+    EXPECT_EQ(std::pair(betweenAtParse.at(9), betweenAtParse.at(10)), std::pair(true, false));
 }
 
 TEST_F(CommunicationTest, AStopThatMeetsTheEndOfAContinuousTestEndsTheReadRightThere)
@@ -263,33 +250,28 @@ TEST_F(CommunicationTest, OldInputIsThrownAwayAndTheCaptureGetsEveryByteReceived
     EXPECT_FALSE(parser->received.contains("OLD"));
 }
 
-TEST_F(CommunicationTest, ThePortScanTellsFreeHeldModemAndMissingPorts)
+TEST_F(CommunicationTest, ThePortScanTellsFreeHeldModemAndMissingPortsAndLeavesARunningDownloadAlone)
 {
+    EXPECT_EQ(comm->AvailablePorts(), "1234");
     port.setOpenError(2, SerialControl::PortAlreadyOpen);
     port.setOpenError(4, SerialControl::InvalidPortNumber);
     EXPECT_EQ(comm->AvailablePorts(), "1o3x");
-    EXPECT_EQ(port.written(), "ATI1\rATI1\r");
-    EXPECT_EQ(port.settings(), "9600,N,8,1");
-    EXPECT_EQ(port.inputLen(), 0);
-    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(port.written(), "ATI1\rATI1\rATI1\rATI1\rATI1\rATI1\r");
+    EXPECT_EQ(std::tuple(port.settings(), port.inputLen(), port.PortOpen()), std::tuple(QString("9600,N,8,1"), 0, false));
 
     // One byte is not an answer; two or more are a modem's, and are thrown away.
     port.setModemAnswer(1, "\r\nOK\r\n");
     port.setModemAnswer(3, "\r");
     EXPECT_EQ(comm->AvailablePorts(), "mo3x");
-}
 
-TEST_F(CommunicationTest, ThePortScanLeavesARunningDownloadAlone)
-{
-    EXPECT_EQ(comm->AvailablePorts(), "1234");
-    port.setOpenError(2, SerialControl::PortAlreadyOpen);
+    port.setModemAnswer(1, "");
+    port.setModemAnswer(3, "");
     comm->Serial_Port = 3;
     ASSERT_EQ(comm->RunTest(), 0);
-    EXPECT_EQ(comm->AvailablePorts(), "1234");
-    EXPECT_TRUE(port.PortOpen());
-    EXPECT_EQ(port.commPort(), 3);
+    EXPECT_EQ(comm->AvailablePorts(), "mo3x");  // the last scan, not a new one
+    EXPECT_EQ(std::tuple(port.PortOpen(), port.commPort()), std::tuple(true, 3));
     comm->Close_Port();
-    EXPECT_EQ(comm->AvailablePorts(), "1o34");
+    EXPECT_EQ(comm->AvailablePorts(), "1o3x");
 }
 
 } // namespace

@@ -12,22 +12,8 @@ using namespace valtrane;
 
 namespace {
 
-constexpr int Runs = 100;
+constexpr int Runs = 25;
 constexpr int StreamsPerRun = 20;  // half random, half damaged realistic streams
-
-struct Model {
-    int deviceCode;
-    fuzz::ParseCall call;
-    std::set<int> results;
-    bool nuclear;
-};
-
-// A program folder in memory where there is one: thousands of streams mean many new database files.
-std::unique_ptr<QTemporaryDir> memoryHome()
-{
-    auto dir = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/valtrane-XXXXXX"));
-    return dir->isValid() ? std::move(dir) : std::make_unique<QTemporaryDir>();
-}
 
 class StreamMaker {
 public:
@@ -40,8 +26,7 @@ public:
     {
         static const QByteArray alphabet = "0123456789 ,:=.#\r\nABCDEFGHIJKLMNOPQRSTUVWXYZ()/+-*";
         QByteArray out;
-        const int length = below(400);
-        for (int i = 0; i < length; ++i)
+        for (int i = below(400); i > 0; --i)
             out.append(below(10) == 0 ? char(below(256)) : alphabet[below(int(alphabet.size()))]);
         return out;
     }
@@ -73,21 +58,22 @@ private:
 
 TEST(ParserRobustness, RandomAndDamagedStreamsLeaveAReadableDatabaseAndATrueTableList)
 {
-    const std::vector<Model> models{
+    const std::tuple<int, fuzz::ParseCall, std::set<int>, bool> models[] = {
         {LD4800, &parse::Parse::Parse_LD4800, {0, 89}, false},
         {NG7700A, &parse::Parse::Parse_NG7700A, {0}, true},
         {NG7700B, &parse::Parse::Parse_NG7700B, {0, 89}, true},
         {SG2150, &parse::Parse::Parse_SG2150, {0, 9876}, false},
     };
-    for (const Model &model : models) {
-        SCOPED_TRACE(model.deviceCode);
-        const auto home = memoryHome();
-        AppPaths paths(home->path());
+    for (const auto &[code, call, results, nuclear] : models) {
+        SCOPED_TRACE(code);
+        // In memory where there can be: every run makes a new database file.
+        QTemporaryDir shm(QStringLiteral("/dev/shm/valtrane-XXXXXX")), tmp;
+        AppPaths paths(shm.isValid() ? shm.path() : tmp.path());
         paths.ensureInfoFolder();
         AppState state;
         parse::Parse parse(paths, state);
-        StreamMaker maker(20240601u + unsigned(model.deviceCode));
-        const QByteArray realistic = parse::sampleStream(model.deviceCode);
+        StreamMaker maker(20240601u + unsigned(code));
+        const QByteArray realistic = parse::sampleStream(code);
         for (int run = 0; run < Runs; ++run) {
             QByteArray streams;
             for (int i = 0; i < StreamsPerRun; ++i)
@@ -96,8 +82,8 @@ TEST(ParserRobustness, RandomAndDamagedStreamsLeaveAReadableDatabaseAndATrueTabl
             const bool raw = maker.below(8) == 0;
             if (raw)
                 streams.replace('\n', '\xFF');
-            const auto *bytes = reinterpret_cast<const std::uint8_t *>(streams.constData());
-            ASSERT_TRUE(fuzz::parseRunKeepsItsPromises(paths, parse, model.call, model.results, model.nuclear, bytes,
+            ASSERT_TRUE(fuzz::parseRunKeepsItsPromises(paths, parse, call, results, nuclear,
+                                                       reinterpret_cast<const std::uint8_t *>(streams.constData()),
                                                        size_t(streams.size()), raw))
                 << "run " << run;
         }

@@ -20,6 +20,17 @@ Texts filled(const char *text)
     return t;
 }
 
+// A bin's row: number, frequency, the two ratios, then the six results.
+QStringList row(const StiffnessBinResult &b)
+{
+    return QStringList{b.binNumber, b.frequency, b.displacementSnr, b.forceSnr} + QStringList(b.results.begin(), b.results.end());
+}
+
+QStringList row(const char *number, const char *frequency, const char *dSnr, const char *fSnr, const Texts &results)
+{
+    return QStringList{number, frequency, dSnr, fSnr} + QStringList(results.begin(), results.end());
+}
+
 // The run's header and the first of the 25 bins.
 StiffnessRunResult firstBinOnly(const StiffnessConstants &constants, int run = 3)
 {
@@ -47,26 +58,13 @@ TEST_F(StoredStiffnessRun, GivesEveryBinItsRatiosAndResultsAndTheRunItsAveragesA
     const StiffnessRunResult run = stored("RUN3", test::runThreeRecords());
     EXPECT_FALSE(run.summaryOnly);
     ASSERT_EQ(run.bins.size(), 25u);
-    struct Bin {
-        size_t index;
-        const char *number, *frequency, *displacementSnr, *forceSnr;
-        Texts results;
-    };
-    for (const Bin &b : {Bin{0, "1", "100", "38.7", "45.7", {"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}},
-                         Bin{6, "7", "124", "38.1", "43.1", filled(" ")}, Bin{17, "18", "168", "38.5", "42.6", filled(" ")},
-                         Bin{24, "25", "196", "42.7", "43.5", {"5.4", "30704.2", "46.6", "6763.2", "17.3", "2504.9"}}}) {
-        const StiffnessBinResult &bin = run.bins[b.index];
-        EXPECT_EQ(bin.binNumber, b.number);
-        EXPECT_EQ(bin.frequency, b.frequency);
-        EXPECT_EQ(bin.displacementSnr, b.displacementSnr) << b.number;
-        EXPECT_EQ(bin.forceSnr, b.forceSnr) << b.number;
-        EXPECT_EQ(bin.results, b.results) << b.number;
-    }
+    EXPECT_EQ(row(run.bins[0]), row("1", "100", "38.7", "45.7", {"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}));
+    EXPECT_EQ(row(run.bins[6]), row("7", "124", "38.1", "43.1", filled(" ")));
+    EXPECT_EQ(row(run.bins[17]), row("18", "168", "38.5", "42.6", filled(" ")));
+    EXPECT_EQ(row(run.bins[24]), row("25", "196", "42.7", "43.5", {"5.4", "30704.2", "46.6", "6763.2", "17.3", "2504.9"}));
     EXPECT_EQ(run.averages, (Texts{"6.4", "36473.9", "55.4", "8034.1", "20.5", "2975.6"}));
-    EXPECT_EQ(run.moistureContent, "0.12");
     // t - 0.3 = -0.0406 here: the root keeps its sign, density factor 0.75819.
-    EXPECT_EQ(run.densityPcf, "145.1");
-    EXPECT_EQ(run.densityKgPerM3, "2324.0");
+    EXPECT_EQ((QStringList{run.moistureContent, run.densityPcf, run.densityKgPerM3}), (QStringList{"0.12", "145.1", "2324.0"}));
 }
 
 // Results from the stored measure: K = MEASURE as a float, lbf/in = K * 1e6 / (39.37 * 4.448),
@@ -82,31 +80,19 @@ TEST_F(StoredStiffnessRun, RunsAboveTwentyGiveOneRowPerRunFromTheMeasuredStiffne
     const StiffnessRunResult run = stored("RUN21", {headerRecord(21, 12.5f, 2.5f), headerRecord(22, 9.75f, 2.5f), headerRecord(23, 15.3f, 2.5f)});
     EXPECT_TRUE(run.summaryOnly);
     ASSERT_EQ(run.bins.size(), 3u);
-    const Texts results[] = {{"12.5", "71380.5", "108.4", "15723.0", "40.2", "5823.3"},
-                             {"9.8", "55676.8", "84.6", "12263.9", "31.3", "4542.2"},
-                             {"15.3", "87369.8", "132.7", "19245.0", "49.2", "7127.8"}};
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(run.bins[i].binNumber, QString::number(21 + int(i)));
-        EXPECT_EQ(run.bins[i].frequency, "NA");
-        EXPECT_EQ(run.bins[i].displacementSnr, "NA");
-        EXPECT_EQ(run.bins[i].forceSnr, "NA");
-        EXPECT_EQ(run.bins[i].results, results[i]) << i;
-    }
+    EXPECT_EQ(row(run.bins[0]), row("21", "NA", "NA", "NA", {"12.5", "71380.5", "108.4", "15723.0", "40.2", "5823.3"}));
+    EXPECT_EQ(row(run.bins[1]), row("22", "NA", "NA", "NA", {"9.8", "55676.8", "84.6", "12263.9", "31.3", "4542.2"}));
+    EXPECT_EQ(row(run.bins[2]), row("23", "NA", "NA", "NA", {"15.3", "87369.8", "132.7", "19245.0", "49.2", "7127.8"}));
     EXPECT_EQ(run.averages, Texts{});
-    EXPECT_EQ(run.densityPcf, "NA");
-    EXPECT_EQ(run.densityKgPerM3, "NA");
-    EXPECT_EQ(run.moistureContent, "0.12");
+    EXPECT_EQ((QStringList{run.moistureContent, run.densityPcf, run.densityKgPerM3}), (QStringList{"0.12", "NA", "NA"}));
 }
 
 // K of bin 1 is 7.7479 MN/m. With the intercept 0 the density factor no longer depends on it:
 // 1 + 1.2 * signed root of (slope - 0.3).
 TEST(StiffnessDensity, FollowsTheCalibrationLine)
 {
-    struct Case {
-        const char *moisture, *slope, *intercept, *poPcf, *poKg;
-        const char *pcf, *kg;
-    };
-    const Case cases[] = {
+    const std::array<const char *, 7> cases[] = {
+        // moisture, slope, intercept, Po pcf, Po kg/m^3; density pcf and kg/m^3.
         // slope - 0.3 = -0.04: root -0.2, factor 0.76; 114 / 0.76 = 150 shows without decimals.
         {"0.12", "0.26", "0", "114", "1900", "150", "2500.0"},
         // slope - 0.3 = 0.25: factor 1.6; 101.2 / 1.6 and 1010 / 1.6 are exact ties (63.25, 631.25).
@@ -116,14 +102,13 @@ TEST(StiffnessDensity, FollowsTheCalibrationLine)
         // Without a moisture content there is no estimate.
         {"0", "0.26", "0", "114", "1900", "NA", "NA"},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         StiffnessConstants constants = test::loadedConstants();
-        const std::pair<int, const char *> set[] = {{MeasMs, c.moisture}, {Slopes, c.slope}, {Interc, c.intercept}, {Densit, c.poPcf}, {Densi2, c.poKg}};
-        for (const auto &[index, text] : set)
-            constants[size_t(index)] = StiffnessConstant::fromText(text);
+        const int set[] = {MeasMs, Slopes, Interc, Densit, Densi2};
+        for (int i = 0; i < 5; ++i)
+            constants[size_t(set[i])] = StiffnessConstant::fromText(c[size_t(i)]);
         const StiffnessRunResult run = firstBinOnly(constants);
-        EXPECT_EQ(run.densityPcf, c.pcf) << c.slope << " " << c.intercept;
-        EXPECT_EQ(run.densityKgPerM3, c.kg) << c.slope << " " << c.intercept;
+        EXPECT_EQ((QStringList{run.densityPcf, run.densityKgPerM3}), (QStringList{c[5], c[6]})) << c[1] << " " << c[2];
     }
 }
 
@@ -134,29 +119,26 @@ TEST(StiffnessConstantsAllZero, LeaveTheCalibrationTermAloneAndModuliForPoissonZ
     const StiffnessRunResult run = firstBinOnly(zero);
     // K = -2.5 (ac + bd) / (a^2 + b^2) = 7.4279; E = K / 0.1011555, G = K / 0.202311 (python3).
     EXPECT_EQ(run.bins[0].results, (Texts{"7.4", "42440.6", "73.5", "10653.4", "36.7", "5326.7"}));
-    EXPECT_EQ(run.averages[StiffnessMnPerM], "7.4");
-    EXPECT_EQ(run.densityPcf, "NA");
-    EXPECT_EQ(run.moistureContent, "0");
+    EXPECT_EQ((QStringList{run.averages[StiffnessMnPerM], run.densityPcf, run.moistureContent}), (QStringList{"7.4", "NA", "0"}));
 }
 
 TEST(StiffnessValuesThatCannotBeComputed, ShowNotAvailableAndStayOutOfTheAverages)
 {
-    test::BinCounts quietNoise = test::twentyFiveBins()[0];
+    const auto &bins = test::twentyFiveBins();
+    test::BinCounts quietNoise = bins[0];
     quietNoise.realDisplNd = quietNoise.imagDisplNd = 2048;  // 0 V: no noise power
-    test::BinCounts stillDisplacement = test::twentyFiveBins()[1];
+    test::BinCounts stillDisplacement = bins[1];
     stillDisplacement.realDisplSd = stillDisplacement.imagDisplSd = 2048;  // no signal displacement
-    StiffnessRecord noFrequency = binRecord(test::twentyFiveBins()[2]);
+    StiffnessRecord noFrequency = binRecord(bins[2]);
     noFrequency.frequency = QVariant();
-    StiffnessRecord noFlag = binRecord(test::twentyFiveBins()[3]);
+    StiffnessRecord noFlag = binRecord(bins[3]);
     noFlag.signalOverload = QVariant();
 
     const StiffnessRunResult run = ComputeStiffnessRun(
-        {headerRecord(3, 11.25f, 2.5f), binRecord(quietNoise), binRecord(stillDisplacement), noFrequency, noFlag},
-        test::loadedConstants());
+        {headerRecord(3, 11.25f, 2.5f), binRecord(quietNoise), binRecord(stillDisplacement), noFrequency, noFlag}, test::loadedConstants());
     ASSERT_EQ(run.bins.size(), 4u);
-    EXPECT_EQ(run.bins[0].displacementSnr, "NA");
-    EXPECT_EQ(run.bins[0].forceSnr, "45.7");
-    EXPECT_EQ(run.bins[0].results[StiffnessMnPerM], "7.7");
+    EXPECT_EQ((QStringList{run.bins[0].displacementSnr, run.bins[0].forceSnr, run.bins[0].results[StiffnessMnPerM]}),
+              (QStringList{"NA", "45.7", "7.7"}));
     EXPECT_EQ(run.bins[1].displacementSnr, "NA");
     EXPECT_EQ(run.bins[1].results, filled("NA"));
     EXPECT_EQ(run.bins[2].frequency, "");
@@ -166,10 +148,9 @@ TEST(StiffnessValuesThatCannotBeComputed, ShowNotAvailableAndStayOutOfTheAverage
     EXPECT_EQ(run.averages, (Texts{"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}));
 
     // A run without a usable bin has no averages.
-    const StiffnessRunResult overloaded = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(test::twentyFiveBins()[6])}, test::loadedConstants());
+    const StiffnessRunResult overloaded = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(bins[6])}, test::loadedConstants());
     EXPECT_EQ(overloaded.averages, filled("NA"));
-    EXPECT_EQ(overloaded.densityPcf, "NA");
-    EXPECT_EQ(overloaded.densityKgPerM3, "NA");
+    EXPECT_EQ((QStringList{overloaded.densityPcf, overloaded.densityKgPerM3}), (QStringList{"NA", "NA"}));
     const StiffnessRunResult empty = ComputeStiffnessRun({}, test::loadedConstants());
     EXPECT_TRUE(empty.bins.empty());
     EXPECT_EQ(empty.averages, filled("NA"));

@@ -13,39 +13,24 @@ constexpr Qt::KeyboardModifiers None = Qt::NoModifier;
 
 TEST(ConstantsEntry, KeysGetTheCodesTheRulesNameThemBy)
 {
-    struct Case {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        int code;
-    };
-    const Case cases[] = {
-        {Qt::Key_Return, None, 13},         {Qt::Key_Enter, Qt::KeypadModifier, 13}, {Qt::Key_Up, None, 38},
-        {Qt::Key_Down, None, 40},           {Qt::Key_Left, None, 37},                {Qt::Key_Right, None, 39},
-        {Qt::Key_0, None, 48},              {Qt::Key_7, None, 55},                   {Qt::Key_7, Qt::KeypadModifier, 103},
-        {Qt::Key_Period, None, 190},        {Qt::Key_Period, Qt::KeypadModifier, 110},
-        {Qt::Key_Comma, Qt::KeypadModifier, 110},
-        {Qt::Key_Comma, None, 0},           {Qt::Key_Minus, None, 0},                {Qt::Key_Backspace, None, 0},
-        {Qt::Key_A, None, 0},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(ConstantsEntry::keyCode(c.key, c.modifiers), c.code) << c.key;
+    constexpr Qt::KeyboardModifiers Pad = Qt::KeypadModifier;
+    const std::tuple<int, Qt::KeyboardModifiers, int> cases[] = {
+        {Qt::Key_Return, None, 13}, {Qt::Key_Enter, Pad, 13}, {Qt::Key_Up, None, 38}, {Qt::Key_Down, None, 40},
+        {Qt::Key_Left, None, 37}, {Qt::Key_Right, None, 39}, {Qt::Key_0, None, 48}, {Qt::Key_7, None, 55}, {Qt::Key_7, Pad, 103},
+        {Qt::Key_Period, None, 190}, {Qt::Key_Period, Pad, 110}, {Qt::Key_Comma, Pad, 110}, {Qt::Key_Comma, None, 0},
+        {Qt::Key_Minus, None, 0}, {Qt::Key_Backspace, None, 0}, {Qt::Key_A, None, 0}};
+    for (const auto &[key, modifiers, code] : cases)
+        EXPECT_EQ(ConstantsEntry::keyCode(key, modifiers), code) << key;
 }
 
 TEST(ConstantsEntry, EnterAndTheArrowsMoveBetweenBoxesButNotPastTheEnds)
 {
-    struct Case {
-        int box;
-        int code;
-        std::optional<int> focus;
-    };
-    const Case cases[] = {
+    const std::tuple<int, int, std::optional<int>> cases[] = {
         {0, ConstantsEntry::Enter, 1}, {5, ConstantsEntry::Down, 6}, {6, ConstantsEntry::Enter, std::nullopt},
-        {6, ConstantsEntry::Down, std::nullopt}, {3, ConstantsEntry::Up, 2}, {0, ConstantsEntry::Up, std::nullopt},
-    };
-    for (const Case &c : cases) {
-        const auto outcome = ConstantsEntry::keyReleased(c.box, c.code, None);
-        EXPECT_EQ(outcome.focusBox, c.focus) << c.box << " " << c.code;
-        EXPECT_FALSE(outcome.clean);
+        {6, ConstantsEntry::Down, std::nullopt}, {3, ConstantsEntry::Up, 2}, {0, ConstantsEntry::Up, std::nullopt}};
+    for (const auto &[box, code, focus] : cases) {
+        const auto outcome = ConstantsEntry::keyReleased(box, code, None);
+        EXPECT_EQ(std::pair(outcome.focusBox, outcome.clean), std::pair(focus, false)) << box << " " << code;
     }
 }
 

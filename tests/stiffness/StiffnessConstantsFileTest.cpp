@@ -73,14 +73,17 @@ TEST_F(StiffnessConstantsFileTest, EachLineLoadsItsKeyAndLeavesTheOthersAsTheyWe
     }
 }
 
-TEST_F(StiffnessConstantsFileTest, AMissingFileAsksAndNoGivesZeros)
+TEST_F(StiffnessConstantsFileTest, AMissingFileAsksAndNoGivesZerosWhileOtherModesDoNothing)
 {
-    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromText("0.15");
+    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromNumber(0.2);
+    StiffnessConstantsFile(home.paths(), state, prompter).run(2);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.2);
+
     load();
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_EQ(prompter.shown[0].text, Question);
-    EXPECT_EQ(prompter.shown[0].title, program::title());
-    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
+    EXPECT_EQ(std::tuple(prompter.shown[0].text, prompter.shown[0].title, prompter.shown[0].buttons),
+              std::tuple(QString(Question), program::title(), Prompter::Buttons::YesNo));
     for (const StiffnessConstant &c : state.StiffnessConstants)
         EXPECT_EQ(c, StiffnessConstant::fromNumber(0.0));
     EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
@@ -104,15 +107,6 @@ TEST_F(StiffnessConstantsFileTest, YesRunsTheSetupAndKeepsWhatItAppliedOrGivesZe
     // Held as applied, not as a load would format them.
     EXPECT_EQ(state.StiffnessConstants[MeasMs].text(), "0.1234");
     EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
-}
-
-TEST_F(StiffnessConstantsFileTest, OtherModesDoNothing)
-{
-    state.StiffnessConstants[MeasMs] = StiffnessConstant::fromNumber(0.2);
-    StiffnessConstantsFile(home.paths(), state, prompter).run(2);
-    EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
-    EXPECT_TRUE(prompter.shown.empty());
-    EXPECT_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.2);
 }
 
 } // namespace

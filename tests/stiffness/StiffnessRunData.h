@@ -49,12 +49,8 @@ inline StiffnessConstants loadedConstants()
 inline stiffness::StiffnessRecord headerRecord(int run, float measure, float calFactor)
 {
     stiffness::StiffnessRecord r;
-    r.binNumber = run > 20 ? run : 0;
-    r.runNumber = run;
-    r.measure = measure;
-    r.calFactor = calFactor;
-    r.date = QStringLiteral("04/12/03");
-    r.time = QStringLiteral("10:15:00");
+    r.binNumber = run > 20 ? run : 0, r.runNumber = run, r.measure = measure, r.calFactor = calFactor;
+    r.date = QStringLiteral("04/12/03"), r.time = QStringLiteral("10:15:00");
     return r;
 }
 
@@ -63,12 +59,9 @@ inline stiffness::StiffnessRecord binRecord(const BinCounts &b)
     stiffness::StiffnessRecord r;
     r.binNumber = b.bin;
     r.frequency = b.frequency;
-    QVariant *counts[] = {&r.realDisplNd, &r.realForceNd, &r.imagDisplNd, &r.imagForceNd, &r.realDisplSd,
-                          &r.realForceSd, &r.imagDisplSd, &r.imagForceSd, &r.noiseOverload, &r.signalOverload};
-    const int values[] = {b.realDisplNd, b.realForceNd, b.imagDisplNd, b.imagForceNd, b.realDisplSd,
-                          b.realForceSd, b.imagDisplSd, b.imagForceSd, b.noiseOverload, b.signalOverload};
-    for (int i = 0; i < 10; ++i)
-        *counts[i] = values[i];
+    r.realDisplNd = b.realDisplNd, r.realForceNd = b.realForceNd, r.imagDisplNd = b.imagDisplNd, r.imagForceNd = b.imagForceNd;
+    r.realDisplSd = b.realDisplSd, r.realForceSd = b.realForceSd, r.imagDisplSd = b.imagDisplSd, r.imagForceSd = b.imagForceSd;
+    r.noiseOverload = b.noiseOverload, r.signalOverload = b.signalOverload;
     return r;
 }
 

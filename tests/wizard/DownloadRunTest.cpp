@@ -86,14 +86,11 @@ TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
     EXPECT_EQ(parser->codes, QStringList(parser->codes.size(), c.code));
     ASSERT_EQ(prompter.shown.size(), c.model == SG2150 ? 1 : 0);
     if (c.model == SG2150) {
-        EXPECT_EQ(prompter.shown.front().title, "Vibrastat Question");
-        EXPECT_EQ(prompter.shown.front().text, "Did you receive your Vibrastat or has this Vibrastat been updated by Valtrane after "
-                                               "January 1, 2007?\r\n\r\nClick Yes if this is true, otherwise click No.");
-        EXPECT_EQ(prompter.shown.front().icon, Prompter::Icon::Question);
+        EXPECT_EQ(std::tuple(prompter.shown.front().title, prompter.shown.front().text, prompter.shown.front().icon),
+                  std::tuple(QString("Vibrastat Question"), QString("Did you receive your Vibrastat or has this Vibrastat been updated by "
+                             "Valtrane after January 1, 2007?\r\n\r\nClick Yes if this is true, otherwise click No."), Prompter::Icon::Question));
     }
-    EXPECT_EQ(panels, (QList<int>{0, 4}));
-    EXPECT_EQ(nextPages, 1);
-    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(std::tuple(panels, nextPages, port.PortOpen()), std::tuple(QList<int>{0, 4}, 1, false));
 
     AppState reread;
     EXPECT_EQ(db::Table_Registry(home.paths(), reread, 0), "T1 T2 ");
@@ -117,21 +114,15 @@ TEST_F(DownloadRunTest, APortThatCannotBeOpenedSaysSoAndKeepsTheLastDownload)
     previousDownload();
     port.setOpenError(1, link::SerialControl::PortAlreadyOpen);
     EXPECT_FALSE(run.start({0, NG7700A, 0}));
-    EXPECT_EQ(state.LastStatus, 99);
-    EXPECT_EQ(panels, QList<int>{3});
+    EXPECT_EQ(std::tuple(state.LastStatus, panels, timePanelShown, closeRequests, treeRebuilds),
+              std::tuple(99, QList<int>{3}, false, 0, 0));
     ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_EQ(prompter.shown.front().text, "Error with Port");
-    EXPECT_EQ(prompter.shown.front().title, program::title());
-    EXPECT_FALSE(timePanelShown);
-    EXPECT_EQ(closeRequests, 0);
-    EXPECT_EQ(treeRebuilds, 0);
+    EXPECT_EQ(std::pair(prompter.shown.front().text, prompter.shown.front().title), std::pair(QString("Error with Port"), program::title()));
     EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
     EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
-}
 
-TEST_F(DownloadRunTest, ADatabaseWithoutATableListIsRemovedBeforeTheDownload)
-{
-    home.writeFile("info/MIRVAT.vkd", "left over");
+    // A database without a table list is removed before the download.
+    state.Table_List.clear();
     port.setOpenError(1, link::SerialControl::InvalidPortNumber);
     run.start({0, LD4800, 0});
     EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
@@ -169,24 +160,15 @@ TEST_P(FailedDownload, ShowsItsStatusAndKeepsTheLastDownloadWhateverArrived)
     if (c.event == Event::AbortAfterStream || c.event == Event::AbortWhileWaiting)
         port.queueAction([this] { comm.Abort_Download = true; });
     EXPECT_FALSE(run.start({0, c.model, 0}));
-    EXPECT_EQ(state.LastStatus, c.lastStatus);
-    EXPECT_EQ(panels.last(), c.panel);
-    EXPECT_EQ(home.readFile("info/MIRVAT.vkd"), database);
-    EXPECT_EQ(home.readFile("info/DBTbles.vkt"), registry);
-    EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd"));
-    EXPECT_EQ(state.Table_List, "12 ");
-    EXPECT_EQ(state.DeviceCode, 1);
-    EXPECT_EQ(nextPages, 0);
+    EXPECT_EQ(std::tuple(state.LastStatus, panels.last(), state.Table_List, state.DeviceCode, nextPages, treeRebuilds),
+              std::tuple(c.lastStatus, c.panel, QString("12 "), 1, 0, c.treeRebuilds));
     EXPECT_EQ(closeRequests, c.lastStatus == 1978 || c.event == Event::AbortWhileWaiting ? 1 : 0);
-    EXPECT_EQ(treeRebuilds, c.treeRebuilds);
-    EXPECT_FALSE(comm.Abort_Download);
-    EXPECT_FALSE(timePanelShown);
-    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(std::tuple(home.readFile("info/MIRVAT.vkd"), home.readFile("info/DBTbles.vkt"), home.exists("info/MIRVAT.new.vkd")),
+              std::tuple(database, registry, false));
+    EXPECT_EQ(std::tuple(comm.Abort_Download, timePanelShown, port.PortOpen()), std::tuple(false, false, false));
     // A locked database stops the download before the port opens.
     if (c.event == Event::DatabaseHeld) {
-        EXPECT_EQ(panels, QList<int>{7});
-        EXPECT_EQ(port.openCount(), 0);
-        EXPECT_EQ(connectionCloses, 1);
+        EXPECT_EQ(std::tuple(panels, port.openCount(), connectionCloses), std::tuple(QList<int>{7}, 0, 1));
     }
 }
 
@@ -215,14 +197,9 @@ TEST_F(DownloadRunTest, AStreamThatEndsRightAfterTheWizardCloseWasRequestedIsNot
     EXPECT_FALSE(run.start({0, NG7700B, 0}));
     EXPECT_EQ(state.LastStatus, 0);  // the read itself ended well
     EXPECT_EQ(parser->received, "#A");
-    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(std::tuple(port.PortOpen(), state.DeviceCode, downloaded, panels.contains(4), nextPages, treeRebuilds, home.exists("info/Info.vkt")),
+              std::tuple(false, NG7700A, 0, false, 0, 0, false));
     EXPECT_EQ(home.readFile("info/DBTbles.vkt"), registry);
-    EXPECT_EQ(state.DeviceCode, NG7700A);
-    EXPECT_EQ(downloaded, 0);
-    EXPECT_FALSE(panels.contains(4));
-    EXPECT_EQ(nextPages, 0);
-    EXPECT_EQ(treeRebuilds, 0);
-    EXPECT_FALSE(home.exists("info/Info.vkt"));
 }
 
 TEST_F(DownloadRunTest, ALiveDownloadKeepsACaptureOfEveryByteItReceivedUnlessNothingArrivesOrCapturingIsOff)

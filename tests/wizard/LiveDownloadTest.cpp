@@ -89,9 +89,7 @@ TEST_P(EveryModel, DownloadsItsReportOverAPseudoTerminalRowForRowAndReplaysItsCa
 {
     const int model = GetParam();
     const QByteArray stream = parse::sampleStream(model);
-    ASSERT_FALSE(stream.isEmpty());
     const wizard::DownloadChoice choice{1, model, 0};
-
     test::PtyGauge gauge(stream);
     const Outcome live = downloadOverPty(gauge, choice);
     ASSERT_TRUE(live.succeeded) << live.lastStatus;
@@ -99,16 +97,14 @@ TEST_P(EveryModel, DownloadsItsReportOverAPseudoTerminalRowForRowAndReplaysItsCa
     ASSERT_FALSE(live.rows.tables.empty());
     for (const auto &[table, rows] : live.rows.tables)
         EXPECT_FALSE(rows.empty()) << qPrintable(table);
-
-    const Outcome direct = downloadWithoutPort(stream, choice);
-    EXPECT_EQ(live.tableList, direct.tableList);
-    EXPECT_EQ(test::ProjectSnapshot::difference(live.rows, direct.rows), "");
-
     ASSERT_FALSE(live.capture.isEmpty());
     EXPECT_TRUE(stream.startsWith(live.capture.toLatin1()));
-    const Outcome replayed = downloadWithoutPort(live.capture.toLatin1(), choice);
-    EXPECT_EQ(replayed.tableList, live.tableList);
-    EXPECT_EQ(test::ProjectSnapshot::difference(replayed.rows, live.rows), "");
+    // The same stream without a port, and the capture replayed, give the same tables and rows.
+    for (const QByteArray &again : {stream, live.capture.toLatin1()}) {
+        const Outcome other = downloadWithoutPort(again, choice);
+        EXPECT_EQ(other.tableList, live.tableList);
+        EXPECT_EQ(test::ProjectSnapshot::difference(other.rows, live.rows), "");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(LiveDownload, EveryModel, ::testing::Values(LD4800, NG7700A, NG7700B, SG2150));
@@ -137,17 +133,13 @@ TEST(LiveDownload, AContinuousLoggerDownloadOfTwoTestsStoppedAfterTheSecondKeeps
 // that a replay stores.
 TEST(LiveDownload, ALineThatDiesPartWayKeepsThePreviousDownloadAndACaptureThatReplays)
 {
-    const struct {
-        int model;
-        double share;  // of the report sent before the line dies; 0: the first byte only
-    } cases[] = {{LD4800, 0.6}, {NG7700A, 0.6}, {NG7700B, 0.6}, {SG2150, 0.6}, {SG2150, 0}};
-    for (const auto &c : cases) {
-        const std::string what = "model " + std::to_string(c.model) + " share " + std::to_string(c.share);
-        const QByteArray report = parse::sampleStream(c.model);
+    // The share of the report sent before the line dies; 0: the first byte only.
+    for (const auto &[model, share] : {std::pair{LD4800, 0.6}, {NG7700A, 0.6}, {NG7700B, 0.6}, {SG2150, 0.6}, {SG2150, 0.0}}) {
+        SCOPED_TRACE("model " + std::to_string(model) + " share " + std::to_string(share));
+        const QByteArray report = parse::sampleStream(model);
         link::LineFaults dead;
         // A single logger download is complete at its first test's END.
-        const qint64 end = c.model == LD4800 ? report.indexOf("END") : report.size();
-        dead.dropAfter = std::max<qint64>(1, qint64(double(end) * c.share));
+        dead.dropAfter = std::max<qint64>(1, qint64(double(model == LD4800 ? report.indexOf("END") : report.size()) * share));
         test::PtyGauge gauge(report, 0, dead);
         test::TempHome home;
         QFile previousFile(test::testDataPath("writeout/ng7700b.txt"));
@@ -167,20 +159,18 @@ TEST(LiveDownload, ALineThatDiesPartWayKeepsThePreviousDownloadAndACaptureThatRe
         comm.setYield(gauge.startOnFirstYield(true));
         test::ScriptedPrompter prompter;
         DownloadRun run(home.paths(), state, comm, control, prompter);
-        EXPECT_FALSE(run.start({0, c.model, 0})) << what;
-        EXPECT_EQ(state.LastStatus, 4545) << what;
-        EXPECT_TRUE(prompter.texts().join("|").contains("readings arrived, and the download is not complete")) << what;
-        EXPECT_EQ(state.Table_List, previousList) << what;
-        EXPECT_EQ(state.DeviceCode, NG7700B) << what;
-        EXPECT_EQ(test::ProjectSnapshot::difference(test::ProjectSnapshot::of(home.paths()), previousRows), "") << what;
-        EXPECT_EQ(home.readFile("info/DBTbles.vkt"), previousRegistry) << what;
-        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd")) << what;
+        EXPECT_FALSE(run.start({0, model, 0}));
+        EXPECT_EQ(std::tuple(state.LastStatus, state.Table_List, state.DeviceCode), std::tuple(4545, previousList, NG7700B));
+        EXPECT_TRUE(prompter.texts().join("|").contains("readings arrived, and the download is not complete"));
+        EXPECT_EQ(test::ProjectSnapshot::difference(test::ProjectSnapshot::of(home.paths()), previousRows), "");
+        EXPECT_EQ(home.readFile("info/DBTbles.vkt"), previousRegistry);
+        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd"));
 
-        ASSERT_FALSE(run.capturePath().isEmpty()) << what;
-        const auto replayed = test::runCli(home.path(), {"replay", run.capturePath(), "--model", link::modelName(c.model)});
-        if (c.share > 0) {
-            EXPECT_EQ(replayed.exitCode, 0) << what << replayed.err.constData();
-            EXPECT_TRUE(home.readFile("info/DBTbles.vkt").startsWith(QByteArray::number(c.model) + "\r\n")) << what;
+        ASSERT_FALSE(run.capturePath().isEmpty());
+        const auto replayed = test::runCli(home.path(), {"replay", run.capturePath(), "--model", link::modelName(model)});
+        if (share > 0) {
+            EXPECT_EQ(replayed.exitCode, 0) << replayed.err.constData();
+            EXPECT_TRUE(home.readFile("info/DBTbles.vkt").startsWith(QByteArray::number(model) + "\r\n"));
         }
     }
 }

@@ -65,23 +65,19 @@ TEST_F(ImportWizardTest, OpensBesideTheMainWindowWithOnlyTheFreePortsToChoose)
     openWizard();
 
     EXPECT_EQ(window->statusText(), "Status: Waiting for data from Wizard.");
-    EXPECT_FALSE(window->serialLink()->Abort_Download);
-    EXPECT_FALSE(wizard->isModal());
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_EQ(std::tuple(window->serialLink()->Abort_Download, wizard->isModal(), window->isEnabled()), std::tuple(false, false, true));
     EXPECT_EQ(window->portCaptions(), (QStringList{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"}));
 
     EXPECT_TRUE(wizard->messageLine(0)->text().startsWith("Welcome to the Valtrane Download Import Wizard."));
     EXPECT_FALSE(wizard->button(1)->isVisible());
-    EXPECT_EQ(wizard->connectionPanel()->text(), "Not Connected ");
-    EXPECT_EQ(text("PortPanel"), "Port: None");
-    EXPECT_EQ(text("DevicePanel"), "Dev: None");
+    EXPECT_EQ((QStringList{wizard->connectionPanel()->text(), text("PortPanel"), text("DevicePanel")}),
+              (QStringList{"Not Connected ", "Port: None", "Dev: None"}));
 
     press(0);
     EXPECT_TRUE(wizard->findChild<QWidget *>("PortFrame")->isVisible());
     EXPECT_FALSE(wizard->button(0)->isEnabled());
-    const bool enabled[] = {true, false, false, false};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(wizard->portButton(i)->isEnabled(), enabled[i]) << i;
+    EXPECT_EQ((QList<bool>{wizard->portButton(0)->isEnabled(), wizard->portButton(1)->isEnabled(), wizard->portButton(2)->isEnabled(),
+                           wizard->portButton(3)->isEnabled()}), (QList<bool>{true, false, false, false}));
     wizard->portButton(1)->click();
     EXPECT_FALSE(wizard->button(0)->isEnabled());
     wizard->portButton(0)->click();
@@ -101,9 +97,8 @@ TEST_F(ImportWizardTest, ThePanelsFollowTheDownloadFromWaitingToReceiving)
         seen << wizard->connectionPanel()->text() << wizard->timePanel()->text();
         tickTimer("CountdownTimer");
         seen << wizard->timePanel()->text() << wizard->messageLine(1)->text();
-        EXPECT_TRUE(wizard->findChild<QWidget *>("ReceivingFrame")->isVisible());
-        EXPECT_FALSE(wizard->button(1)->isVisible());
-        EXPECT_FALSE(wizard->portButton(0)->isEnabled());
+        EXPECT_EQ(std::tuple(wizard->findChild<QWidget *>("ReceivingFrame")->isVisible(), wizard->button(1)->isVisible(),
+                             wizard->portButton(0)->isEnabled()), std::tuple(true, false, false));
     });
     serial.queueBytes("\r\n12.5");
     serial.queueAction([&] {
@@ -125,8 +120,8 @@ TEST_F(ImportWizardTest, ADownloadThatEndsWellFinishesWithItsTablesInTheTreeAndT
 
     ASSERT_EQ(state.LastStatus, 0);
     ASSERT_EQ(wizard->view().page, 7);
-    EXPECT_EQ(wizard->messageLine(0)->text(), "Gauge data import complete!");
-    EXPECT_EQ(wizard->connectionPanel()->text(), "Download Complete ");
+    EXPECT_EQ((QStringList{wizard->messageLine(0)->text(), wizard->connectionPanel()->text()}),
+              (QStringList{"Gauge data import complete!", "Download Complete "}));
     EXPECT_FALSE(wizard->timePanel()->isVisible());
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     EXPECT_EQ(treeTexts().mid(0, 3), (QStringList{"Projects (Dwnld:" + today + ")", "12.4", "Asphalt"}));
@@ -148,13 +143,10 @@ TEST_F(ImportWizardTest, APortThatWillNotOpenSaysSoAndLetsTheUserGoBack)
 
     EXPECT_EQ(prompter.texts(), QStringList{"Error with Port"});
     EXPECT_EQ(wizard->connectionPanel()->text(), "Communication Error ");
-    EXPECT_FALSE(wizard->timePanel()->isVisible());
-    EXPECT_FALSE(wizard->button(0)->isEnabled());
-    EXPECT_TRUE(wizard->button(1)->isVisible());
-    EXPECT_TRUE(wizard->button(1)->isEnabled());
+    EXPECT_EQ(std::tuple(wizard->timePanel()->isVisible(), wizard->button(0)->isEnabled(), wizard->button(1)->isVisible(),
+                         wizard->button(1)->isEnabled()), std::tuple(false, false, true, true));
     press(1);
-    EXPECT_EQ(wizard->view().page, 5);
-    EXPECT_TRUE(wizard->portButton(0)->isEnabled());
+    EXPECT_EQ(std::pair(wizard->view().page, wizard->portButton(0)->isEnabled()), std::pair(5, true));
 }
 
 TEST_F(ImportWizardTest, ClosingDuringADownloadIsRefusedUntilTheReadHasEnded)
@@ -175,10 +167,8 @@ TEST_F(ImportWizardTest, ClosingDuringADownloadIsRefusedUntilTheReadHasEnded)
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(state.LastStatus, 99);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(wizard.isNull());
-    EXPECT_TRUE(window->mainTab()->isTabEnabled(0));
-    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
-    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
+    EXPECT_EQ(std::tuple(wizard.isNull(), window->mainTab()->isTabEnabled(0), window->mainTab()->isTabEnabled(1), home.exists("info/MIRVAT.vkd")),
+              std::tuple(true, true, true, true));
     EXPECT_EQ(treeTexts(), (QStringList{"Tests", "UC1"}));
 }
 
