@@ -2,10 +2,7 @@
 // every command on the database while another program holds it: it says the database is in use,
 // and changes nothing.
 #include "common/AppState.h"
-#include "db/CreateDatabase.h"
-#include "db/Database.h"
 #include "db/DatabaseLock.h"
-#include "db/Recordset.h"
 #include "db/TableKinds.h"
 #include "support/CliRunner.h"
 #include "support/HomeProjectState.h"
@@ -21,24 +18,20 @@ namespace {
 
 const QByteArray Marshall = "MARSHALL TEST\r\nRD #, TIME, LOAD, FLOW, (), ()\r\n1, 00:00:05, 812, 0.031, 0, 0\r\nEND\r\n\r\n";
 
+// Runs a command that must fail with an error message that contains says.
+test::CliResult expectRefused(const test::TempHome &home, const QStringList &args, const char *says)
+{
+    const auto r = test::runCli(home.path(), args);
+    EXPECT_NE(r.exitCode, 0) << qPrintable(args.join(' '));
+    EXPECT_TRUE(r.err.startsWith("error: ") && r.err.contains(says)) << r.err.constData();
+    return r;
+}
+
 // The NG7700B project 12.5, stored as table P125 with three rows and listed in the registry.
 void projectTwelveFive(test::TempHome &home)
 {
-    db::CreateDatabase creator(home.paths());
-    ASSERT_EQ(creator.Create(), 0);
-    QString name = "P12.5";
-    ASSERT_EQ(creator.AddTable(name, db::Ng7700bProjectTable), 0);
-    db::Database database;
-    ASSERT_TRUE(database.open(home.paths().database()));
-    auto rs = database.openRecordset("SELECT * FROM P125");
-    for (int n : {0, 1, 2}) {
-        rs->addNew();
-        rs->setField(u"RDNUM", n);
-        rs->setField(u"SA", n == 2 ? "A" : "S");
-        rs->setField(u"WD", 118.25 + n);
-        rs->setField(u"STAT1", "a,b");
-        ASSERT_TRUE(rs->update());
-    }
+    test::addTables(home.paths(), {{"P12.5", db::Ng7700bProjectTable, {"RDNUM", "SA", "WD", "STAT1"},
+                                    {{"0", "S", "118.25", "a,b"}, {"1", "S", "119.25", "a,b"}, {"2", "A", "120.25", "a,b"}}}});
     home.writeFile("info/DBTbles.vkt", "2\r\n\"12.5 \"\r\n");
 }
 
@@ -67,8 +60,7 @@ TEST(CliFrame, AnUnknownCommandOrAHomeOptionWithoutItsFolderIsAUsageError)
     for (const auto &[args, says] : cases) {
         const auto r = test::runCli(home.path(), args);
         EXPECT_EQ(r.exitCode, 2) << qPrintable(args.join(' '));
-        EXPECT_TRUE(r.err.contains(says)) << r.err.constData();
-        EXPECT_TRUE(r.out.isEmpty()) << r.out.constData();
+        EXPECT_TRUE(r.err.contains(says) && r.out.isEmpty()) << r.err.constData() << r.out.constData();
     }
 }
 
@@ -76,21 +68,18 @@ TEST(OpenCommand, RefusesWhatIsNoProjectThenOpensAProjectAndPrintsTheModelCodeAn
 {
     test::TempHome home;
     home.writeFile("letter.txt", "Dear customer,\r\n");
-    for (const QString &file : {home.path() + "/letter.txt", home.path() + "/missing.txt"}) {
-        const auto r = test::runCli(home.path(), {"open", file});
-        EXPECT_NE(r.exitCode, 0);
-        EXPECT_TRUE(r.err.startsWith("error: ")) << r.err.constData();
-    }
-    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
-    EXPECT_FALSE(home.exists("info/DBTbles.vkt"));
+    for (const QString &file : {home.path() + "/letter.txt", home.path() + "/missing.txt"})
+        expectRefused(home, {"open", file}, "");
+    EXPECT_FALSE(home.exists("info/MIRVAT.vkd") || home.exists("info/DBTbles.vkt"));
 
-    home.writeFile("info/Info.vkt", "\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rOld caption\r\"\r\n");
+    const QByteArray info = "\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\r";
+    home.writeFile("info/Info.vkt", info + "Old caption\r\"\r\n");
     home.writeFile("lab.txt", test::savedProject(LD4800, Marshall + Marshall));
     const auto r = test::runCli(home.path(), {"open", home.path() + "/lab.txt"});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.out, QByteArray("DeviceCode: 0\nTable_List: MARSHALL1 MARSHALL2 \n"));
     // The company information stays; the root caption names the file.
-    EXPECT_EQ(home.readFile("info/Info.vkt"), QByteArray("\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rTests (lab.txt)\r\"\r\n"));
+    EXPECT_EQ(home.readFile("info/Info.vkt"), info + "Tests (lab.txt)\r\"\r\n");
     EXPECT_EQ(test::runCli(home.path(), {"tables"}).out, r.out);
 }
 
@@ -98,14 +87,10 @@ TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWr
 {
     test::TempHome home;
     const QString file = home.path() + "/runs.txt";
-    const auto noDatabase = test::runCli(home.path(), {"save", file});
-    EXPECT_NE(noDatabase.exitCode, 0);
-    EXPECT_TRUE(noDatabase.err.startsWith("error: there is no database")) << noDatabase.err.constData();
+    EXPECT_TRUE(expectRefused(home, {"save", file}, "").err.startsWith("error: there is no database"));
     test::addTables(home.paths(), test::sampleProject(SG2150));
     home.writeFile("info/DBTbles.vkt", "3\r\n\"\"\r\n");
-    const auto emptyList = test::runCli(home.path(), {"save", file});
-    EXPECT_NE(emptyList.exitCode, 0);
-    EXPECT_TRUE(emptyList.err.contains("no tables to save")) << emptyList.err.constData();
+    expectRefused(home, {"save", file}, "no tables to save");
     EXPECT_FALSE(home.exists("runs.txt"));
 
     home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN2 RUN21 \"\r\n");
@@ -114,20 +99,14 @@ TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWr
     EXPECT_EQ(saved.out, ("Project(s) Saved to " + file + ".\n").toLatin1());
     EXPECT_EQ(home.readFile("runs.txt"), test::sampleProjectFile(SG2150));
 
-    const auto refused = test::runCli(home.path(), {"save", file, "--table", "RUN2"});
-    EXPECT_NE(refused.exitCode, 0);
-    EXPECT_TRUE(refused.err.contains("--force")) << refused.err.constData();
-
-    const auto forced = test::runCli(home.path(), {"save", file, "--table", "RUN2", "--force"});
-    ASSERT_EQ(forced.exitCode, 0) << forced.err.constData();
+    expectRefused(home, {"save", file, "--table", "RUN2"}, "--force");
+    ASSERT_EQ(test::runCli(home.path(), {"save", file, "--table", "RUN2", "--force"}).exitCode, 0);
     const QByteArray runTwo = " 3 \r\nRun#,  2,Meas:, 16.1,CalFac:, 1.02,Date:, 01/15/04,Time:, 10:20\r\n\r\n";
     EXPECT_EQ(home.readFile("runs.txt"), runTwo);
 
     // A listed table missing from the database fails the save, which names it and keeps the file.
     home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN9 \"\r\n");
-    const auto failed = test::runCli(home.path(), {"save", file, "--force"});
-    EXPECT_NE(failed.exitCode, 0);
-    EXPECT_TRUE(failed.err.contains("RUN9")) << failed.err.constData();
+    expectRefused(home, {"save", file, "--force"}, "RUN9");
     EXPECT_EQ(home.readFile("runs.txt"), runTwo);
 }
 
@@ -139,14 +118,9 @@ TEST(DatabaseInUse, EveryCommandOnTheDatabaseSaysSoWithStatus789)
     const auto before = test::HomeProjectState::of(home);
 
     ASSERT_EQ(db::DatabaseLock::tryAcquire(home.paths().lockFile()), db::DatabaseLock::Attempt::Acquired);
-    const QStringList commands[] = {
-        {"open", home.path() + "/project.txt"},
-        {"save", home.path() + "/saved.txt"},
-        {"tables"},
-        {"dump", "P8"},
-        {"stiffness-summary", "--table", "RUN1", "--out", home.path() + "/summary.csv"},
-    };
-    for (const QStringList &args : commands) {
+    for (const QStringList &args : {QStringList{"open", home.path() + "/project.txt"}, QStringList{"save", home.path() + "/saved.txt"},
+                                    QStringList{"tables"}, QStringList{"dump", "P8"},
+                                    QStringList{"stiffness-summary", "--table", "RUN1", "--out", home.path() + "/summary.csv"}}) {
         const auto r = test::runCli(home.path(), args);
         EXPECT_EQ(r.exitCode, 1) << args.first().toStdString();
         EXPECT_TRUE(r.err.contains("status 789")) << args.first().toStdString() << ": " << r.err.constData();
@@ -167,16 +141,12 @@ TEST(DumpCommand, WritesRowsAsCsvOfATableNamedAsTablesListsItOrByItsStoredName)
     ASSERT_EQ(lines.size(), 5);
     EXPECT_TRUE(lines[0].startsWith("ID,SERNUM,CDATE,DATE,DSTD,"));
     EXPECT_EQ(lines[1].split(',').size(), lines[0].split(',').size() + 1);  // "a,b" is one quoted field
-    EXPECT_TRUE(lines[2].contains("\"a,b\""));
-    EXPECT_TRUE(lines[2].contains(",119.25,"));
-
-    const auto soil = test::runCli(home.path(), {"dump", "P125", "--where", "SA = 'S' AND RDNUM > 0"});
-    ASSERT_EQ(soil.exitCode, 0);
-    EXPECT_EQ(soil.out.count('\n'), 2);
+    EXPECT_TRUE(lines[2].contains("\"a,b\"") && lines[2].contains(",119.25,")) << lines[2].constData();
+    EXPECT_EQ(test::runCli(home.path(), {"dump", "P125", "--where", "SA = 'S' AND RDNUM > 0"}).out.count('\n'), 2);
 
     // An empty condition means every row.
-    const QStringList sameTable[] = {{"12.5"}, {"p125"}, {" 12.5 "}, {"12.5", "--where", ""}, {"P125", "--where", "  "}};
-    for (const QStringList &args : sameTable) {
+    for (const QStringList &args : {QStringList{"12.5"}, QStringList{"p125"}, QStringList{" 12.5 "}, QStringList{"12.5", "--where", ""},
+                                    QStringList{"P125", "--where", "  "}}) {
         const auto r = test::runCli(home.path(), QStringList{"dump"} + args);
         EXPECT_EQ(r.exitCode, 0) << args.join('|').toStdString() << ": " << r.err.constData();
         EXPECT_EQ(r.out, stored.out) << args.join('|').toStdString();
@@ -207,7 +177,6 @@ TEST(TablesAndDumpCommand, ReadAProgramFolderOnAReadOnlyMediumWhereWritingIsRefu
         GTEST_SKIP() << "no read-only mount without privileges here: " << err.constData();
     EXPECT_EQ(run.exitCode(), 0) << err.constData();
     const QByteArray out = run.readAllStandardOutput();
-    EXPECT_TRUE(out.startsWith("DeviceCode: 2\nTable_List: 12.5 \nID,")) << out.constData();
-    EXPECT_EQ(out.count('\n'), 6) << out.constData();
+    EXPECT_TRUE(out.startsWith("DeviceCode: 2\nTable_List: 12.5 \nID,") && out.count('\n') == 6) << out.constData();
     EXPECT_TRUE(err.contains("the constants file cannot be written")) << err.constData();
 }

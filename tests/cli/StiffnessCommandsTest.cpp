@@ -35,31 +35,24 @@ protected:
     test::TempHome home;
 };
 
-// The row and average texts are the ones worked out for this run in python3 (see the computation tests).
-TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFile)
+// The texts of bin 1 are the ones the computation tests work out for this run.
+TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFileOrSaysTheyAreZero)
 {
+    const auto zero = summarise("RUN3");
+    ASSERT_EQ(zero.exitCode, 0) << zero.err.constData();
+    EXPECT_TRUE(zero.err.contains("SG2150 Constants do not exist.  Do you want to setup constants now?") && zero.err.contains("all zero"));
+    // No moisture content: no density estimate.
+    EXPECT_EQ(summaryLines()[5], "1,100,38.7,45.7,7.4,42440.6,73.5,10653.4,36.7,5326.7,0,NA,NA\r");
+    EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
+
     home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
     const auto r = summarise("RUN3");
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
     const QList<QByteArray> lines = summaryLines();
     ASSERT_EQ(lines.size(), 32);
     EXPECT_EQ(lines[0], "RUN#:  3   MEAS:  11.25   DATE:  04/12/03   TIME:  10:15:00\r");
     EXPECT_EQ(lines[5], "1,100,38.7,45.7,7.7,44244.1,67.2,9745.7,24.9,3609.5,0.12,145.1,2324.0\r");
-    EXPECT_EQ(lines[11], "7,124,38.1,43.1, , , , , , ,\r");
-    EXPECT_EQ(lines[29], "25,196,42.7,43.5,5.4,30704.2,46.6,6763.2,17.3,2504.9,\r");
-    EXPECT_EQ(lines[30], ",,,AVG:,6.4,36473.9,55.4,8034.1,20.5,2975.6\r");
-    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
-}
-
-TEST_F(StiffnessCommandsTest, SummaryWithoutConstantsSaysTheyAreZero)
-{
-    const auto r = summarise("RUN3");
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    EXPECT_TRUE(r.err.contains("SG2150 Constants do not exist.  Do you want to setup constants now?"));
-    EXPECT_TRUE(r.err.contains("all zero"));
-    // No moisture content: no density estimate.
-    EXPECT_EQ(summaryLines()[5], "1,100,38.7,45.7,7.4,42440.6,73.5,10653.4,36.7,5326.7,0,NA,NA\r");
-    EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
 }
 
 TEST_F(StiffnessCommandsTest, SummaryOfATableThatIsNoRunOrIntoAFolderThatIsNotThereIsRefusedAndWritesNothing)
@@ -74,8 +67,7 @@ TEST_F(StiffnessCommandsTest, SummaryOfATableThatIsNoRunOrIntoAFolderThatIsNotTh
         EXPECT_EQ(r.exitCode, 1) << says;
         EXPECT_TRUE(r.err.startsWith(says)) << r.err.constData();
     }
-    EXPECT_FALSE(home.exists("x.csv"));
-    EXPECT_FALSE(home.exists("missing"));
+    EXPECT_FALSE(home.exists("x.csv") || home.exists("missing"));
     EXPECT_EQ(test::runCli(home.path(), {"stiffness-summary", "--table", "RUN3"}).exitCode, 2);
 }
 
@@ -85,17 +77,14 @@ TEST_F(StiffnessCommandsTest, ConstantsAreShownAndSetThroughTheFile)
     const auto shown = test::runCli(home.path(), {"constants"});
     ASSERT_EQ(shown.exitCode, 0) << shown.err.constData();
     EXPECT_TRUE(shown.out.startsWith("MeasMs = 0.12           Measured Moisture Content (% by weight/100)\n"));
-    EXPECT_TRUE(shown.out.contains("Assmas = 0.8000"));
-    EXPECT_TRUE(shown.out.contains("Densi2 = 1762.0         Density, Po (kg/m^3)\n"));
+    EXPECT_TRUE(shown.out.contains("Assmas = 0.8000") && shown.out.contains("Densi2 = 1762.0         Density, Po (kg/m^3)\n"));
 
     const auto set = test::runCli(home.path(), {"constants", "--set", "measms=0.1234", "--set", "Densit=0"});
     ASSERT_EQ(set.exitCode, 0) << set.err.constData();
     EXPECT_TRUE(set.out.startsWith("MeasMs = 0.1234 "));
-    EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"),
-              QByteArray("MeasMs = 0.1234\r\nAssmas = 0.8000\r\nPoisra = 0.35\r\nDensit = 0\r\n"
-                         "Slopes = 0.2500\r\nInterc = 0.500\r\nDensi2 = 1762.0\r\n"));
+    const QByteArray stored = "MeasMs = 0.1234\r\nAssmas = 0.8000\r\nPoisra = 0.35\r\nDensit = 0\r\nSlopes = 0.2500\r\nInterc = 0.500\r\nDensi2 = 1762.0\r\n";
+    EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"), stored);
 
-    const QByteArray stored = home.readFile("info/StiffnessCons.vkt");
     // What the constants dialog refuses, and an empty value; with a good setting beside it, so
     // nothing at all may be saved.
     for (const char *bad : {"Moisture=1", "MeasMs", "MeasMs=", "MeasMs=abc", "MeasMs=-5", "MeasMs=-0.1", "MeasMs=nan", "MeasMs=1e400",

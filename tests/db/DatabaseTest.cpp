@@ -36,30 +36,20 @@ TEST_F(DatabaseFixture, RowsComeBackInPrimaryKeyOrderWhichMayNotRepeatOrBeEmptyA
 {
     addTable("UC1", db::LoggerTestTable);
     auto rs = database.openRecordset("SELECT * FROM UC1");
-    EXPECT_TRUE(rs->isEOF());
-    EXPECT_FALSE(rs->moveFirst());
     bool ok = true;
-    rs->field(u"CH1", &ok);
-    EXPECT_FALSE(ok);
-    for (int n : {7, 0, 3, 12, 1}) {
-        ASSERT_TRUE(rs->addNew());
-        ASSERT_TRUE(rs->setField(u"READNUMBER", n));
-        ASSERT_TRUE(rs->update());
-    }
+    EXPECT_EQ((std::tuple{rs->isEOF(), rs->moveFirst(), (rs->field(u"CH1", &ok), ok)}), (std::tuple{true, false, false}));
     // The primary key may not repeat or be empty.
-    ASSERT_TRUE(rs->addNew());
-    ASSERT_TRUE(rs->setField(u"READNUMBER", 7));
-    EXPECT_FALSE(rs->update());
-    ASSERT_TRUE(rs->addNew());
-    EXPECT_FALSE(rs->update());
+    const std::pair<QVariant, bool> keys[] = {{7, true}, {0, true}, {3, true}, {12, true}, {1, true}, {7, false}, {QVariant(), false}};
+    for (const auto &[key, stored] : keys) {
+        ASSERT_TRUE(rs->addNew());
+        ASSERT_TRUE(key.isNull() || rs->setField(u"READNUMBER", key));
+        ASSERT_EQ(rs->update(), stored) << key.toString().toStdString();
+    }
     EXPECT_EQ(readingNumbers(database, "select * from UC1", u"READNUMBER"), (QList<int>{0, 1, 3, 7, 12}));
     ASSERT_TRUE(rs->requery());
     EXPECT_EQ(rs->recordCount(), 5);
     EXPECT_TRUE(rs->moveLast());
-    EXPECT_EQ(rs->field(u"READNUMBER").toInt(), 12);
-    EXPECT_TRUE(rs->moveNext());
-    EXPECT_TRUE(rs->isEOF());
-    EXPECT_FALSE(rs->moveNext());
+    EXPECT_EQ((std::tuple{rs->field(u"READNUMBER").toInt(), rs->moveNext(), rs->isEOF(), rs->moveNext()}), (std::tuple{12, true, true, false}));
     // Committed rows reach the file for other connections.
     ASSERT_TRUE(database.commit());
     db::Database other;
@@ -105,13 +95,12 @@ TEST_F(DatabaseFixture, ValuesAreConvertedToTheFieldTypeWhateverTheCaseOfItsName
     for (const Case &c : cases) {
         const QVariant v = back->field(c.field);
         const std::string name = QString::fromUtf16(c.field).toStdString();
-        if (c.stored.isNull()) {
+        if (c.stored.isNull())
             EXPECT_TRUE(v.isNull()) << name;
-        } else if (c.stored.typeId() == QMetaType::Float) {
+        else if (c.stored.typeId() == QMetaType::Float)
             EXPECT_EQ(v.toFloat(), c.stored.toFloat()) << name;
-        } else {
+        else
             EXPECT_EQ(v.toString(), c.stored.toString()) << name;
-        }
     }
     EXPECT_EQ(back->field(u"DD").toDouble(), double(98.7654321f));
     EXPECT_EQ(back->field(u"SERNUM").toInt(), 4);
@@ -148,17 +137,10 @@ TEST_F(DatabaseFixture, OnlyTheProgramsQueriesRunAndAStreamNamedTableNeverRunsAS
         EXPECT_FALSE(database.openRecordset(sql)) << sql;
     EXPECT_TRUE(database.openRecordset("SELECT * FROM P1 WHERE RDNUM > 0"));
     const QString odd = addTable("PX\";DROP TABLE \"P1", db::Ng7700bProjectTable);
-    EXPECT_TRUE(database.hasTable(odd));
-    EXPECT_TRUE(database.hasTable("P1"));
-    auto rs = database.openRecordset("SELECT * FROM " + odd);
-    ASSERT_TRUE(rs);
-    rs->addNew();
-    rs->setField(u"RDNUM", 1);
-    rs->setField(u"ID", "X');DROP TABLE P1;--");
-    ASSERT_TRUE(rs->update());
+    EXPECT_TRUE(database.hasTable(odd) && database.hasTable("P1"));
+    ASSERT_TRUE(addRow(odd, {{"RDNUM", 1}, {"ID", "X');DROP TABLE P1;--"}}));
     EXPECT_EQ(database.openRecordset("SELECT * FROM " + odd)->field(u"ID").toString(), "X');DROP TABLE P1;--");
-    const QString quote = addTable("P'1", db::Ng7700bProjectTable);
-    EXPECT_TRUE(database.openRecordset("SELECT * FROM " + quote));
+    EXPECT_TRUE(database.openRecordset("SELECT * FROM " + addTable("P'1", db::Ng7700bProjectTable)));
     EXPECT_TRUE(database.hasTable("P1"));
 }
 
@@ -170,26 +152,19 @@ TEST_F(DatabaseFixture, EditChangesTheCurrentRowOnlyAndFailsQuietlyOnceTheConnec
     auto edit = database.openRecordset("SELECT * FROM P1");
     edit->moveFirst();
     edit->moveNext();
-    ASSERT_TRUE(edit->edit());
-    ASSERT_TRUE(edit->setField(u"PERC_COMP", 95.5));
-    ASSERT_TRUE(edit->update());
+    ASSERT_TRUE(edit->edit() && edit->setField(u"PERC_COMP", 95.5) && edit->update());
     EXPECT_EQ(edit->field(u"PERC_COMP").toFloat(), 95.5f);
     // Without edit(), setting a field edits the current row.
     edit->moveNext();
-    ASSERT_TRUE(edit->setField(u"PERC_COMP", 90));
-    ASSERT_TRUE(edit->update());
-    ASSERT_TRUE(database.commit());
+    ASSERT_TRUE(edit->setField(u"PERC_COMP", 90) && edit->update() && database.commit());
     const auto rows = test::tableRows(home.paths(), "P1");
     EXPECT_TRUE(test::rowHolds(rows[0], {"PERC_COMP"}, {""}));
     EXPECT_TRUE(test::rowHolds(rows[1], {"PERC_COMP"}, {"95.5"}));
     EXPECT_TRUE(test::rowHolds(rows[2], {"PERC_COMP", "DD"}, {"90", "102"}));
     // A record set outliving its connection fails quietly.
     database.close();
-    EXPECT_FALSE(edit->isOpen());
-    EXPECT_FALSE(edit->addNew());
-    EXPECT_FALSE(edit->setField(u"RDNUM", 7));
-    EXPECT_FALSE(edit->update());
-    EXPECT_TRUE(edit->isEOF());
+    EXPECT_EQ((std::tuple{edit->isOpen(), edit->addNew(), edit->setField(u"RDNUM", 7), edit->update(), edit->isEOF()}),
+              (std::tuple{false, false, false, false, true}));
 }
 
 // The lock file stays until the last connection closes.
@@ -201,14 +176,12 @@ TEST_F(DatabaseFixture, RemoveFileRefusesWhileAConnectionOfThisProgramHasTheFile
     database.close();
     EXPECT_TRUE(home.exists("info/MIRVAT.ldb"));
     EXPECT_FALSE(db::Database::removeFile(path));
-    EXPECT_TRUE(QFileInfo::exists(path));
-    EXPECT_TRUE(QFileInfo::exists(path + "-wal"));
+    EXPECT_TRUE(QFileInfo::exists(path) && QFileInfo::exists(path + "-wal"));
     second.close();
     EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
     EXPECT_TRUE(db::Database::removeFile(path));
-    EXPECT_FALSE(QFileInfo::exists(path));
-    EXPECT_FALSE(QFileInfo::exists(path + "-wal"));
-    EXPECT_FALSE(QFileInfo::exists(path + "-shm"));
+    for (const char *side : {"", "-wal", "-shm"})
+        EXPECT_FALSE(QFileInfo::exists(path + side)) << side;
 }
 
 #ifdef Q_OS_UNIX
@@ -238,8 +211,7 @@ TEST(Database, RemoveFileRefusesWhileAnotherRunningProcessHoldsTheLock)
     close(ready[0]);
     close(ready[1]);
     ASSERT_TRUE(locked);
-    EXPECT_FALSE(removedWhileHeld);
-    EXPECT_TRUE(existsWhileHeld);
+    EXPECT_TRUE(!removedWhileHeld && existsWhileHeld);
     // The lock of a process that no longer runs does not count, and its file goes.
     ASSERT_TRUE(home.exists("info/MIRVAT.ldb"));
     EXPECT_FALSE(db::DatabaseLock::isLocked(home.paths().lockFile()));
@@ -294,18 +266,7 @@ TEST_F(DatabaseFixture, CreateLeavesTheDatabaseWhileAConnectionHasItOpenAndRepla
     EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
 }
 
-TEST_F(DatabaseFixture, AddTableDropsFullStopsAndHandsTheNameBack)
-{
-    db::CreateDatabase creator(home.paths());
-    QString name = "P12.5", dotted = "P1.2.3";
-    EXPECT_EQ(creator.AddTable(name, db::Ng7700aProjectTable, &database), 0);
-    EXPECT_EQ(name, "P125");
-    EXPECT_TRUE(database.hasTable("P125"));
-    EXPECT_EQ(creator.AddTable(dotted, db::Ng7700bProjectTable), 0);
-    EXPECT_EQ(dotted, "P123");
-}
-
-TEST_F(DatabaseFixture, AddTableReplacesATableOfTheSameNameInAnyCaseWithAnEmptyOneOfTheNewKind)
+TEST_F(DatabaseFixture, AddTableReplacesATableOfTheSameNameInAnyCaseWithAnEmptyOneOfTheNewKindAndDropsFullStops)
 {
     addTable("RUN3", db::StiffnessRunTable);
     ASSERT_TRUE(addRow("RUN3", {{"BIN_NUMBER", 0}}));
@@ -323,6 +284,13 @@ TEST_F(DatabaseFixture, AddTableReplacesATableOfTheSameNameInAnyCaseWithAnEmptyO
     ASSERT_TRUE(fresh);
     EXPECT_EQ(fresh->recordCount(), 0);
     EXPECT_EQ(fresh->schema().fields.size(), 25u);
+
+    db::CreateDatabase creator(home.paths());
+    QString name = "P12.5", dotted = "P1.2.3";
+    EXPECT_EQ(creator.AddTable(name, db::Ng7700aProjectTable, &database), 0);
+    EXPECT_TRUE(database.hasTable("P125"));
+    EXPECT_EQ(creator.AddTable(dotted, db::Ng7700bProjectTable), 0);
+    EXPECT_EQ(QStringList({name, dotted}), QStringList({"P125", "P123"}));
 }
 
 TEST_F(DatabaseFixture, DeleteTableDeletesTheListedTablesThatExistOnTheOpenDatabaseItIsGiven)
@@ -361,7 +329,5 @@ TEST(CreateDatabase, DeleteTableWithoutADatabaseFileSucceedsButFailsOnAFileThatI
     home.writeFile("info/MIRVAT.vkd", "this is a text file, not a database\r\n");
     EXPECT_FALSE(creator.Delete_Table("RUN1 ", handle));
     db::Database database;
-    EXPECT_FALSE(database.open(home.paths().database()));
-    EXPECT_FALSE(database.open(home.path() + "/info/none.vkd"));
-    EXPECT_FALSE(database.isOpen());
+    EXPECT_FALSE(database.open(home.paths().database()) || database.open(home.path() + "/info/none.vkd") || database.isOpen());
 }
