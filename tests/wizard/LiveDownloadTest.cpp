@@ -7,9 +7,6 @@
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
 #include "link/QtSerialControl.h"
-#include "link/GaugeModels.h"
-#include "project/ProjectOpen.h"
-#include "support/CliRunner.h"
 #include "parse/SampleStreams.h"
 #include "support/ProjectSnapshot.h"
 #include "support/PtyGauge.h"
@@ -126,53 +123,6 @@ TEST(LiveDownload, AContinuousLoggerDownloadOfTwoTestsStoppedAfterTheSecondKeeps
     ASSERT_TRUE(live.succeeded) << live.lastStatus;
     EXPECT_EQ(live.tableList.count(' '), 2);
     EXPECT_EQ(test::ProjectSnapshot::difference(live.rows, downloadWithoutPort(twoTests, {0, LD4800, 1}).rows), "");
-}
-
-// A gauge whose line dies part way, for each model: the download is not reported complete, says
-// how many readings arrived, keeps the previous download and its registry, and keeps a capture
-// that a replay stores.
-TEST(LiveDownload, ALineThatDiesPartWayKeepsThePreviousDownloadAndACaptureThatReplays)
-{
-    // The share of the report sent before the line dies; 0: the first byte only.
-    for (const auto &[model, share] : {std::pair{LD4800, 0.6}, {NG7700A, 0.6}, {NG7700B, 0.6}, {SG2150, 0.6}, {SG2150, 0.0}}) {
-        SCOPED_TRACE("model " + std::to_string(model) + " share " + std::to_string(share));
-        const QByteArray report = parse::sampleStream(model);
-        link::LineFaults dead;
-        // A single logger download is complete at its first test's END.
-        dead.dropAfter = std::max<qint64>(1, qint64(double(model == LD4800 ? report.indexOf("END") : report.size()) * share));
-        test::PtyGauge gauge(report, 0, dead);
-        test::TempHome home;
-        QFile previousFile(test::testDataPath("writeout/ng7700b.txt"));
-        ASSERT_TRUE(previousFile.open(QIODevice::ReadOnly));
-        home.writeFile("previous.txt", previousFile.readAll());
-        AppState state;
-        ASSERT_TRUE(project::ProjectOpen::open(home.paths(), state, home.path() + "/previous.txt").opened);
-        const test::ProjectSnapshot previousRows = test::ProjectSnapshot::of(home.paths());
-        const QByteArray previousRegistry = home.readFile("info/DBTbles.vkt");
-        const QString previousList = state.Table_List;
-
-        link::ComPortMap ports(home.paths());
-        ports.setDevice(1, gauge.device());
-        link::QtSerialControl control(ports);
-        link::Communication comm(home.paths(), state);
-        comm.setReadWait(0);  // thirty thousand empty reads pass at once
-        comm.setYield(gauge.startOnFirstYield(true));
-        test::ScriptedPrompter prompter;
-        DownloadRun run(home.paths(), state, comm, control, prompter);
-        EXPECT_FALSE(run.start({0, model, 0}));
-        EXPECT_EQ(std::tuple(state.LastStatus, state.Table_List, state.DeviceCode), std::tuple(4545, previousList, NG7700B));
-        EXPECT_TRUE(prompter.texts().join("|").contains("readings arrived, and the download is not complete"));
-        EXPECT_EQ(test::ProjectSnapshot::difference(test::ProjectSnapshot::of(home.paths()), previousRows), "");
-        EXPECT_EQ(home.readFile("info/DBTbles.vkt"), previousRegistry);
-        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd"));
-
-        ASSERT_FALSE(run.capturePath().isEmpty());
-        const auto replayed = test::runCli(home.path(), {"replay", run.capturePath(), "--model", link::modelName(model)});
-        if (share > 0) {
-            EXPECT_EQ(replayed.exitCode, 0) << replayed.err.constData();
-            EXPECT_TRUE(home.readFile("info/DBTbles.vkt").startsWith(QByteArray::number(model) + "\r\n"));
-        }
-    }
 }
 
 #endif
