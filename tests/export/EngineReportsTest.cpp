@@ -18,21 +18,11 @@ report::ReportDocument threePages(const QString &title)
 {
     report::ReportDocument document;
     document.setSectionHeight(report::Section::PageHeader, 600);
-    report::TextObject text;
-    text.name = "Title";
-    text.section = report::Section::PageHeader;
-    text.text = title;
-    text.width = 4000;
-    text.height = 300;
-    document.addText(text);
-    text = {};
-    text.name = "Col 1";
-    text.section = report::Section::Details;
+    document.addText({.name = "Title", .section = report::Section::PageHeader, .text = title, .width = 4000, .height = 300});
+    QString values;
     for (int i = 1; i <= 120; ++i)
-        text.text += QString("V%1\r").arg(i, 3, 10, QChar('0'));
-    text.width = 2000;
-    text.height = 240;
-    document.addText(text);
+        values += QString("V%1\r").arg(i, 3, 10, QChar('0'));
+    document.addText({.name = "Col 1", .section = report::Section::Details, .text = values, .width = 2000, .height = 240});
     document.setRowsPerPage(50);
     return document;
 }
@@ -43,13 +33,7 @@ TEST(EngineReports, PageRangeHoldsThosePagesOnlyForBothStiffnessGaugeReports)
     AppState state;
     state.DeviceCode = SG2150;
     state.CurrentTable = "RUN3";
-    exporting::ExportChoices choices;
-    choices.ExportFormatChoice = "PDF";
-    choices.ExportRangeChoice = "RANGE";
-    choices.ExportRangeFirst = "2";
-    choices.ExportRangeLast = "3";
-    choices.RawExportFile = home.path() + "/main.pdf";
-    choices.StiffnessExportFile = home.path() + "/stiff.pdf";
+    exporting::ExportChoices choices{"DISK", "PDF", "RANGE", "2", "3", "ALL", home.path() + "/main.pdf", home.path() + "/stiff.pdf"};
     exporting::EngineReports reports(
         [](ReportOnScreen which) { return threePages(which == ReportOnScreen::Main ? "MAIN REPORT" : "STIFFNESS REPORT"); });
     test::ScriptedPrompter prompter;

@@ -37,19 +37,13 @@ TEST_F(StiffnessColumns, NoiseDataOnColumn14FillsFourColumnsUnderItsLabel)
     const QStringList captions{"Real\rDispl.", "Real\rForce", "Imag.\rDispl.", "Imag.\rForce"};
     const QStringList fields{"REAL_DISPL_ND", "REAL_FORCE_ND", "IMAG_DISPL_ND", "IMAG_FORCE_ND"};
     const auto rows = test::tableRows(f.home.paths(), QStringLiteral("RUN1"));
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(header(15 + k), captions[k]) << k;
-        EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(15 + k)), test::stacked(rows, fields[k], [](const test::Row &) { return true; })) << k;
-    }
-    EXPECT_TRUE(f.reports.columns.NoiseDataPlaced);
-    EXPECT_EQ(f.reports.columns.NoiseDataLastColumn, 18);
-    EXPECT_EQ(header(19), QStringLiteral("Remarks"));
-    const QString label = ReportLayouts::groupLabelName(QStringLiteral("Noise Data"));
-    EXPECT_FALSE(f.reports.Report.suppressed(label));
-    EXPECT_EQ(f.reports.Report.text(label), QStringLiteral("Noise Data (Counts)"));
-    EXPECT_EQ(f.reports.Report.left(label), f.reports.Report.left(ReportLayouts::borderName(15)));
-    EXPECT_EQ(f.reports.Report.left(label) + f.reports.Report.width(label) + 60,
-              f.reports.Report.left(ReportLayouts::borderName(18)) + f.reports.Report.width(ReportLayouts::borderName(18)));
+    const report::ReportDocument &r = f.reports.Report;
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(header(15 + k) + '|' + r.text(ReportLayouts::dataName(15 + k)), captions[k] + '|' + test::stacked(rows, fields[k])) << k;
+    const QString label = ReportLayouts::groupLabelName(QStringLiteral("Noise Data")), last = ReportLayouts::borderName(18);
+    EXPECT_EQ(std::tuple(f.reports.columns.NoiseDataPlaced, int(f.reports.columns.NoiseDataLastColumn), header(19), r.suppressed(label), r.text(label)),
+              std::tuple(true, 18, QString("Remarks"), false, QString("Noise Data (Counts)")));
+    EXPECT_EQ(std::pair(r.left(label), r.left(label) + r.width(label) + 60), std::pair(r.left(ReportLayouts::borderName(15)), r.left(last) + r.width(last)));
 }
 
 TEST_F(StiffnessColumns, RefusalsAreToldAndChangeNothing)
@@ -73,22 +67,19 @@ TEST_F(StiffnessColumns, NoneInsideAGroupClearsItAndRemarksFollowTheUsedColumns)
 {
     ASSERT_EQ(place(0, QStringLiteral("Frequency")), ReportColumns::Placement::Placed);
     ASSERT_EQ(place(1, QStringLiteral("Signal Data")), ReportColumns::Placement::Placed);
-    EXPECT_EQ(header(7), QStringLiteral("Remarks"));
-    EXPECT_FALSE(f.reports.Report.suppressed(ReportLayouts::borderName(6)));
-    EXPECT_TRUE(f.reports.Report.suppressed(ReportLayouts::borderName(7)));
+    EXPECT_EQ(std::tuple(header(7), f.reports.Report.suppressed(ReportLayouts::borderName(6)), f.reports.Report.suppressed(ReportLayouts::borderName(7))),
+              std::tuple(QString("Remarks"), false, true));
 
     ASSERT_EQ(place(3, QStringLiteral("None")), ReportColumns::Placement::Placed);
     for (int i = 4; i <= 7; ++i)
         EXPECT_EQ(header(i) + '|' + f.reports.Report.text(ReportLayouts::dataName(i)), QStringLiteral("Col %1| ").arg(i - 1));
-    EXPECT_FALSE(f.reports.columns.SignalDataPlaced);
-    EXPECT_EQ(header(3), QStringLiteral("Remarks"));
+    EXPECT_EQ(std::pair(f.reports.columns.SignalDataPlaced, header(3)), std::pair(false, QString("Remarks")));
     EXPECT_EQ(place(5, QStringLiteral("Signal Data")), ReportColumns::Placement::Placed);
 
     // Every column but the one after the last used one reads its placeholder, so printing hides them.
     ReportColumns columns(f.reports.Report, f.reports.columns, f.database, SG2150, 9);
     columns.ShowPlaceholderColumns(true);
-    EXPECT_TRUE(f.reports.Report.suppressed(ReportLayouts::headerName(4)));
-    EXPECT_FALSE(f.reports.Report.suppressed(ReportLayouts::headerName(7)));
+    EXPECT_EQ(std::pair(f.reports.Report.suppressed(ReportLayouts::headerName(4)), f.reports.Report.suppressed(ReportLayouts::headerName(7))), std::pair(true, false));
     columns.ShowPlaceholderColumns(false);
     EXPECT_FALSE(f.reports.Report.suppressed(ReportLayouts::headerName(4)));
 }
@@ -127,16 +118,15 @@ TEST(LoadFrameHalves, ReadingsBeyondAColumnBlockGoToTheRightHalfAtEveryFontSize)
         const QString left = readingNumbers(1, rows - 1) + (80 >= 2 * rows ? readingNumbers(2 * rows, 80) : QString());
         const QString right = readingNumbers(rows, std::min(80, 2 * rows - 1));
         const report::ReportDocument &report = f.reports.Report;
-        EXPECT_EQ(report.text(ReportLayouts::dataName(1)), left) << size;
-        EXPECT_EQ(report.text(ReportLayouts::dataName(1 + half)), right) << size;
-        EXPECT_EQ(report.text(ReportLayouts::dataName(2 + half)).count(QLatin1Char('\r')), right.count(QLatin1Char('\r'))) << size;
+        EXPECT_EQ(std::tuple(report.text(ReportLayouts::dataName(1)), report.text(ReportLayouts::dataName(1 + half)), report.text(ReportLayouts::dataName(2 + half)).count('\r')),
+                  std::tuple(left, right, right.count('\r'))) << size;
         QStringList headers;
         for (int i = 1; i <= 4; ++i)
             headers << report.text(ReportLayouts::headerName(i + half));
         EXPECT_EQ(headers, QStringList({"RD#", "Time", "Remarks", QStringLiteral("Co1 %1").arg(3 + half)})) << size;
     }
-    EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(1)), readingNumbers(1, 34) + readingNumbers(70, 80));
-    EXPECT_EQ(f.reports.Report.text(ReportLayouts::dataName(6)), readingNumbers(35, 69));
+    EXPECT_EQ(QStringList({f.reports.Report.text(ReportLayouts::dataName(1)), f.reports.Report.text(ReportLayouts::dataName(6))}),
+              QStringList({readingNumbers(1, 34) + readingNumbers(70, 80), readingNumbers(35, 69)}));
 }
 
 TEST(LoadFrameHalves, ARunThatFitsOneBlockStaysInTheLeftHalf)
@@ -173,9 +163,9 @@ TEST(StiffyReport, CellsAreTheStiffnessSummaryOfTheSameRun)
                                  r == 0 && !summaryOnly ? report::SingleLine : report::NoLine, summaryOnly ? cell->text : cells->averages[size_t(r)]))
                 << run << " " << r;
         }
-        EXPECT_EQ(f.reports.Report.text(QStringLiteral("RunLine")).section(QLatin1Char(' '), 0, 0), summaryOnly ? "21+" : "1");
-        EXPECT_EQ(stiffy.text(QStringLiteral("RunLine")), f.reports.Report.text(QStringLiteral("RunLine")));
-        EXPECT_EQ(f.reports.Report.text(ReportLayouts::headerName(1)), summaryOnly ? "RN#" : "BN#");
+        const QString runLine = f.reports.Report.text(QStringLiteral("RunLine"));
+        EXPECT_EQ(QStringList({runLine.section(' ', 0, 0), stiffy.text(QStringLiteral("RunLine")), f.reports.Report.text(ReportLayouts::headerName(1))}),
+                  QStringList({summaryOnly ? "21+" : "1", runLine, summaryOnly ? "RN#" : "BN#"})) << run;
     }
 }
 

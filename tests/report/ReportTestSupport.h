@@ -1,10 +1,8 @@
 #pragma once
 
-#include "common/AppState.h"
 #include "db/Database.h"
 #include "db/FieldValue.h"
 #include "project/ProjectOpen.h"
-#include "report/ReportSet.h"
 #include "report/ReportSetup.h"
 #include "support/TableRows.h"
 #include "support/TempHome.h"
@@ -45,12 +43,12 @@ inline QString savedPicture(const QString &path, int width = 40, int height = 20
     return path;
 }
 
-// The field's values of the rows that pass, each followed by a carriage return, as stored.
-inline QString stacked(const std::vector<Row> &rows, const QString &field, const std::function<bool(const Row &)> &pass)
+// The field's values of the rows that pass (all when no test is given), each followed by a carriage return, as stored.
+inline QString stacked(const std::vector<Row> &rows, const QString &field, const std::function<bool(const Row &)> &pass = {})
 {
     QString text;
     for (const Row &row : rows)
-        if (pass(row))
+        if (!pass || pass(row))
             text += db::fieldText(row.at(field.toUpper())) + QLatin1Char('\r');
     return text;
 }

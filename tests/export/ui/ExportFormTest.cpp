@@ -96,7 +96,7 @@ TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachNameAndBrowseUs
     EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
 }
 
-TEST_F(ExportFormTest, ApplicationTakesCsvAwayAndSwitchesItToRichText)
+TEST_F(ExportFormTest, ApplicationTakesCsvAwayAndSwitchesItToRichTextAndRangeBoxesOpenWithRangeAndGoBackToOneWhenNotANumber)
 {
     ExportForm &f = open(LD4800);
     click(f.destOption(ExportSelect::Application));
@@ -105,11 +105,7 @@ TEST_F(ExportFormTest, ApplicationTakesCsvAwayAndSwitchesItToRichText)
     click(f.formatOption(ExportSelect::Pdf));
     click(f.destOption(ExportSelect::Disk));
     EXPECT_EQ(std::pair(f.formatOption(ExportSelect::Csv)->isEnabled(), f.formatOption(ExportSelect::Pdf)->isChecked()), std::pair(true, true));
-}
 
-TEST_F(ExportFormTest, RangeBoxesOpenWithRangeAndGoBackToOneWhenNotANumber)
-{
-    ExportForm &f = open(LD4800);
     click(f.rangeOption(ExportSelect::PageRange));
     ASSERT_TRUE(f.rangeBox(1)->isEnabled());
     f.rangeBox(1)->setFocus(Qt::MouseFocusReason);
