@@ -1,5 +1,6 @@
 #include "common/VbConvert.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -20,18 +21,14 @@ TEST(VbConvert, WholeNumbersRoundHalfToEvenAndOutOfRangeIsAConversionError)
         {"ABC", std::nullopt}};
     for (const auto &[text, value] : longs)
         EXPECT_EQ(vb::toLong(QString::fromLatin1(text)), value) << text;
-    EXPECT_EQ(vb::toInteger(QStringLiteral("32767")), 32767);
-    EXPECT_FALSE(vb::toInteger(QStringLiteral("32768")).has_value());
-    EXPECT_EQ(vb::toInteger(QStringLiteral("-32768.4")), -32768);
+    EXPECT_EQ((std::vector{vb::toInteger(u"32767"), vb::toInteger(u"32768"), vb::toInteger(u"-32768.4")}),
+              (std::vector<std::optional<std::int16_t>>{32767, std::nullopt, -32768}));
 }
 
 TEST(VbConvert, SingleIsTheNearestFloat)
 {
-    EXPECT_EQ(vb::toSingle(QStringLiteral("12.3")), 12.3f);
-    EXPECT_EQ(vb::toSingle(QStringLiteral("1E3")), 1000.0f);
-    EXPECT_EQ(vb::toSingle(QStringLiteral("-0.25")), -0.25f);
-    EXPECT_FALSE(vb::toSingle(QStringLiteral("1E39")).has_value());
-    EXPECT_FALSE(vb::toSingle(QStringLiteral("")).has_value());
+    EXPECT_EQ((std::vector{vb::toSingle(u"12.3"), vb::toSingle(u"1E3"), vb::toSingle(u"-0.25"), vb::toSingle(u"1E39"), vb::toSingle(u"")}),
+              (std::vector<std::optional<float>>{12.3f, 1000.0f, -0.25f, std::nullopt, std::nullopt}));
 }
 
 TEST(VbConvert, NumbersAsTextAreTheShortestThatReadBack)
@@ -45,14 +42,10 @@ TEST(VbConvert, NumbersAsTextAreTheShortestThatReadBack)
     for (float f : {12.3f, 0.1f, 98.7f, 1.0f / 3.0f, 123456.7f, -0.000123f})
         EXPECT_EQ(vb::toSingle(vb::singleToText(f)), f) << vb::singleToText(f).toStdString();
     // Doubles have up to fifteen digits.
-    EXPECT_EQ(vb::doubleToText(104.5), QStringLiteral("104.5"));
-    EXPECT_EQ(vb::doubleToText(104.0), QStringLiteral("104"));
-    EXPECT_EQ(vb::doubleToText(0.1 + 0.2), QStringLiteral("0.3"));
-    EXPECT_EQ(vb::doubleToText(-2.0), QStringLiteral("-2"));
+    EXPECT_EQ((QStringList{vb::doubleToText(104.5), vb::doubleToText(104.0), vb::doubleToText(0.1 + 0.2), vb::doubleToText(-2.0)}),
+              (QStringList{"104.5", "104", "0.3", "-2"}));
     // A number alone on a line has a blank each side, where a minus sign takes the first.
-    EXPECT_EQ(vb::printNumber(1), QStringLiteral(" 1 "));
-    EXPECT_EQ(vb::printNumber(0), QStringLiteral(" 0 "));
-    EXPECT_EQ(vb::printNumber(-2), QStringLiteral("-2 "));
+    EXPECT_EQ((QStringList{vb::printNumber(1), vb::printNumber(0), vb::printNumber(-2)}), (QStringList{" 1 ", " 0 ", "-2 "}));
 }
 
 TEST(VbConvert, RoundingTiesGoToTheEvenDigit)

@@ -2,6 +2,7 @@
 #include "support/TempHome.h"
 
 #include <QFile>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -11,11 +12,10 @@ namespace {
 
 TEST(ComPortMap, ReadsPortNamesInAnyCase)
 {
-    EXPECT_EQ(ComPortMap::portNumber("COM3"), 3);
-    EXPECT_EQ(ComPortMap::portNumber(" com12 "), 12);
-    EXPECT_FALSE(ComPortMap::portNumber("COM"));
-    EXPECT_FALSE(ComPortMap::portNumber("/dev/ttyUSB0"));
-    EXPECT_FALSE(ComPortMap::portNumber("COM3x"));
+    std::vector<std::optional<int>> numbers;
+    for (const char *name : {"COM3", " com12 ", "COM", "/dev/ttyUSB0", "COM3x"})
+        numbers.push_back(ComPortMap::portNumber(name));
+    EXPECT_EQ(numbers, (std::vector<std::optional<int>>{3, 12, std::nullopt, std::nullopt, std::nullopt}));
 }
 
 #ifndef Q_OS_WIN
@@ -27,9 +27,7 @@ TEST(ComPortMap, AnExplicitDeviceWinsThenTheEnvironmentThenTheSettings)
     qputenv("VALTRANE_COM3", "/dev/from-environment");
     ComPortMap map(home.paths());
     map.setDevice(3, "/tmp/explicit");
-    EXPECT_EQ(map.device(1), "/dev/ttyUSB5");
-    EXPECT_EQ(map.device(2), "/dev/from-environment");
-    EXPECT_EQ(map.device(3), "/tmp/explicit");
+    EXPECT_EQ((QStringList{map.device(1), map.device(2), map.device(3)}), (QStringList{"/dev/ttyUSB5", "/dev/from-environment", "/tmp/explicit"}));
     qunsetenv("VALTRANE_COM2");
     qunsetenv("VALTRANE_COM3");
     EXPECT_EQ(map.device(2), "/dev/ttyACM1");
@@ -49,10 +47,7 @@ TEST(ComPortMap, NumbersAdaptersFirstAndKeepsDevicesTheUserMayNotOpen)
 
     // Without a setting, COMn is the n-th device found; numbers beyond them have none.
     ComPortMap map(home.paths(), dev);
-    EXPECT_EQ(map.device(1), dev + "/ttyUSB0");
-    EXPECT_EQ(map.device(5), dev + "/ttyS1");
-    EXPECT_EQ(map.device(6), "");
-    EXPECT_EQ(map.device(0), "");
+    EXPECT_EQ((QStringList{map.device(1), map.device(5), map.device(6), map.device(0)}), (QStringList{dev + "/ttyUSB0", dev + "/ttyS1", "", ""}));
 }
 #endif
 

@@ -1,5 +1,6 @@
 #include "wizard/ReceiveTimers.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using valtrane::wizard::ReceiveTexts;
@@ -8,23 +9,21 @@ using valtrane::wizard::ReceiveTimers;
 TEST(ReceiveTimers, TheTimeoutCountsDownEverySecondUntilCharactersArriveThenTheReceivingTimeCountsUp)
 {
     ReceiveTexts texts{ReceiveTimers::firstTimeout(), ReceiveTimers::waitingMessage(), 0};
-    ReceiveTimers::countdownTick(texts, true);
-    EXPECT_EQ(texts.timePanel, "Timeout in 28 Sec");
-    ReceiveTimers::countdownTick(texts, true);
-    EXPECT_EQ(texts.timePanel, "Timeout in 27 Sec");
-
+    QStringList panels;
+    for (int tick = 0; tick < 2; ++tick) {
+        ReceiveTimers::countdownTick(texts, true);
+        panels << texts.timePanel;
+    }
     texts.timePanel = "Timeout in 10 Sec";
     ReceiveTimers::countdownTick(texts, true);
     ReceiveTimers::countdownTick(texts, true);
-    EXPECT_EQ(texts.timePanel, "Timeout in 8 Sec");
-    EXPECT_EQ(texts.message, ReceiveTimers::waitingMessage());
-    EXPECT_EQ(texts.elapsedSeconds, 0);
+    EXPECT_EQ(panels << texts.timePanel, (QStringList{"Timeout in 28 Sec", "Timeout in 27 Sec", "Timeout in 8 Sec"}));
+    EXPECT_EQ(std::pair(texts.message, texts.elapsedSeconds), std::pair(ReceiveTimers::waitingMessage(), 0));
 
     // Once characters arrive it counts the receiving time.
     texts.timePanel = "Timeout in 20 Sec";
     ReceiveTimers::countdownTick(texts, false);
-    EXPECT_EQ(texts.message, "Recieving Information from Gauge");
-    EXPECT_EQ(texts.timePanel, "Time: 0 min 1 sec");
+    EXPECT_EQ((QStringList{texts.message, texts.timePanel}), (QStringList{"Recieving Information from Gauge", "Time: 0 min 1 sec"}));
 
     // Between two tests of a continuous download the message no longer starts with "W".
     texts.elapsedSeconds = 59;
@@ -37,11 +36,9 @@ TEST(ReceiveTimers, TheContinuousStateWaitsBetweenTestsAndReceivesDuringThem)
 {
     ReceiveTexts texts{"Time: 0 min 4 sec", ReceiveTimers::receivingMessage(), 4};
     EXPECT_FALSE(ReceiveTimers::continuousStateTick(texts, true));
-    EXPECT_EQ(texts.timePanel, "Waiting to Recieve...");
-    EXPECT_EQ(texts.message, "Waiting to recieve data from Gauge");
+    EXPECT_EQ((QStringList{texts.timePanel, texts.message}), (QStringList{"Waiting to Recieve...", "Waiting to recieve data from Gauge"}));
 
     EXPECT_TRUE(ReceiveTimers::continuousStateTick(texts, false));
-    EXPECT_EQ(texts.message, "Recieving Information from Gauge");
-    EXPECT_EQ(texts.timePanel, "Waiting to Recieve...");
-    EXPECT_EQ(texts.elapsedSeconds, 4);
+    EXPECT_EQ(std::tuple(texts.message, texts.timePanel, texts.elapsedSeconds),
+              std::tuple(QString("Recieving Information from Gauge"), QString("Waiting to Recieve..."), 4));
 }
