@@ -4,10 +4,9 @@
 #include "support/CliRunner.h"
 #include "support/PdfText.h"
 #include "support/ProjectTables.h"
+#include "support/ReportPdfInfo.h"
 #include "support/TempHome.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -30,8 +29,7 @@ TEST(ExportCommand, CsvGoesToDataRawInTheProgramFolderInTheNg7700aCommaLayout)
     AppState comma;
     comma.CsvReport = true;
     db::Database connection;
-    exporting::Writeout writer(home.paths());
-    ASSERT_TRUE(writer.writeout(connection, home.path() + "/expected.csv", "12.5 13 ", NG7700A, "125", comma));
+    ASSERT_TRUE(exporting::Writeout(home.paths()).writeout(connection, home.path() + "/expected.csv", "12.5 13 ", NG7700A, "125", comma));
     EXPECT_EQ(home.readFile("DataRaw.csv"), home.readFile("expected.csv"));
     EXPECT_FALSE(home.exists("DataStif.csv"));
 }
@@ -48,24 +46,15 @@ TEST(ExportCommand, AStiffnessRunWritesTheSummaryOnlyForTheReportOnScreenAndBoth
 
     const auto pdf = test::runCli(home.path(), {"export", "RUN2", "--format", "pdf", "--pages", "1-1"});
     ASSERT_EQ(pdf.exitCode, 0) << pdf.err.constData();
-    for (const char *name : {"DataRaw.pdf", "DataStif.pdf"}) {
-        QProcess info;
-        info.start("pdfinfo", {home.path() + '/' + name});
-        ASSERT_TRUE(info.waitForFinished(60000));
-        EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\n"))) << name;
-    }
+    for (const char *name : {"DataRaw.pdf", "DataStif.pdf"})
+        EXPECT_TRUE(test::pdfPagesAndSize(home.path() + '/' + name).startsWith("1 ")) << name;
 }
 
 TEST(ExportCommand, RefusesWhatTheDialogWouldNotAllow)
 {
     test::TempHome home;
     registerProject(home, LD4800);
-    struct Case {
-        QStringList args;
-        int exitCode;
-        const char *says;
-    };
-    const std::vector<Case> cases{
+    const std::tuple<QStringList, int, const char *> cases[] = {
         {{"CBR_LBR1"}, 2, "--format"},
         {{"CBR_LBR1", "--format", "xls"}, 2, "--format must be"},
         {{"CBR_LBR1", "--format", "csv", "--application"}, 2, "disk only"},
@@ -78,13 +67,12 @@ TEST(ExportCommand, RefusesWhatTheDialogWouldNotAllow)
         {{"CBR_LBR1", "--format", "pdf", "--columns", "CH9"}, 1, "not a column object"},
         {{"CBR_LBR1", "--format", "pdf", "--layout"}, 1, "No Layout to Load."},
     };
-    for (const Case &c : cases) {
-        const auto result = test::runCli(home.path(), QStringList{"export"} + c.args);
-        EXPECT_EQ(result.exitCode, c.exitCode) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(result.err.contains(c.says)) << c.args.join(' ').toStdString() << ": " << result.err.constData();
+    for (const auto &[args, exitCode, says] : cases) {
+        const auto result = test::runCli(home.path(), QStringList{"export"} + args);
+        EXPECT_EQ(result.exitCode, exitCode) << args.join(' ').toStdString();
+        EXPECT_TRUE(result.err.contains(says)) << args.join(' ').toStdString() << ": " << result.err.constData();
     }
-    EXPECT_FALSE(home.exists("DataRaw.csv"));
-    EXPECT_FALSE(home.exists("DataRaw.pdf"));
+    EXPECT_FALSE(home.exists("DataRaw.csv") || home.exists("DataRaw.pdf"));
 }
 
 TEST(ExportCommand, ColumnsArePlacedInTheExportedReportAsOnTheReportTab)
@@ -94,8 +82,7 @@ TEST(ExportCommand, ColumnsArePlacedInTheExportedReportAsOnTheReportTab)
     const auto result = test::runCli(home.path(), {"export", "7.7", "--format", "pdf", "--columns", "Stat1,Wet Dens,%Comp"});
     ASSERT_EQ(result.exitCode, 0) << result.err.constData();
     const QString page = test::pdfText(home.path() + "/DataRaw.pdf");
-    EXPECT_TRUE(page.contains(QRegularExpression("Stat1\\s+WD\\s+%Comp\\s+Remarks"))) << page.toStdString();
-    EXPECT_FALSE(page.contains("Col 4")) << page.toStdString();
+    EXPECT_TRUE(page.contains(QRegularExpression("Stat1\\s+WD\\s+%Comp\\s+Remarks")) && !page.contains("Col 4")) << page.toStdString();
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "support/PtyGauge.h"
 
 #include <QDate>
+#include <QDir>
 #include <QLocale>
 #include <QProcess>
 #include <QSerialPort>
@@ -44,10 +45,8 @@ TEST(PortsCommand, PrintsTheScanAndACaptionPerPort)
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QList<QByteArray> lines = r.out.split('\n');
     ASSERT_GE(lines.size(), 5);
-    EXPECT_EQ(lines[0], "1oxx");
-    EXPECT_EQ(lines[1], "COM1: AVAILABLE (" + free.device().toLocal8Bit() + ")");
-    EXPECT_TRUE(lines[2].startsWith("COM2: IN USE"));
-    EXPECT_TRUE(lines[3].startsWith("COM3: UNAVAILABLE"));
+    EXPECT_EQ(lines.mid(0, 2), QList<QByteArray>({"1oxx", "COM1: AVAILABLE (" + free.device().toLocal8Bit() + ")"}));
+    EXPECT_TRUE(lines[2].startsWith("COM2: IN USE") && lines[3].startsWith("COM3: UNAVAILABLE")) << r.out.constData();
 }
 
 TEST(DownloadCommand, AStreamWithoutTablesEndsAsNoTablesCreatedAndIsCaptured)
@@ -58,34 +57,25 @@ TEST(DownloadCommand, AStreamWithoutTablesEndsAsNoTablesCreatedAndIsCaptured)
     gauge.startWhenOpened(500);
     const auto r = test::runCli(home.path(), {"download", "--port", gauge.device(), "--model", "ng7700a"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.out.contains("Status: Connected\n")) << r.out.constData();
-    EXPECT_TRUE(r.out.contains("Status: No Tables Created\n"));
-    EXPECT_TRUE(r.out.contains("LastStatus: 5454"));
+    for (const char *said : {"Status: Connected\n", "Status: No Tables Created\n", "LastStatus: 5454"})
+        EXPECT_TRUE(r.out.contains(said)) << said << r.out.constData();
     EXPECT_TRUE(r.err.contains("status 5454"));
     const QString capture = captureOf(r.out);
-    EXPECT_TRUE(capture.startsWith(home.paths().capturesFolder() + "/"));
-    EXPECT_TRUE(capture.endsWith("-NG7700A.cap"));
-    QFile file(capture);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), stream);
+    EXPECT_TRUE(capture.startsWith(home.paths().capturesFolder() + "/") && capture.endsWith("-NG7700A.cap")) << capture.toStdString();
+    EXPECT_EQ(home.readFile(QDir(home.path()).relativeFilePath(capture)), stream);
 }
 
 TEST(DownloadCommand, RefusesChoicesTheWizardDoesNotOffer)
 {
     test::TempHome home;
-    const QList<QStringList> refused{
-        {"download", "--port", "COM1", "--model", "NG7700B", "--baud", "4800"},
-        {"download", "--port", "COM1", "--model", "SG2150", "--baud", "9600"},
-        {"download", "--port", "COM1", "--model", "SG2150", "--continuous"},
-        {"download", "--port", "COM1", "--model", "LD4900"},
-        {"download", "--model", "LD4800"},
-        {"replay", "--model", "LD4800"},
-        {"simulate", "--model", "NG7700A"},
-    };
+    const QList<QStringList> refused{{"download", "--port", "COM1", "--model", "NG7700B", "--baud", "4800"},
+                                     {"download", "--port", "COM1", "--model", "SG2150", "--baud", "9600"},
+                                     {"download", "--port", "COM1", "--model", "SG2150", "--continuous"},
+                                     {"download", "--port", "COM1", "--model", "LD4900"},
+                                     {"download", "--model", "LD4800"}, {"replay", "--model", "LD4800"}, {"simulate", "--model", "NG7700A"}};
     for (const QStringList &args : refused) {
         const auto r = test::runCli(home.path(), args);
-        EXPECT_NE(r.exitCode, 0) << qPrintable(args.join(' '));
-        EXPECT_TRUE(r.err.startsWith("error: ")) << qPrintable(args.join(' '));
+        EXPECT_TRUE(r.exitCode != 0 && r.err.startsWith("error: ")) << qPrintable(args.join(' '));
     }
     EXPECT_FALSE(home.exists("captures"));
 }
@@ -139,7 +129,6 @@ TEST(ReplayCommand, ACapturedDownloadReplaysIntoTheSameDatabaseKeepingTheLabInfo
     const auto downloaded = test::runCli(live.path(), {"download", "--port", gauge.device(), "--model", "NG7700B"});
     ASSERT_EQ(downloaded.exitCode, 0) << downloaded.err.constData();
     const QString capture = captureOf(downloaded.out);
-    ASSERT_FALSE(capture.isEmpty());
 
     AppState lab;
     for (size_t i = 0; i < lab.CInfo.size(); ++i)
@@ -155,7 +144,7 @@ TEST(ReplayCommand, ACapturedDownloadReplaysIntoTheSameDatabaseKeepingTheLabInfo
     const auto tableList = [](const QByteArray &out) { return out.mid(out.indexOf("Table_List: ")).split('\n').first(); };
     EXPECT_EQ(tableList(replayed.out), tableList(downloaded.out));
     const auto liveState = test::HomeProjectState::of(live);
-    EXPECT_FALSE(liveState.rows.tables.empty());
+    ASSERT_FALSE(capture.isEmpty() || liveState.rows.tables.empty());
     EXPECT_EQ(test::projectStateDifference(again, liveState), "");
     EXPECT_FALSE(again.exists("captures"));  // a replay is not a live download
 }
