@@ -1,4 +1,3 @@
-#include "common/SettingsFile.h"
 #include "report/LayoutFiles.h"
 #include "report/ReportLayouts.h"
 #include "report/ReportTab.h"

@@ -1,5 +1,4 @@
 #include "db/TableKinds.h"
-#include "report/ColumnObjects.h"
 #include "report/ReportColumns.h"
 #include "report/ReportLayouts.h"
 #include "report/ReportTestSupport.h"

@@ -46,22 +46,30 @@ QString exportPdf(const QTemporaryDir &dir, const ReportDocument &document, bool
 
 } // namespace
 
-TEST(ReportRtf, EachPageOfTheReportIsAPageOfTheFileWithItsOwnTexts)
+// Both the rich text file and the PDF hold each page of the report as a page of their own, with its texts.
+TEST(ReportRtfAndPdf, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
 {
     int depth = -1;
-    const QStringList pages = rtfPages(reportRtf(test::sampleLabReport(120, 3), PageSpan{1, 3}), &depth);
+    const QStringList rtf = rtfPages(reportRtf(test::sampleLabReport(120, 3), PageSpan{1, 3}), &depth);
     EXPECT_EQ(depth, 0);
-    ASSERT_EQ(pages.size(), 3);
+    ASSERT_EQ(rtf.size(), 3);
+    QTemporaryDir dir;
+    const QString pdf = exportPdf(dir, test::sampleLabReport(120, 3), true);
+    EXPECT_EQ(test::pdfPagesAndSize(pdf), "3 792 x 612");
     for (int page = 1; page <= 3; ++page) {
-        SCOPED_TRACE(page);
-        const QString &text = pages[page - 1];
-        const int lastRow = std::min(120, page * 50);
-        EXPECT_EQ(text.contains("Acme Soil Testing Laboratory"), page == 1);
+        const int firstRow = (page - 1) * 50 + 1, lastRow = std::min(120, page * 50);
+        const QString &text = rtf[page - 1], printed = test::pdfText(pdf, page);
+        SCOPED_TRACE(text.toStdString() + "\n\nprinted:\n" + printed.toStdString());
+        for (const QString &either : {text, printed})
+            EXPECT_EQ(std::pair(either.contains("Acme Soil Testing Laboratory"), either.contains(QString("Page %1 of 3").arg(page))), std::pair(page == 1, true));
         EXPECT_TRUE(text.contains("Col 2\n"));
-        EXPECT_TRUE(text.contains(QString("\n2.%1\n").arg((page - 1) * 50 + 1)));
-        EXPECT_TRUE(text.contains(QString("\n2.%1\n").arg(lastRow)));
+        EXPECT_TRUE(text.contains(QString("\n2.%1\n").arg(firstRow)) && text.contains(QString("\n2.%1\n").arg(lastRow)));
         EXPECT_FALSE(text.contains(QString("\n2.%1\n").arg(lastRow + 1)));
-        EXPECT_TRUE(text.contains(QString("Page %1 of 3").arg(page)));
+        EXPECT_EQ(printed.contains("Remarks: compaction"), page == 3);
+        EXPECT_TRUE(printed.contains(QRegularExpression("RD#\\s+Col 1\\s+Col 2")));
+        EXPECT_TRUE(printed.contains(QRegularExpression(QString("%1\\s+1.%1\\s+2.%1\\n").arg(firstRow))));
+        EXPECT_LT(printed.indexOf(QString("1.%1").arg(firstRow)), printed.indexOf(QString("1.%1").arg(lastRow)));
+        EXPECT_FALSE(printed.contains(QString("1.%1 ").arg(lastRow + 1)));
     }
 }
 
@@ -91,25 +99,6 @@ TEST(ReportRtf, APageRangeWritesOnlyThosePagesAndHiddenTextsStayOut)
     EXPECT_TRUE(pages[0].contains("Page 2 of 4"));
     EXPECT_TRUE(pages[1].contains("\n150\n"));
     EXPECT_FALSE(pages[1].contains("1.150"));
-}
-
-TEST(ReportPdf, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
-{
-    QTemporaryDir dir;
-    const QString pdf = exportPdf(dir, test::sampleLabReport(120, 3), true);
-    EXPECT_EQ(test::pdfPagesAndSize(pdf), "3 792 x 612");
-    for (int page = 1; page <= 3; ++page) {
-        const QString text = test::pdfText(pdf, page);
-        SCOPED_TRACE(text.toStdString());
-        const int firstRow = (page - 1) * 50 + 1, lastRow = std::min(120, page * 50);
-        EXPECT_EQ(text.contains("Acme Soil Testing Laboratory"), page == 1);
-        EXPECT_EQ(text.contains("Remarks: compaction"), page == 3);
-        EXPECT_TRUE(text.contains(QRegularExpression("RD#\\s+Col 1\\s+Col 2")));
-        EXPECT_TRUE(text.contains(QRegularExpression(QString("%1\\s+1.%1\\s+2.%1\\n").arg(firstRow))));
-        EXPECT_LT(text.indexOf(QString("1.%1").arg(firstRow)), text.indexOf(QString("1.%1").arg(lastRow)));
-        EXPECT_FALSE(text.contains(QString("1.%1 ").arg(lastRow + 1)));
-        EXPECT_TRUE(text.contains(QString("Page %1 of 3").arg(page)));
-    }
 }
 
 TEST(ReportPdf, APageRangeExportsOnlyThosePagesInPortraitWhenAsked)
