@@ -1,23 +1,36 @@
 #include "app/ui/AboutBox.h"
+#include "app/ui/ChannelGraphView.h"
 #include "app/ui/ComSummary.h"
+#include "app/ui/DataPage.h"
+#include "app/ui/Splash.h"
 #include "common/ProgramInfo.h"
+#include "common/TextFunctions.h"
 #include "common/Twips.h"
 #include "db/CreateDatabase.h"
+#include "db/Database.h"
+#include "db/FieldValue.h"
 #include "db/TableKinds.h"
-#include "link/SerialControl.h"
+#include "parse/SampleStreams.h"
 #include "stiffness/ui/StiffnessConsDialog.h"
 #include "support/BrowsingTables.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QChart>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
+#include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
+#include <functional>
 
 using namespace valtrane;
 using Answer = Prompter::Answer;
@@ -26,8 +39,55 @@ using stiffness::StiffnessConsDialog;
 
 namespace {
 
+const QStringList ProjectFields{"RDNUM", "ID", "SERNUM", "DATE", "MAXD", "LOWD", "SA", "DD", "WD", "PERC_COMP", "STAT1"};
+
+QStringList reading(int rdnum, const char *sa, const char *dd, const char *wd)
+{
+    return {QString::number(rdnum), "~", "~", "~", "~", "~", sa, dd, wd, "0", QString("10+%1").arg(rdnum)};
+}
+
+// A file chooser that looks at the window while its dialog is open.
+struct WatchingChooser : test::ScriptedFileChooser {
+    std::function<void()> onOpen;
+    std::optional<QString> openFile(const Request &r) override { return onOpen(), ScriptedFileChooser::openFile(r); }
+};
+
 class MainWindowTest : public test::MainWindowFixture {
 protected:
+    void nuclearProjects()
+    {
+        test::addTables(home.paths(),
+                        {{"P12.5", db::Ng7700bProjectTable, ProjectFields,
+                          {{"0", "12.5", "3321", "05/06/2024", "120", "90", "~", "~", "~", "~", "~"}, reading(1, "S", "110", "125"),
+                           reading(2, "A", "140", "150"), reading(3, "S", "102", "118")}},
+                         {"P13", db::Ng7700bProjectTable, ProjectFields,
+                          {{"0", "13", "~", "~", "130", "~", "~", "~", "~", "~", "~"}, reading(1, "T", "99", "101")}}});
+        test::writeRegistry(home.paths(), NG7700B, "12.5 13 ");
+        start();
+        show();
+    }
+
+    QTableView *dataGrid() const { return window->dataPage()->dataGrid(); }
+    QTableView *infoGrid() const { return window->dataPage()->infoGrid(); }
+    QString report() const { return window->findChild<QLabel *>("What_report")->text(); }
+
+    // Opens the model's sample stream saved as projects/<name>.txt with the Open button.
+    void open(int model, const QString &name)
+    {
+        home.writeFile("projects/" + name + ".txt", " " + QByteArray::number(model) + " \r\n" + parse::sampleStream(model));
+        files.choices = {home.path() + "/projects/" + name + ".txt"};
+        QTest::mouseClick(window->dataPage()->openButton(), Qt::LeftButton);
+    }
+
+    // Pages 0 to 2, the tree, Save All, Save Selected and Open: which can be used.
+    std::vector<bool> available() const
+    {
+        app::DataPage *page = window->dataPage();
+        return {window->mainTab()->isTabEnabled(0), window->mainTab()->isTabEnabled(1), window->mainTab()->isTabEnabled(2),
+                page->tree()->isEnabled(), page->saveAllButton()->isEnabled(), page->saveSelectedButton()->isEnabled(),
+                page->openButton()->isEnabled()};
+    }
+
     QAction *action(const char *name) const { return window->findChild<QAction *>(name); }
     void trigger(const char *name)
     {
@@ -46,11 +106,9 @@ TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessageAndBecomin
     EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(treeTexts(), QStringList{"Tests"});
     QTabWidget *tabs = window->mainTab();
-    EXPECT_EQ(QStringList({window->statusText(), window->windowTitle(), tabs->tabText(0), tabs->tabText(1),
-                           window->findChild<QLabel *>("What_report")->text()}),
+    EXPECT_EQ(QStringList({window->statusText(), window->windowTitle(), tabs->tabText(0), tabs->tabText(1), report()}),
               QStringList({"Status: Ok", "Valtrane IR Download", "View Data", "View Report", "No Project Selected"}));
-    EXPECT_FALSE(tabs->isTabEnabled(1));
-    EXPECT_TRUE(tabs->isTabEnabled(2));
+    EXPECT_EQ(std::pair(tabs->isTabEnabled(1), tabs->isTabEnabled(2)), std::pair(false, true));
     EXPECT_EQ(state.LastFolder, home.path());
     show();
     window->activateWindow();
@@ -63,10 +121,7 @@ TEST_F(MainWindowTest, ADatabaseWithoutRegistryIsResetWithOneMessage)
     db::CreateDatabase(home.paths()).Create();
     start();
     ASSERT_EQ(prompter.texts(), QStringList{"Database with no tables, reseting."});
-    EXPECT_EQ(prompter.shown[0].title, "Valtrane IR Download");
-    EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::Ok);
-    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
-    EXPECT_EQ(treeTexts(), QStringList{"Tests"});
+    EXPECT_EQ(std::pair(prompter.shown[0].title, prompter.shown[0].buttons), std::pair(QString("Valtrane IR Download"), Prompter::Buttons::Ok));
 }
 
 TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTreeRebuiltOnReturningToTheDataPage)
@@ -82,31 +137,25 @@ TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTreeRebui
     EXPECT_EQ(treeTexts(), (QStringList{"Run Number (field.txt)", "RUN1", "RUN21+", "RUN5"}));
 }
 
-TEST_F(MainWindowTest, TakingPagesAwayLeavesTheShownPageInPlaceAndGivingOneBackShowsIt)
+TEST_F(MainWindowTest, TheWindowKeepsItsMinimumSizeAndTakingPagesAwayLeavesTheShownPageInPlaceAndGivingOneBackShowsIt)
 {
     start();
+    const QSize minimum(twips::toPixels(7635, window->logicalDpiX()), twips::toPixels(7335, window->logicalDpiY()));
+    window->resize(minimum.width() / 2, 10);
+    EXPECT_EQ(window->size(), minimum);
+    window->resize(minimum + QSize(40, 40));
+    EXPECT_EQ(window->size(), minimum + QSize(40, 40));
+
     QTabWidget *tabs = window->mainTab();
     tabs->setTabEnabled(1, true);
     QSignalSpy changes(tabs, &QTabWidget::currentChanged);
     for (int page : {0, 1, 2})
         window->setPageAvailable(page, false);
-    EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(std::pair(tabs->currentIndex(), int(changes.count())), std::pair(0, 0));
     window->setPageAvailable(1, true);
     EXPECT_EQ(tabs->currentIndex(), 1);
     window->setPageAvailable(0, true);
     EXPECT_EQ(tabs->currentIndex(), 1);
-}
-
-TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsMinimumSize)
-{
-    start();
-    const int minWidth = twips::toPixels(7635, window->logicalDpiX());
-    const int minHeight = twips::toPixels(7335, window->logicalDpiY());
-    window->resize(minWidth / 2, 10);
-    EXPECT_EQ(window->size(), QSize(minWidth, minHeight));
-    window->resize(minWidth + 40, minHeight + 40);
-    EXPECT_EQ(window->size(), QSize(minWidth + 40, minHeight + 40));
 }
 
 TEST_F(MainWindowTest, HelpOpensTheHelpFileThereAtStartUpTheMakersSiteAndAnAboutBoxThatDoesNotBlock)
@@ -127,19 +176,16 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileThereAtStartUpTheMakersSiteAndAnAbout
     trigger("About");
     auto *about = window->findChild<app::AboutBox *>();
     ASSERT_TRUE(about);
-    EXPECT_TRUE(about->isVisible());
-    EXPECT_FALSE(about->isModal());
+    EXPECT_EQ(std::pair(about->isVisible(), about->isModal()), std::pair(true, false));
     EXPECT_EQ(QStringList({about->windowTitle(), about->findChild<QLabel *>("lblTitle")->text(), about->findChild<QLabel *>("lblVersion")->text()}),
               QStringList({"About Valtrane IR Download", "Valtrane IR Download",
                            QStringLiteral("Version %1.%2.%3").arg(VALTRANE_VERSION_MAJOR).arg(VALTRANE_VERSION_MINOR).arg(VALTRANE_VERSION_PATCH)}));
-
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
     QTest::mouseClick(about->findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
     qputenv("PATH", path);
 #ifndef Q_OS_WIN
-    EXPECT_EQ(prompter.texts().last(), "System Information Is Unavailable At This Time");
-    EXPECT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.texts().mid(1), QStringList{"System Information Is Unavailable At This Time"});
 #endif
     QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(about->isVisible());
@@ -153,8 +199,7 @@ TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
     EXPECT_EQ(action("COM_STAT1")->text(), "COM2: IN USE");
     auto *timer = window->findChild<QTimer *>("Check_Timer");
     ASSERT_TRUE(timer);
-    EXPECT_TRUE(timer->isActive());
-    EXPECT_EQ(timer->interval(), 60000);
+    EXPECT_EQ(std::pair(timer->isActive(), timer->interval()), std::pair(true, 60000));
     serial.setOpenError(1, SerialControl::PortAlreadyOpen);
     QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
     EXPECT_EQ(window->portCaptions().first(), "COM1: IN USE");
@@ -165,6 +210,49 @@ TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
     ASSERT_TRUE(summary);
     EXPECT_TRUE(summary->isVisible());
     EXPECT_TRUE(summary->findChild<QLabel *>("Label1")->text().contains("COM2: IN USE\nCOM3: IN USE\n"));
+}
+
+TEST(ComSummary, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindowsItOwnsWaitsForOk)
+{
+    const QStringList captions{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"};
+    EXPECT_EQ(app::ComSummary::summaryText(captions),
+              "Comm port information:\r\n\r\nCOM1: AVAILABLE\r\nCOM2: IN USE\r\nCOM3: UNAVAILABLE\r\nCOM4: MODEM\r\n");
+    QMainWindow owner;
+    auto *content = new QWidget;
+    owner.setCentralWidget(content);
+    owner.menuBar()->addMenu("&File");
+    owner.show();
+    auto *wizard = new QDialog(&owner);
+    wizard->show();
+    QPointer<app::ComSummary> summary = new app::ComSummary(captions, &owner);
+    summary->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(summary.data()));
+    EXPECT_FALSE(summary->isModal());
+    EXPECT_EQ(std::vector<bool>({content->isEnabled(), owner.menuBar()->isEnabled(), wizard->isEnabled(), summary->isEnabled()}),
+              std::vector<bool>({false, false, true, true}));
+    EXPECT_EQ(summary->findChild<QLabel *>("Label1")->text(),
+              "Comm port information:\n\nCOM1: AVAILABLE\nCOM2: IN USE\nCOM3: UNAVAILABLE\nCOM4: MODEM");
+
+    QTest::mouseClick(summary->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
+    EXPECT_EQ(std::pair(content->isEnabled(), owner.menuBar()->isEnabled()), std::pair(true, true));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(summary.isNull());
+}
+
+TEST(Splash, ShowsFor2500MillisecondsOnceThenAsksForTheMainWindow)
+{
+    test::TempHome home;
+    home.writeFile("images/splash1.png", QByteArray());
+    app::Splash splash(home.paths());
+    int timeUps = 0;
+    QObject::connect(&splash, &app::Splash::timeUp, [&] { ++timeUps; });
+    splash.start();
+    auto *timer = splash.findChild<QTimer *>();
+    ASSERT_TRUE(timer);
+    EXPECT_EQ(std::pair(splash.isVisible(), splash.pixmap().isNull()), std::pair(true, false));
+    EXPECT_EQ(std::tuple(timer->isActive(), timer->isSingleShot(), timer->interval()), std::tuple(true, true, 2500));
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
+    EXPECT_EQ(std::pair(timeUps, timer->isActive()), std::pair(1, false));
 }
 
 TEST_F(MainWindowTest, ClosingAsksOnceAboutUnsavedInformationAndClosesTheSerialPortUnlessItIsBetweenTests)
@@ -184,13 +272,9 @@ TEST_F(MainWindowTest, ClosingAsksOnceAboutUnsavedInformationAndClosesTheSerialP
         window->close();
         EXPECT_EQ(prompter.texts(), QStringList{"Information changed.  Do you want to save changes?"});
         EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
-        if (yes)
-            EXPECT_TRUE(home.readFile("info/Info.vkt").startsWith("\"New Co\r"));
-        else
-            EXPECT_EQ(home.readFile("info/Info.vkt"), "\"Old Co\r\"\r\n");
-        EXPECT_EQ(state.InformationChanged, !yes);
-        EXPECT_EQ(serial.PortOpen(), yes);
-        EXPECT_FALSE(window->serialLink());
+        const QByteArray info = home.readFile("info/Info.vkt");
+        EXPECT_TRUE(yes ? info.startsWith("\"New Co\r") : info == "\"Old Co\r\"\r\n") << info.constData();
+        EXPECT_EQ(std::tuple(state.InformationChanged, serial.PortOpen(), window->serialLink() != nullptr), std::tuple(!yes, yes, false));
     }
 }
 
@@ -202,23 +286,19 @@ TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpenAndItsTim
     action("SCons")->trigger();
     StiffnessConsDialog *dialog = window->constantsDialog();
     ASSERT_TRUE(dialog);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(std::pair(dialog->isVisible(), dialog->isModal()), std::pair(true, false));
     const auto enabled = [&] { return std::vector<bool>{action("ImportWizard")->isEnabled(), action("COM_DES")->isEnabled(), action("SCons")->isEnabled()}; };
     EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true}));
     ASSERT_TRUE(textChanged()->isActive());
     EXPECT_EQ(textChanged()->interval(), 1000);
 
     tick();
-    EXPECT_EQ(rebuilt.count(), 0);
-    EXPECT_TRUE(textChanged()->isActive());
+    EXPECT_EQ(std::pair(int(rebuilt.count()), textChanged()->isActive()), std::pair(0, true));
     QTest::keyClicks(dialog->box(Poisra), "0.35");
     QTest::mouseClick(dialog->button(StiffnessConsDialog::Apply), Qt::LeftButton);
     ASSERT_TRUE(state.ConstantsChanged);
     tick();
-    EXPECT_EQ(rebuilt.count(), 1);
-    EXPECT_FALSE(state.ConstantsChanged);
-    EXPECT_FALSE(textChanged()->isActive());
+    EXPECT_EQ(std::tuple(int(rebuilt.count()), state.ConstantsChanged, textChanged()->isActive()), std::tuple(1, false, false));
 
     QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
     EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
@@ -227,7 +307,7 @@ TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpenAndItsTim
     EXPECT_TRUE(window->constantsDialog()->isVisible());
 }
 
-TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheDialogWhenTheUserSaysYes)
+TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheModalDialogWhenTheUserSaysYes)
 {
     prompter = test::ScriptedPrompter({Prompter::Answer::Yes});
     start();
@@ -242,11 +322,247 @@ TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheDialogWhenTheUserSa
         QTest::mouseClick(dialog->button(StiffnessConsDialog::Ok), Qt::LeftButton);
     });
     window->stiffnessConstantsFile().load();
-
     EXPECT_TRUE(modal);
-    EXPECT_EQ(prompter.texts(), QStringList{"SG2150 Constants do not exist.  Do you want to setup constants now?"});
+    EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
     EXPECT_DOUBLE_EQ(state.StiffnessConstants[Densi2].toDouble(), 1800);
     EXPECT_TRUE(home.exists("info/StiffnessCons.vkt"));
     EXPECT_TRUE(textChanged()->isActive());
+}
+
+TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsAndOtherNodesKeepTheTable)
+{
+    nuclearProjects();
+    EXPECT_EQ(treeTexts(), (QStringList{"Projects", "12.5", "Asphalt", "Soil", "Thin", "13", "Asphalt", "Soil", "Thin"}));
+    QSignalSpy chosen(window->dataPage(), &app::DataPage::nodeChosen);
+    click({"12.5", "Soil"});
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface, report()}), QStringList({"125", "SOIL", "Project 125, SOIL"}));
+    EXPECT_EQ(QStringList({cell(infoGrid(), 0, "ID"), cell(infoGrid(), 0, "SERNUM"), cell(dataGrid(), 1, "STAT1")}),
+              QStringList({"12.5", "3321", "10+3"}));
+    EXPECT_EQ(dataGrid()->model()->rowCount(), 2);
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
+
+    click({"12.5", "Soil"});
+    click({"13", "Thin"});
+    EXPECT_EQ(chosen.count(), 3);
+    EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface}), QStringList({"13", "THIN"}));
+    click(QStringList{});
+    click({"12.5"});
+    EXPECT_EQ(QStringList({state.CurrentTable, cell(dataGrid(), 0, "SA")}), QStringList({"13", "T"}));
+    click({"12.5", "Asphalt"});
+    EXPECT_EQ(cell(dataGrid(), 0, "SA"), "A");
+}
+
+TEST_F(MainWindowTest, AMaximumDensityThatCannotBeStoredIsReportedAndATypedOneRecomputesCompactionOfTheSurface)
+{
+    nuclearProjects();
+    click({"12.5", "Soil"});
+    QTableView *grid = infoGrid();
+    int column = 0;
+    while (column < grid->model()->columnCount() && grid->model()->headerData(column, Qt::Horizontal).toString() != "MAXD")
+        ++column;
+    const QModelIndex maxd = grid->model()->index(0, column);
+    ASSERT_TRUE(maxd.isValid());
+    EXPECT_FALSE(grid->model()->setData(maxd, "dense"));
+    ASSERT_EQ(prompter.texts(), QStringList{"Error Updating Database."});
+    EXPECT_EQ(prompter.shown[0].icon, Prompter::Icon::Critical);
+    EXPECT_EQ(cell(grid, 0, "MAXD"), "120");
+
+    grid->setCurrentIndex(maxd);
+    grid->edit(maxd);
+    auto *editor = grid->findChild<QLineEdit *>();
+    ASSERT_TRUE(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, "100");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();   // the grid commits the edit once the key press has been handled
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(QStringList({cell(dataGrid(), 0, "PERC_COMP"), cell(dataGrid(), 1, "PERC_COMP")}), QStringList({"110", "102"}));
+}
+
+TEST_F(MainWindowTest, TheSummaryRunShowsAllItsRowsInOneTallGrid)
+{
+    const QStringList fields{"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"};
+    test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, fields, {{"3", "0", "2.5", "~"}, {"~", "1", "~", "100"}}},
+                                   {"RUN21", db::StiffnessRunTable, fields, {{"21", "0", "~", "~"}, {"22", "1", "~", "~"}, {"23", "2", "~", "~"}}}});
+    test::writeRegistry(home.paths(), SG2150, "RUN3 RUN21 ");
+    start();
+    show();
+    click({"RUN3"});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dataGrid()->isVisible());
+    const int normalHeight = infoGrid()->height();
+    click({"RUN21+"});
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dataGrid()->isVisible());
+    EXPECT_EQ(infoGrid()->model()->rowCount(), 3);
+    EXPECT_GT(infoGrid()->height(), 2 * normalHeight);
+    EXPECT_EQ(report(), "Stiffness Run Number 21+");
+    click({"RUN3"});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::pair(dataGrid()->isVisible(), infoGrid()->height()), std::pair(true, normalHeight));
+}
+
+TEST_F(MainWindowTest, ALoggerTestDrawsBothChannelCurvesOnlyOnTheGraphsThreeAxesAndWritesTheGraphPicture)
+{
+    test::addTables(home.paths(), {test::loggerTest("CBR_LBR1", {{0, 0, 0, 0}, {1.5, 0.1, 0.2, 0}, {3.0, 0.2, 0.35, 0}}, {"LOAD", "PEN", "DIAL", "AUX"}),
+                                   test::loggerTest("UC1", {{5, 6, 7, 8}}, {"KN", "MM", "IN", "X"})});
+    test::writeRegistry(home.paths(), LD4800, "CBR_LBR1 UC1 ");
+    start();
+    show();
+    click({"CBR_LBR1"});
+    EXPECT_TRUE(window->mainTab()->isTabEnabled(2));
+    QChart *chart = window->graphView()->chart();
+    ASSERT_EQ(chart->series().size(), 2);
+    const auto curve = [&](int i) { return static_cast<QLineSeries *>(window->graphView()->chart()->series()[i]); };
+    EXPECT_EQ(QStringList({chart->title(), curve(0)->name(), curve(1)->name()}), QStringList({"LD4800 Results", "CH1 Vs. CH2", "CH1 Vs. CH3"}));
+    EXPECT_EQ(std::pair(curve(0)->at(1), curve(1)->at(2)), std::pair(QPointF(double(0.1f), 1.5), QPointF(double(0.35f), 3.0)));
+    EXPECT_EQ(chart->legend()->alignment(), Qt::AlignBottom);
+
+    const QImage picture(home.paths().graphImage(), "BMP");
+    EXPECT_EQ(picture.size(), app::ChannelGraphData::pictureSizePixels());
+    // The chart fills the picture: what is drawn spans most of its width, the title included.
+    int left = picture.width(), right = -1;
+    bool titleDrawn = false;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            titleDrawn = titleDrawn || picture.pixelColor(x, y) == QColor(50, 0, 255);
+            if (picture.pixelColor(x, y) != Qt::white)
+                std::tie(left, right) = std::pair(std::min(left, x), std::max(right, x));
+        }
+    }
+    EXPECT_TRUE(titleDrawn);
+    EXPECT_GT(right - left, picture.width() * 4 / 5);
+
+    // A test of one reading, chosen twice: one point per curve, the chart keeps its size.
+    const QSize before = window->graphView()->size();
+    click({"UC1"});
+    click({"UC1"});
+    ASSERT_EQ(window->graphView()->chart()->series().size(), 2);
+    EXPECT_EQ(std::pair(curve(0)->count(), curve(1)->count()), std::pair(1, 1));
+    EXPECT_EQ(window->graphView()->size(), before);
+
+    // While it has no data the chart shows axes of its own, scaled 0 to 1; once a test is drawn only
+    // the three axes of the graph, titled by the test's last reading, may be left on it.
+    window->mainTab()->setCurrentIndex(app::MainWindow::GraphPageIndex);
+    QCoreApplication::processEvents();
+    const QList<QAbstractAxis *> axes = window->graphView()->chart()->axes();
+    ASSERT_EQ(axes.size(), 3);
+    const std::tuple<Qt::Alignment, const char *, double> expected[] = {   // side, title, a reading the axis must reach
+        {Qt::AlignBottom, "MM", 6}, {Qt::AlignLeft, "KN", 5}, {Qt::AlignRight, "IN", 5}};
+    int tickLabels = 0;
+    for (const auto &[side, title, value] : expected) {
+        SCOPED_TRACE(title);
+        const auto found = std::find_if(axes.begin(), axes.end(), [&](QAbstractAxis *a) { return a->alignment() == side; });
+        ASSERT_NE(found, axes.end());
+        const auto *axis = qobject_cast<const QValueAxis *>(*found);
+        ASSERT_NE(axis, nullptr);
+        EXPECT_EQ(axis->titleText(), title);
+        EXPECT_TRUE(axis->min() <= value && value <= axis->max()) << value;
+        tickLabels += axis->tickCount();
+    }
+    // What is drawn: the tick labels of those three axes and no others.
+    QStringList numbersDrawn;
+    for (const QGraphicsItem *item : window->graphView()->scene()->items()) {
+        const auto *text = dynamic_cast<const QGraphicsTextItem *>(item);
+        bool number = false;
+        if (text && text->isVisible() && (text->toPlainText().toDouble(&number), number))
+            numbersDrawn.append(text->toPlainText());
+    }
+    EXPECT_EQ(numbersDrawn.size(), tickLabels) << numbersDrawn.join(' ').toStdString();
+}
+
+struct ModelCase {
+    int model;
+    const char *name;
+    const char *root;
+    QStringList information;   // the information grid's columns, in order
+    QStringList firstData;     // the data grid's first columns
+};
+
+class SavedProjectOfEachModel : public MainWindowTest, public ::testing::WithParamInterface<ModelCase> {};
+
+TEST_P(SavedProjectOfEachModel, OpensIntoTheTreeAndItsFirstTableShowsInTheGrids)
+{
+    const ModelCase &c = GetParam();
+    start();
+    show();
+    open(c.model, c.name);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(state.DeviceCode, c.model);
+
+    QStringList expectedTree{QStringLiteral("%1 (%2.txt)").arg(c.root, c.name)};
+    for (const QString &table : tableListNames(state.Table_List))
+        expectedTree.append(table == "RUN21" ? "RUN21+" : table);
+    QStringList tree = treeTexts();
+    tree.removeIf([](const QString &text) { return QStringList{"Asphalt", "Soil", "Thin"}.contains(text); });
+    EXPECT_EQ(tree, expectedTree);
+    ASSERT_GE(tree.size(), 2);
+    EXPECT_EQ(window->mainTab()->isTabEnabled(2), c.model == LD4800);
+
+    const bool nuclear = c.model == NG7700A || c.model == NG7700B;
+    const QString table = tree.at(1);
+    click(nuclear ? QStringList{table, "Soil"} : QStringList{table});
+    EXPECT_EQ(visibleCaptions(infoGrid()), c.information);
+    EXPECT_EQ(visibleCaptions(dataGrid()).mid(0, c.firstData.size()), c.firstData);
+
+    // The data grid's first row holds the text of every field of the first row its query gives.
+    db::Database database;
+    ASSERT_TRUE(database.open(home.paths().database()));
+    auto set = database.openRecordset("Select * From " + (nuclear ? "P" + Strip_Char(table, '.') + " WHERE SA = 'S' AND RDNUM > 0"
+                                                                  : table + (c.model == SG2150 ? " WHERE BIN_NUMBER > 0" : "")));
+    ASSERT_TRUE(set && set->moveFirst());
+    QStringList shown, stored;
+    for (int col = 0; col < dataGrid()->model()->columnCount(); ++col)
+        shown.append(dataGrid()->model()->index(0, col).data().toString());
+    for (const QString &field : set->fieldNames())
+        stored.append(db::fieldText(set->field(field)));
+    EXPECT_EQ(shown, stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, SavedProjectOfEachModel, ::testing::Values(
+    ModelCase{LD4800, "LD4800", "Tests", {"TIME", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"READNUMBER", "CH1", "CH2", "CH3", "CH4"}},
+    ModelCase{NG7700A, "NG7700A", "Projects", {"ID", "SERNUM", "CDATE", "KVAL", "DSTD", "MSTD", "SPG", "MAXD"}, {"RDNUM", "RDATE", "STAT", "OFFSET"}},
+    ModelCase{NG7700B, "NG7700B", "Projects", {"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"},
+              {"RDNUM", "STAT1TO", "STAT1", "OFFSET"}},
+    ModelCase{SG2150, "SG2150", "Run Number", {"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"}, {"BIN_NUMBER", "FREQUENCY", "REAL_DISPL_ND"}}),
+    [](const ::testing::TestParamInfo<ModelCase> &info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, WhileTheOpenDialogIsUpThePagesButtonsAndTreeAreUnavailable)
+{
+    WatchingChooser chooser;
+    window = std::make_unique<app::MainWindow>(home.paths(), state, app::MainWindowServices{prompter, chooser, desktop, {}});
+    window->startUp();
+    std::vector<bool> whileOpen;
+    chooser.onOpen = [&] { whileOpen = available(); };
+    window->dataPage()->openButton()->click();
+    EXPECT_EQ(whileOpen, std::vector<bool>(7, false));
+    // Cancelled: everything is back on the page it was, and the graph only for logger tests.
+    EXPECT_EQ(available(), std::vector<bool>(7, true));
+    EXPECT_EQ(window->mainTab()->currentIndex(), 0);
+    state.DeviceCode = NG7700B;
+    window->dataPage()->openButton()->click();
+    EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(MainWindowTest, OpeningEmptiesTheGridsButKeepsTheTableOnScreenAndSaveAllWritesTheProjects)
+{
+    start();
+    show();
+    open(NG7700B, "NG7700B");
+    click({window->dataPage()->tree()->topLevelItem(0)->child(0)->text(0), "Soil"});
+    ASSERT_GT(dataGrid()->model()->rowCount(), 0);
+    const QString onScreen = state.CurrentTable;
+
+    open(SG2150, "SG2150");
+    EXPECT_EQ(std::pair(dataGrid()->model()->columnCount(), infoGrid()->model()->columnCount()), std::pair(0, 0));
+    EXPECT_EQ(QStringList({state.CurrentTable, state.TreeRootCaption}), QStringList({onScreen, "Run Number (SG2150.txt)"}));
+    EXPECT_FALSE(window->mainTab()->isTabEnabled(2));
+
+    files.choices = {home.path() + "/projects/again.txt"};
+    QTest::mouseClick(window->dataPage()->saveAllButton(), Qt::LeftButton);
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(home.readFile("projects/again.txt"), test::writtenText(home.paths(), SG2150, state.Table_List));
 }
