@@ -23,11 +23,12 @@ using test::longReport;
 TEST(QtSerialControl, TellsAHeldPortFromAMissingOrForbiddenOne)
 {
     using link::SerialControl;
-    EXPECT_EQ(link::QtSerialControl::openError(QSerialPort::DeviceNotFoundError, true), SerialControl::InvalidPortNumber);
-    EXPECT_EQ(link::QtSerialControl::openError(QSerialPort::PermissionError, true), SerialControl::PortAlreadyOpen);
-    EXPECT_EQ(link::QtSerialControl::openError(QSerialPort::PermissionError, false), SerialControl::HardwareNotAvailable);
-    for (auto error : {QSerialPort::OpenError, QSerialPort::ResourceError, QSerialPort::UnknownError})
-        EXPECT_EQ(link::QtSerialControl::openError(error, true), SerialControl::HardwareNotAvailable) << error;
+    const auto error = &link::QtSerialControl::openError;
+    EXPECT_EQ((std::vector{error(QSerialPort::DeviceNotFoundError, true), error(QSerialPort::PermissionError, true),
+                           error(QSerialPort::PermissionError, false), error(QSerialPort::OpenError, true),
+                           error(QSerialPort::ResourceError, true), error(QSerialPort::UnknownError, true)}),
+              (std::vector{int(SerialControl::InvalidPortNumber), int(SerialControl::PortAlreadyOpen), int(SerialControl::HardwareNotAvailable),
+                           int(SerialControl::HardwareNotAvailable), int(SerialControl::HardwareNotAvailable), int(SerialControl::HardwareNotAvailable)}));
 }
 
 class QtSerialControlTest : public ::testing::Test {
@@ -64,9 +65,8 @@ TEST_F(QtSerialControlTest, AStreamOfManyKilobytesArrivesWholeAndFiltered)
     comm.setYield(gauge.startOnFirstYield());
     ASSERT_GT(stream.size(), 20000);
     EXPECT_EQ(download(1), 0);
-    EXPECT_EQ(parser->received, filtered(stream.mid(4, stream.size() - 5)));
-    EXPECT_EQ(state.Table_List.count(QLatin1Char(' ')), 800);
-    EXPECT_EQ(captured, stream);
+    EXPECT_EQ(std::tuple(parser->received, state.Table_List.count(QLatin1Char(' ')), captured),
+              std::tuple(filtered(stream.mid(4, stream.size() - 5)), 800, stream));
     comm.Close_Port();
     EXPECT_FALSE(control.PortOpen());
 }
@@ -106,9 +106,7 @@ TEST_F(QtSerialControlTest, ThePortScanTellsHeldMissingModemAndFreeDevices)
     comm.setClock([&answered, fast] { return answered ? fast() : 0; });
     const QString scan = comm.AvailablePorts();
     answering.join();
-    EXPECT_EQ(scan, "ox" "m4");
-    EXPECT_EQ(asked, "ATI1\r");
-    EXPECT_FALSE(control.PortOpen());
+    EXPECT_EQ(std::tuple(scan, asked, control.PortOpen()), std::tuple(QString("oxm4"), QByteArray("ATI1\r"), false));
 
     comm.Serial_Port = 1;
     EXPECT_EQ(comm.RunTest(), 99);

@@ -56,16 +56,11 @@ TEST_F(Ld4800Parser, ChannelNameLinesOfOtherShapes)
     EXPECT_TRUE(test::rowHolds(soilCement[0], {"CH2NAME", "CH4NAME"}, {"DEFL", "STRAIN"}));
 }
 
-TEST_F(Ld4800Parser, HeadingsMustMatchExactly)
+TEST_F(Ld4800Parser, HeadingsMustMatchExactlyAndATokenBeginningWithEndCompletesTheTest)
 {
     feed(LD, "CBR/LBR  TEST\r\nMARSHALL TEST\r\n");
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
     EXPECT_EQ(test::tableNames(home.paths()), QStringList{"MARSHALL1"});
-}
-
-TEST_F(Ld4800Parser, TokenBeginningWithEndCompletesTheTest)
-{
-    feed(LD, "MARSHALL TEST\r\n");
     EXPECT_EQ(feed(LD, "ENDPOINT"), std::vector<int>{89});
     // The test's table is closed: a reading after it goes nowhere.
     feed(LD, "\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
