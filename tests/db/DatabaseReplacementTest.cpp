@@ -31,37 +31,27 @@ enum class Reached { Building, NewRegistryWritten, DatabaseRenamed, Committed, D
 
 TEST(DatabaseReplacement, ARestartFindsTheOldPairOrTheNewPairWhereverTheReplacementStopped)
 {
-    const struct {
-        const char *name;
-        Reached reached;
-        bool newPair;
-    } cases[] = {
-        {"while building", Reached::Building, false},
-        {"after writing the new registry", Reached::NewRegistryWritten, false},
-        {"between the two renames", Reached::DatabaseRenamed, true},
-        {"after both renames", Reached::Committed, true},
+    const std::tuple<const char *, Reached, bool> cases[] = {
+        {"while building", Reached::Building, false},           {"after writing the new registry", Reached::NewRegistryWritten, false},
+        {"between the two renames", Reached::DatabaseRenamed, true}, {"after both renames", Reached::Committed, true},
         {"discarded", Reached::Discarded, false},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &[name, reached, newPair] : cases) {
+        SCOPED_TRACE(name);
         test::TempHome home, other;
         const auto old = makeLive(home, NG7700B);
         const auto fresh = makeLive(other, SG2150);
+        const QString list = test::sampleTableList(SG2150);
         ASSERT_TRUE(QFile::copy(other.paths().database(), home.paths().newDatabase()));
-        if (c.reached == Reached::NewRegistryWritten || c.reached == Reached::DatabaseRenamed) {
-            ASSERT_TRUE(SettingsFile::writeLines(home.paths().newTableRegistry(), db::registryLines(SG2150, test::sampleTableList(SG2150))));
-        }
-        if (c.reached == Reached::DatabaseRenamed) {
-            ASSERT_TRUE(FileSync::replace(home.paths().newDatabase(), home.paths().database()));
-        }
-        if (c.reached == Reached::Committed) {
-            ASSERT_TRUE(db::DatabaseReplacement::commit(home.paths(), SG2150, test::sampleTableList(SG2150)));
-        }
-        if (c.reached == Reached::Discarded)
+        const bool registryWritten = reached == Reached::NewRegistryWritten || reached == Reached::DatabaseRenamed;
+        ASSERT_TRUE(!registryWritten || SettingsFile::writeLines(home.paths().newTableRegistry(), db::registryLines(SG2150, list)));
+        ASSERT_TRUE(reached != Reached::DatabaseRenamed || FileSync::replace(home.paths().newDatabase(), home.paths().database()));
+        ASSERT_TRUE(reached != Reached::Committed || db::DatabaseReplacement::commit(home.paths(), SG2150, list));
+        if (reached == Reached::Discarded)
             db::DatabaseReplacement::discard(home.paths());
         else
             db::DatabaseHold{home.paths()};  // the next start
-        EXPECT_EQ(test::projectStateDifference(home, c.newPair ? fresh : old), "");
+        EXPECT_EQ(test::projectStateDifference(home, newPair ? fresh : old), "");
     }
 }
 

@@ -8,40 +8,27 @@ using namespace valtrane;
 
 TEST(StartupChecks, KeepsARegisteredOrLockedDatabaseAndClearsWhatDoesNotBelongTogether)
 {
-    struct Case {
-        const char *what;
-        bool database;
-        QByteArray registry;  // empty: none
-        bool locked;
-        QString message;
-        bool databaseKept, registryKept;
-        QString tableList;
-    };
-    const std::vector<Case> cases{
+    // What there is (database, registry, lock file), the message, what is kept, the tables listed.
+    const std::tuple<const char *, bool, QByteArray, bool, QString, bool, bool, QString> cases[] = {
         {"first start", false, "", false, "", false, false, ""},
         {"registry without its database", false, "2\r\n\"12 \"\r\n", false, "", false, false, ""},
         {"database without listed tables", true, "", false, "Database with no tables, reseting.", false, false, ""},
         {"locked database", true, "", true, "", true, false, ""},
         {"registered database", true, "0\r\n\"CBR_LBR1 \"\r\n", false, "", true, true, "CBR_LBR1 "},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto &[what, database, registry, locked, message, databaseKept, registryKept, tableList] : cases) {
+        SCOPED_TRACE(what);
         test::TempHome home;
-        if (c.database) {
-            ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
-        }
-        if (!c.registry.isEmpty())
-            home.writeFile("info/DBTbles.vkt", c.registry);
-        if (c.locked)
+        ASSERT_TRUE(!database || db::CreateDatabase(home.paths()).Create() == 0);
+        if (!registry.isEmpty())
+            home.writeFile("info/DBTbles.vkt", registry);
+        if (locked)
             home.writeFile("info/MIRVAT.ldb", "held by another program");
         AppState state;
         state.DeviceCode = 3;
-        EXPECT_EQ(db::StartupChecks::run(home.paths(), state), c.message);
-        EXPECT_EQ(home.exists("info/MIRVAT.vkd"), c.databaseKept);
-        EXPECT_EQ(home.exists("info/DBTbles.vkt"), c.registryKept);
-        EXPECT_EQ(state.Table_List, c.tableList);
-        EXPECT_EQ(state.DeviceCode, c.registryKept ? 0 : 3);
-        EXPECT_EQ(state.LastFolder, home.paths().programFolder());
+        EXPECT_EQ(db::StartupChecks::run(home.paths(), state), message);
+        EXPECT_EQ(std::tuple(home.exists("info/MIRVAT.vkd"), home.exists("info/DBTbles.vkt"), state.Table_List, state.DeviceCode, state.LastFolder),
+                  std::tuple(databaseKept, registryKept, tableList, registryKept ? 0 : 3, home.paths().programFolder()));
         // What was reset is not reset again.
         EXPECT_TRUE(db::StartupChecks::run(home.paths(), state).isEmpty());
     }
