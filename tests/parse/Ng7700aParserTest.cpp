@@ -35,10 +35,9 @@ TEST_F(Ng7700aParser, FilesEachReadingInItsProjectTableWithTheTitleLineValues)
 
     const auto p124 = rows("P124");
     ASSERT_EQ(p124.size(), 3u);
-    EXPECT_TRUE(test::rowHolds(p124[0], ReadingFields, soil("1", "12.4")));
+    EXPECT_TRUE(test::rowHolds(p124[0], ReadingFields + QStringList{"SERNUM", "CDATE"}, soil("1", "12.4") + QStringList{"23817", "03/14/05"}));
     EXPECT_TRUE(test::rowHolds(p124[1], ReadingFields, soil("3", "12.4")));
     EXPECT_TRUE(test::rowHolds(p124[2], AsphaltFields, asphalt("4", "12.4")));
-    EXPECT_TRUE(test::rowHolds(p124[0], {"SERNUM", "CDATE"}, {"23817", "03/14/05"}));
     // The asphalt section's title line brings its own serial number and date.
     EXPECT_TRUE(test::rowHolds(p124[2], {"SERNUM", "CDATE", "WETD", "DRYD", "WAT", "PWAT"}, {"23818", "04/01/05", "", "", "", ""}));
 

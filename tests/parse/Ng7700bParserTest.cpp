@@ -31,8 +31,7 @@ TEST_F(Ng7700bParser, FilesHeaderRecordsAndReadingsPerProject)
 
     const auto p124 = rows("P124");
     ASSERT_EQ(p124.size(), 4u);
-    EXPECT_TRUE(test::rowHolds(p124[0], {"RDNUM", "ID", "SERNUM", "CDATE"}, {"0", "12.4", "31560", "06/21/05"}));
-    EXPECT_TRUE(test::rowHolds(p124[0], HeaderFields, Header124));
+    EXPECT_TRUE(test::rowHolds(p124[0], QStringList{"RDNUM", "ID", "SERNUM", "CDATE"} + HeaderFields, QStringList{"0", "12.4", "31560", "06/21/05"} + Header124));
     EXPECT_TRUE(test::rowHolds(p124[1], ReadingFields, reading("1", "09:12")));
     // A time keeps its colon.
     EXPECT_TRUE(test::rowHolds(p124[2], ReadingFields, reading("2", "12:30")));
