@@ -1,11 +1,12 @@
 #include "report/InfoFile.h"
 #include "support/TempHome.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
 
-TEST(InfoFile, AllEmptyFieldsWriteNineEmptyLinesAndTheRootCaptionAndFilledOnesReadBack)
+TEST(InfoFile, AllEmptyFieldsWriteNineEmptyLinesAndTheRootCaptionFilledOnesReadBackAndAShortFileFillsOnlyTheFieldsItHas)
 {
     test::TempHome home;
     AppState written;
@@ -20,11 +21,9 @@ TEST(InfoFile, AllEmptyFieldsWriteNineEmptyLinesAndTheRootCaptionAndFilledOnesRe
     report::InfoFile::read(home.paths(), read);
     EXPECT_EQ(read.CInfo, written.CInfo);
     EXPECT_EQ(read.TreeRootCaption, written.TreeRootCaption);
-}
 
-TEST(InfoFile, AShortFileFillsTheFieldsItHasAndAMissingOneChangesNothing)
-{
-    test::TempHome home;
+    // A short file fills the fields it has; a missing one changes nothing.
+    QFile::remove(home.path() + "/info/Info.vkt");
     AppState state;
     state.CInfo[1] = "kept";
     report::InfoFile::read(home.paths(), state);

@@ -64,7 +64,7 @@ TEST_P(EditedItem, ApplyShowsInBothReportsCancelPutsBackWhatTheEditorFoundAndOkC
 INSTANTIATE_TEST_SUITE_P(HeaderItems, EditedItem, ::testing::ValuesIn(TextItems),
                          [](const auto &info) { return std::string(info.param.object); });
 
-TEST(ReportTextEditor, DateItemShowsItCannotBeModifiedAndWritesOnlyAlignmentToAllThree)
+TEST(ReportTextEditor, DateItemShowsItCannotBeModifiedAndWritesOnlyAlignmentToAllThreeAndCompanyInformationOpensLineByLine)
 {
     EditorFixture f;
     ReportTextEditor editor(f.reports, f.logo, f.state, ReportTextEditor::DateItem);
@@ -74,11 +74,8 @@ TEST(ReportTextEditor, DateItemShowsItCannotBeModifiedAndWritesOnlyAlignmentToAl
     editor.ok();
     for (const char *name : {"Text8", "Field1", "Field2"})
         EXPECT_EQ(std::pair(f.alignment(name), f.text(name)), std::pair(int(LeftAlign), QStringLiteral("old ") + QString::fromLatin1(name))) << name;
-}
 
-TEST(ReportTextEditor, CompanyInformationOpensLineByLineAndAnEmptyOneOpensEmpty)
-{
-    EditorFixture f;
+    // The company information opens line by line; an empty one opens empty.
     f.reports.Report.setText(QStringLiteral("Companyinfo"), QStringLiteral("1 Road") + CR + QStringLiteral("Town"));
     EXPECT_EQ(ReportTextEditor(f.reports, f.logo, f.state, ReportTextEditor::CompanyInfo).text(), QStringLiteral("1 Road\nTown"));
     f.reports.Report.setText(QStringLiteral("Companyinfo"), QStringLiteral(" Empty") + CR + QStringLiteral(" Empty"));

@@ -12,7 +12,7 @@ namespace {
 
 class StiffnessReportCellsTest : public test::DatabaseFixture {};
 
-TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumn)
+TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnAndOnlyARunTableGivesCells)
 {
     test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
     const auto cells = StiffnessReportCells::build(database, "RUN3", test::loadedConstants());
@@ -30,6 +30,15 @@ TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumn)
     ASSERT_EQ(std::pair(snr.size(), youngsPsi.size()), std::pair(qsizetype(26), qsizetype(26)));  // a carriage return after every value
     EXPECT_EQ(QStringList({snr[0], snr[24], youngsPsi[0], youngsPsi[6], youngsPsi[17], youngsPsi[24]}), QStringList({"38.7", "42.7", "9745.7", " ", " ", "6763.2"}));
     EXPECT_FALSE(cells->averagesHidden);
+
+    // Only a run table gives cells.
+    EXPECT_FALSE(StiffnessReportCells::build(database, "RUN9", test::loadedConstants()));
+    addTable("P12", db::Ng7700aProjectTable);
+    EXPECT_FALSE(StiffnessReportCells::build(database, "P12", test::loadedConstants()));
+    addTable("RUN4", db::StiffnessRunTable);
+    const auto empty = StiffnessReportCells::build(database, "RUN4", test::loadedConstants());
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->runNumber + empty->columns[report::BinNumberColumn], "");
 }
 
 TEST(StiffnessReportRunLine, MarksRunsAboveTwentyWithAPlusAndHidesTheirAverages)
@@ -40,18 +49,6 @@ TEST(StiffnessReportRunLine, MarksRunsAboveTwentyWithAPlusAndHidesTheirAverages)
     EXPECT_EQ(QStringList({twentyOne.runNumber, twentyOne.runLine(), twentyOne.columns[report::BinNumberColumn], twentyOne.columns[report::FrequencyColumn],
                            twentyOne.columns[report::FirstResultColumn]}),
               QStringList({"21+", "21+   04/12/03 10:15:00", "21\r22\r", "NA\rNA\r", "9.5\r8.0\r"}));
-}
-
-TEST_F(StiffnessReportCellsTest, OnlyARunTableGivesCells)
-{
-    EXPECT_FALSE(StiffnessReportCells::build(database, "RUN9", test::loadedConstants()));
-    addTable("P12", db::Ng7700aProjectTable);
-    EXPECT_FALSE(StiffnessReportCells::build(database, "P12", test::loadedConstants()));
-
-    addTable("RUN4", db::StiffnessRunTable);
-    const auto empty = StiffnessReportCells::build(database, "RUN4", test::loadedConstants());
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->runNumber + empty->columns[report::BinNumberColumn], "");
 }
 
 } // namespace
