@@ -162,21 +162,16 @@ TEST_F(CommunicationTest, BlankLinesBeforeTheReportAreSkippedAndTheFirstOtherCha
     // A later read after the same opening continues the same run until the port closes.
     port.queueBytes("#BEND");
     EXPECT_EQ(comm->GetData(0, 0), 0);
-    EXPECT_EQ(parser->inititLists.size(), 1);
-    EXPECT_EQ(state.Table_List, "T1 T2 ");
-    EXPECT_EQ(parser->deInits, 0);
+    EXPECT_EQ(std::tuple(parser->inititLists.size(), state.Table_List, parser->deInits), std::tuple(1, QString("T1 T2 "), 0));
     comm->Close_Port();
-    EXPECT_FALSE(port.PortOpen());
-    EXPECT_EQ(parser->deInits, 1);
+    EXPECT_EQ(std::pair(port.PortOpen(), parser->deInits), std::pair(false, 1));
 }
 
 TEST_F(CommunicationTest, AnEndByteBeforeAnyTableGives5454AndRemovesTheDatabaseFile)
 {
     home.writeFile("info/MIRVAT.vkd", "not a real database");
     EXPECT_EQ(download(2, 0, {"NO TABLES HERE\r\xFD"}), 5454);
-    EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
-    EXPECT_EQ(state.Table_List, "");
-    EXPECT_EQ(parser->deInits, 1);
+    EXPECT_EQ(std::tuple(home.exists("info/MIRVAT.vkd"), state.Table_List, parser->deInits), std::tuple(false, QString(), 1));
 }
 
 TEST_F(CommunicationTest, NoCharacterWithinThirtySecondsGives99UnlessTheWaitIsWithoutTimeout)
@@ -197,8 +192,7 @@ TEST_F(CommunicationTest, NoCharacterWithinThirtySecondsGives99UnlessTheWaitIsWi
 TEST_F(CommunicationTest, AnAbortWhileReceivingGives1978AndTheNextReadStartsANewRun)
 {
     EXPECT_EQ(download(1, 0, {"#ABC", Abort, "DEF"}), 1978);
-    EXPECT_EQ(parser->received, "#ABC");
-    EXPECT_EQ(parser->deInits, 1);
+    EXPECT_EQ(std::pair(parser->received, parser->deInits), std::pair(QByteArray("#ABC"), 1));
     comm->Abort_Download = false;
     port.queueBytes("#X\xFD");
     EXPECT_EQ(comm->GetData(1, 0), 0);
@@ -209,9 +203,7 @@ TEST_F(CommunicationTest, AnOverflowWhileWaitingGives7272AndStartsTheDatabaseAne
 {
     state.Table_List = "P1 P2 ";
     EXPECT_EQ(download(0, 0, {5, Overflow, 5, "#A"}), 7272);
-    EXPECT_EQ(parser->inititLists, QStringList{"P1 P2 "});
-    EXPECT_EQ(parser->deInits, 2);
-    EXPECT_TRUE(parser->received.isEmpty());
+    EXPECT_EQ(std::tuple(parser->inititLists, parser->deInits, parser->received), std::tuple(QStringList{"P1 P2 "}, 2, QByteArray()));
 }
 
 TEST_F(CommunicationTest, AContinuousDownloadReadsTestAfterTestInOneRunUntilDone)
@@ -220,11 +212,8 @@ TEST_F(CommunicationTest, AContinuousDownloadReadsTestAfterTestInOneRunUntilDone
     parser->onParse = [&](int) { betweenAtParse.append(comm->Between_Tests); };
     // Four characters after each test are thrown away; the pause is longer than any idle limit.
     EXPECT_EQ(download(3, 1, {"#TEST1END", "\r\n\r\n", 40000, "DX#TEST2END", "WXYZ", Stop, 10}), 0);
-    EXPECT_EQ(parser->inititLists.size(), 1);
-    EXPECT_EQ(state.Table_List, "T1 T2 ");
-    EXPECT_EQ(parser->received, "#TEST1ENDDX#TEST2END");
-    EXPECT_EQ(state.LastStatus, 89);
-    EXPECT_TRUE(comm->Between_Tests);
+    EXPECT_EQ(std::tuple(parser->inititLists.size(), state.Table_List, parser->received, state.LastStatus, comm->Between_Tests),
+              std::tuple(1, QString("T1 T2 "), QByteArray("#TEST1ENDDX#TEST2END"), 89, true));
     // A "D" right after a test leaves the link between tests; the next character does not.
     ASSERT_EQ(betweenAtParse.size(), 20);
     EXPECT_EQ(std::pair(betweenAtParse.at(9), betweenAtParse.at(10)), std::pair(true, false));
@@ -233,10 +222,8 @@ TEST_F(CommunicationTest, AContinuousDownloadReadsTestAfterTestInOneRunUntilDone
 TEST_F(CommunicationTest, AStopThatMeetsTheEndOfAContinuousTestEndsTheReadRightThere)
 {
     EXPECT_EQ(download(3, 1, {"#AEN", Stop, "D\r\n\r\n#B"}), 0);
-    EXPECT_EQ(state.Table_List, "T1 ");
-    EXPECT_EQ(state.LastStatus, 89);
-    EXPECT_EQ(port.InBufferCount(), 6);  // what follows the test is left unread
-    EXPECT_FALSE(comm->Between_Tests);
+    // What follows the test is left unread.
+    EXPECT_EQ(std::tuple(state.Table_List, state.LastStatus, port.InBufferCount(), comm->Between_Tests), std::tuple(QString("T1 "), 89, 6, false));
 }
 
 TEST_F(CommunicationTest, OldInputIsThrownAwayAndTheCaptureGetsEveryByteReceivedAfterIt)
