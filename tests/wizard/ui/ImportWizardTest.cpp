@@ -118,19 +118,16 @@ TEST_F(ImportWizardTest, ADownloadThatEndsWellFinishesWithItsTablesInTheTreeAndT
     serial.queueBytes(parse::sampleStream(NG7700B));
     walkToStart(0, NG7700B);
 
-    ASSERT_EQ(state.LastStatus, 0);
-    ASSERT_EQ(wizard->view().page, 7);
+    ASSERT_EQ(std::pair(state.LastStatus, wizard->view().page), std::pair(std::int16_t(0), 7));
     EXPECT_EQ((QStringList{wizard->messageLine(0)->text(), wizard->connectionPanel()->text()}),
               (QStringList{"Gauge data import complete!", "Download Complete "}));
-    EXPECT_FALSE(wizard->timePanel()->isVisible());
+    EXPECT_EQ(std::pair(wizard->timePanel()->isVisible(), window->mainTab()->isTabEnabled(1)), std::pair(false, false));
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     EXPECT_EQ(treeTexts().mid(0, 3), (QStringList{"Projects (Dwnld:" + today + ")", "12.4", "Asphalt"}));
-    EXPECT_FALSE(window->mainTab()->isTabEnabled(1));
 
     press(0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(wizard.isNull());
-    EXPECT_TRUE(window->mainTab()->isTabEnabled(1));
+    EXPECT_EQ(std::pair(wizard.isNull(), window->mainTab()->isTabEnabled(1)), std::pair(true, true));
     click({"12.4", "Soil"});
     EXPECT_GT(window->dataPage()->dataGrid()->model()->rowCount(), 0);
 }
@@ -180,10 +177,8 @@ TEST_F(ImportWizardTest, ClosingTheMainWindowDuringADownloadWaitsForTheWizard)
     serial.queueSilence(5);
     walkToStart(0, NG7700A);
 
-    EXPECT_EQ(state.LastStatus, 99);
-    EXPECT_TRUE(window->serialLink());
+    EXPECT_EQ(std::pair(state.LastStatus, bool(window->serialLink())), std::pair(std::int16_t(99), true));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->serialLink());
+    EXPECT_EQ(std::pair(window->isVisible(), bool(window->serialLink())), std::pair(false, false));
 }
