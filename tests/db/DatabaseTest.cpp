@@ -65,21 +65,13 @@ TEST_F(DatabaseFixture, ValuesAreConvertedToTheFieldTypeWhateverTheCaseOfItsName
         bool accepted;
         QVariant stored;  // read back as its own type; null: the field stays empty
     };
+    // Long: half to even; Single: the float value; Text: a number's plain text, at most ten characters.
     const Case cases[] = {
-        {u"rdnum", "2.5", true, 2},   // Long: half to even
-        {u"SERNUM", "3.5", true, 4},
-        {u"Wd", "12.3", true, 12.3f}, // Single: the float value
-        {u"DD", 98.7654321, true, 98.7654321f},
-        {u"ID", 12.5, true, "12.5"},  // Text: a number's plain text
-        {u"VR", "", true, ""},
-        {u"Offset", "12R", true, "12R"},
-        {u"TIME", "0123456789", true, "0123456789"},
-        {u"Date", "01234567890", false, QVariant()},  // Text(10) takes ten characters
-        {u"MC", "ABC", false, QVariant()},
-        {u"DC", "", false, QVariant()},
-        {u"PERCM", "1E39", false, QVariant()},
-        {u"MAXD", QVariant(), true, QVariant()},
-        {u"NOSUCH", 1, false, QVariant()},
+        {u"rdnum", "2.5", true, 2},       {u"SERNUM", "3.5", true, 4},        {u"Wd", "12.3", true, 12.3f},
+        {u"DD", 98.7654321, true, 98.7654321f}, {u"ID", 12.5, true, "12.5"}, {u"VR", "", true, ""},
+        {u"Offset", "12R", true, "12R"},  {u"TIME", "0123456789", true, "0123456789"}, {u"Date", "01234567890", false, QVariant()},
+        {u"MC", "ABC", false, QVariant()}, {u"DC", "", false, QVariant()},     {u"PERCM", "1E39", false, QVariant()},
+        {u"MAXD", QVariant(), true, QVariant()}, {u"NOSUCH", 1, false, QVariant()},
     };
     addTable("P1", db::Ng7700bProjectTable);
     auto rs = database.openRecordset("SELECT * FROM P1");
@@ -112,17 +104,11 @@ TEST_F(DatabaseFixture, TextConditionsMatchWithoutRegardToCase)
     const QList<std::tuple<int, QVariant, QString>> rows{{0, QVariant(), "HDR"}, {1, "S", "L1"}, {2, "s", "l1"}, {3, "A", "L2"}, {4, "a", "l1x"}};
     for (const auto &[n, sa, lane] : rows)
         ASSERT_TRUE(addRow("P7", {{"RDNUM", n}, {"SA", sa}, {"LANE", lane}}));
+    // Numbers compare as numbers.
     const QList<std::pair<QString, QList<int>>> cases{
-        {" WHERE SA = 'S' AND RDNUM > 0", {1, 2}},
-        {" WHERE SA = 'a' AND RDNUM > 0", {3, 4}},
-        {" WHERE SA <> 's'", {3, 4}},
-        {" WHERE LANE = 'L1'", {1, 2}},
-        {" WHERE LANE > 'L1'", {3, 4}},
-        {" WHERE LANE = 'hdr' AND RDNUM = 0", {0}},
-        // Numbers compare as numbers.
-        {" WHERE RDNUM > 2", {3, 4}},
-        {" WHERE RDNUM = '3'", {3}},
-        {" WHERE RDNUM < 2", {0, 1}},
+        {" WHERE SA = 'S' AND RDNUM > 0", {1, 2}}, {" WHERE SA = 'a' AND RDNUM > 0", {3, 4}}, {" WHERE SA <> 's'", {3, 4}},
+        {" WHERE LANE = 'L1'", {1, 2}},           {" WHERE LANE > 'L1'", {3, 4}},            {" WHERE LANE = 'hdr' AND RDNUM = 0", {0}},
+        {" WHERE RDNUM > 2", {3, 4}},             {" WHERE RDNUM = '3'", {3}},               {" WHERE RDNUM < 2", {0, 1}},
         {"", {0, 1, 2, 3, 4}},
     };
     for (const auto &[condition, expected] : cases)
@@ -223,20 +209,15 @@ TEST(Database, RemoveFileRefusesWhileAnotherRunningProcessHoldsTheLock)
 
 TEST(CreateDatabase, CreateTellsAFailedCreationFromAFileMissingAfterwards)
 {
-    const struct {
-        const char *what;
-        bool makesFile, succeeds;
-        int expected;
-    } cases[] = {
-        {"made and closed", true, true, 0},
-        {"creating failed", false, false, 909},
-        {"closing failed", true, false, 909},
+    // Whether the creation makes the file and says it succeeded, and the status Create gives.
+    const std::tuple<const char *, bool, bool, int> cases[] = {
+        {"made and closed", true, true, 0}, {"creating failed", false, false, 909}, {"closing failed", true, false, 909},
         {"made, yet gone afterwards", false, true, 910},
     };
-    for (const auto &c : cases) {
+    for (const auto &[what, makesFile, succeeds, expected] : cases) {
         test::TempHome home;
-        db::CreateDatabase creator(home.paths(), [&c](const QString &path) { return (!c.makesFile || db::Database::createFile(path)) && c.succeeds; });
-        EXPECT_EQ(creator.Create(), c.expected) << c.what;
+        db::CreateDatabase creator(home.paths(), [&](const QString &path) { return (!makesFile || db::Database::createFile(path)) && succeeds; });
+        EXPECT_EQ(creator.Create(), expected) << what;
     }
     test::TempHome home;
     QDir(home.path()).rmdir("info");

@@ -32,15 +32,12 @@ protected:
     ::testing::AssertionResult addRow(const QString &table, const std::vector<std::pair<QString, QVariant>> &fields)
     {
         auto rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + table);
-        if (!rs || !rs->addNew())
-            return ::testing::AssertionFailure() << "no record set on " << table.toStdString();
-        for (const auto &[field, value] : fields) {
-            if (!value.isNull() && !rs->setField(field, value))
-                return ::testing::AssertionFailure() << "field " << field.toStdString() << " refused its value";
-        }
-        if (!rs->update() || !database.commit())
-            return ::testing::AssertionFailure() << "row not written to " << table.toStdString();
-        return ::testing::AssertionSuccess();
+        bool written = rs && rs->addNew();
+        for (const auto &[field, value] : fields)
+            written = written && (value.isNull() || rs->setField(field, value));
+        if (written && rs->update() && database.commit())
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "row not written to " << table.toStdString();
     }
 
     TempHome home;

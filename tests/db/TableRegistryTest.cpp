@@ -9,13 +9,9 @@ using namespace valtrane;
 // the model code when it is one; a missing registry reads as no tables; other modes do nothing.
 TEST(TableRegistry, WritesAndReadsTheModelCodeAndTheQuotedList)
 {
-    const struct {
-        QByteArray file;  // null: no registry
-        int mode;
-        QString list, returned;
-        int model;
-        QByteArray after;
-    } cases[] = {
+    // The registry there (null: none), the mode and list given, the list returned, the model code
+    // after and the registry written.
+    const std::tuple<QByteArray, int, QString, QString, int, QByteArray> cases[] = {
         {{}, 1, "12.5 13 ", "", NG7700A, "1\r\n\"12.5 13 \"\r\n"},
         {"3\r\n\"RUN1 RUN2 RUN21 \"\r\n", 0, "", "RUN1 RUN2 RUN21 ", SG2150, {}},
         {"2\r\n\"12\"\".5 \"13\" \"\r\n", 0, "", "12.5 13 ", NG7700B, {}},
@@ -25,18 +21,16 @@ TEST(TableRegistry, WritesAndReadsTheModelCodeAndTheQuotedList)
         {{}, 0, "", "", NG7700A, {}},
         {{}, 7, "X ", "", NG7700A, {}},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.mode << " " << c.file.constData());
+    for (const auto &[file, mode, list, returned, model, after] : cases) {
+        SCOPED_TRACE(testing::Message() << mode << " " << file.constData());
         test::TempHome home;
-        if (!c.file.isNull())
-            home.writeFile("info/DBTBLES.VKT", c.file);
+        if (!file.isNull())
+            home.writeFile("info/DBTBLES.VKT", file);
         AppState state;
         state.DeviceCode = NG7700A;
-        EXPECT_EQ(db::Table_Registry(home.paths(), state, c.mode, c.list), c.returned);
-        EXPECT_EQ(state.DeviceCode, c.model);
-        if (c.file.isNull()) {
-            EXPECT_EQ(home.exists("info/DBTbles.vkt"), !c.after.isEmpty());
-            EXPECT_EQ(home.readFile("info/DBTbles.vkt"), c.after);
+        EXPECT_EQ(std::pair(db::Table_Registry(home.paths(), state, mode, list), state.DeviceCode), std::pair(returned, model));
+        if (file.isNull()) {
+            EXPECT_EQ(std::pair(home.exists("info/DBTbles.vkt"), home.readFile("info/DBTbles.vkt")), std::pair(!after.isEmpty(), after));
         }
     }
 }

@@ -1,4 +1,4 @@
-// What the project text file carries at its edges: each test saves a small project, opens the saved
+// What the project text file carries at its edges: each case saves a small project, opens the saved
 // file and shows what came back.
 #include "db/Database.h"
 #include "project/ProjectOpen.h"
@@ -38,28 +38,22 @@ Reopened reopened(int model, const QString &list, const std::vector<test::TableC
     return r;
 }
 
-const QStringList Ng7700aFields{"RDNUM", "RDATE", "ID",   "STAT", "Offset", "DPT",  "SA",   "KVAL", "PADJ", "DSTD",  "MSTD",  "DCNT",
-                                "MCNT",  "SPG",   "PAV",  "MAXD", "WETD",   "DRYD", "WAT",  "PWAT", "PCOMP", "SERNUM", "CDATE"};
-
-const QStringList Ng7700bHeader{"RDNUM", "ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD"};
-const QStringList Ng7700bReading{"RDNUM", "Time", "STAT1TO", "STAT1", "Offset", "STAT2", "LANE", "DPT", "SA", "ADJ",
-                                 "DC",    "MC",   "AV",      "WD",    "DD",     "M",     "PERCM", "PERC_COMP", "VR"};
-const QStringList Ng7700bValues{"1", "9:30", "1+00", "10+50", "5R", "2", "1", "6", "S", "0", "2345", "456", "4.5", "128.4", "118.2", "10.2", "8.6", "96.5", "A"};
+const QStringList Ld4800Fields{"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"};
 
 TEST(TextFileLimits, Ng7700bProjectsTakeTheSerialNumberOfTheFirst)
 {
+    const QStringList header{"RDNUM", "ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD"};
+    const QStringList reading{"RDNUM", "Time", "STAT1TO", "STAT1", "Offset", "STAT2", "LANE", "DPT", "SA", "ADJ",
+                              "DC",    "MC",   "AV",      "WD",    "DD",     "M",     "PERCM", "PERC_COMP", "VR"};
+    const QStringList values{"1", "9:30", "1+00", "10+50", "5R", "2", "1", "6", "S", "0", "2345", "456", "4.5", "128.4", "118.2", "10.2", "8.6", "96.5", "A"};
+    const QStringList rest{"03/04/04", "2345", "678", "0", "2.65", "125.5", "118"};
     const auto after = reopened(NG7700B, "1 2 ", {
-        {"P1", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "1", "5678", "02/03/04", "03/04/04", "2345", "678", "0", "2.65", "125.5", "118"}}},
-        {"P1", test::SameTable, Ng7700bReading, {Ng7700bValues}},
-        {"P2", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "2", "9999", "09/09/09", "03/04/04", "2345", "678", "0", "2.65", "125.5", "118"}}},
-        {"P2", test::SameTable, Ng7700bReading, {Ng7700bValues}},
+        {"P1", db::Ng7700bProjectTable, header, {QStringList{"0", "1", "5678", "02/03/04"} + rest}}, {"P1", test::SameTable, reading, {values}},
+        {"P2", db::Ng7700bProjectTable, header, {QStringList{"0", "2", "9999", "09/09/09"} + rest}}, {"P2", test::SameTable, reading, {values}},
     }).after;
     ASSERT_EQ(after.tables.at("P2").size(), 2u);
-    EXPECT_EQ(after.tables.at("P2")[0].at("SERNUM").toInt(), 5678);
-    EXPECT_EQ(after.tables.at("P2")[0].at("CDATE").toString(), QStringLiteral("02/03/04"));
+    EXPECT_EQ(std::pair(after.tables.at("P2")[0].at("SERNUM").toInt(), after.tables.at("P2")[0].at("CDATE").toString()), std::pair(5678, QString("02/03/04")));
 }
-
-const QStringList Ld4800Fields{"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"};
 
 TEST(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
 {
@@ -73,11 +67,13 @@ TEST(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
 
 TEST(TextFileLimits, ValuesWiderThanTheirColumnsComeBack)
 {
+    const QStringList ng7700aFields{"RDNUM", "RDATE", "ID",   "STAT", "Offset", "DPT",  "SA",   "KVAL", "PADJ", "DSTD",  "MSTD",  "DCNT",
+                                    "MCNT",  "SPG",   "PAV",  "MAXD", "WETD",   "DRYD", "WAT",  "PWAT", "PCOMP", "SERNUM", "CDATE"};
     const QStringList wide{"123", "01/16/2006", "1", "1234567", "-123456", "1234", "S", "1234567", "123456", "1234567", "123456", "1234567",
                            "123456", "12345", "1234", "123456", "123456", "123456", "12345", "12345", "123456", "23817", "03/14/05"};
     // Channel values as a download stores them: a 32-bit float shown with four decimals. Others
     // are read back that way (-98765.4321 comes back as -98765.4297).
-    for (const Reopened &r : {reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, Ng7700aFields, {wide}}}),
+    for (const Reopened &r : {reopened(NG7700A, "1 ", {{"P1", db::Ng7700aProjectTable, ng7700aFields, {wide}}}),
                               reopened(LD4800, "CBR_LBR1 ", {{"CBR_LBR1", db::LoggerTestTable, Ld4800Fields,
                                                              {{"1", "00:00:30.25", "123456.7891", "-98765.4297", "3", "4", "A", "B", "C", "D"}}}})})
         EXPECT_EQ(test::ProjectSnapshot::difference(r.before, r.after), "");
