@@ -30,23 +30,18 @@ QString captureOf(const QByteArray &out)
     return at < 0 ? QString() : QString::fromLocal8Bit(out.mid(at + 9).split('\n').first());
 }
 
-TEST(PortsCommand, PrintsTheScanAndACaptionPerPort)
+// What the scan tells of free, held and missing ports is shown by the link tests.
+TEST(PortsCommand, PrintsTheScanAndACaptionPerPortOfTheDevicesTheEnvironmentNames)
 {
     test::TempHome home;
-    test::PtyGauge free(""), held("");
-    QSerialPort otherProgram(held.device());
-    ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
-    const QStringList devices{free.device(), held.device(), home.path() + "/none", home.path() + "/none"};
-    for (int i = 0; i < 4; ++i)
-        qputenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i + 1)), devices.at(i).toLocal8Bit());
+    test::PtyGauge free("");
+    for (int i = 1; i <= 4; ++i)
+        qputenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i)), (i == 1 ? free.device() : home.path() + "/none").toLocal8Bit());
     const auto r = test::runCli(home.path(), {"ports"});
     for (int i = 1; i <= 4; ++i)
         qunsetenv(qPrintable(QStringLiteral("VALTRANE_COM%1").arg(i)));
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
-    const QList<QByteArray> lines = r.out.split('\n');
-    ASSERT_GE(lines.size(), 5);
-    EXPECT_EQ(lines.mid(0, 2), QList<QByteArray>({"1oxx", "COM1: AVAILABLE (" + free.device().toLocal8Bit() + ")"}));
-    EXPECT_TRUE(lines[2].startsWith("COM2: IN USE") && lines[3].startsWith("COM3: UNAVAILABLE")) << r.out.constData();
+    EXPECT_TRUE(r.out.startsWith("1xxx\nCOM1: AVAILABLE (" + free.device().toLocal8Bit() + ")\nCOM2: UNAVAILABLE")) << r.out.constData();
 }
 
 TEST(DownloadCommand, AStreamWithoutTablesEndsAsNoTablesCreatedAndIsCaptured)

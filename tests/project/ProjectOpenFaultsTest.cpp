@@ -23,17 +23,11 @@ namespace {
 // A logger project of a few megabytes: tests of many readings each.
 QByteArray largeProject()
 {
-    QByteArray bytes = " 0 \r\n";
-    for (int test = 0; test < 12; ++test) {
-        bytes += "CBR/LBR TEST\r\n\r\nRD #,     TIME,       LOAD,         PEN,        NONE,           CH 4\r\n";
-        for (int reading = 1; reading <= 4000; ++reading)
-            bytes += QByteArray::number(reading).rightJustified(4, ' ') + ",    00:30,    12.3456,       0.125,           0,           -1.5\r\n";
-        bytes += "END\r\n\r\n";
-    }
-    return bytes;
+    QByteArray test = "CBR/LBR TEST\r\n\r\nRD #,     TIME,       LOAD,         PEN,        NONE,           CH 4\r\n";
+    for (int reading = 1; reading <= 4000; ++reading)
+        test += QByteArray::number(reading).rightJustified(4, ' ') + ",    00:30,    12.3456,       0.125,           0,           -1.5\r\n";
+    return " 0 \r\n" + (test + "END\r\n\r\n").repeated(12);
 }
-
-using HomeState = test::HomeProjectState;
 
 class ProjectOpenFaults : public ::testing::Test {
 protected:
@@ -44,25 +38,19 @@ protected:
         home.writeFile("large.txt", large);
         AppState state;
         ASSERT_TRUE(project::ProjectOpen::open(home.paths(), state, home.path() + "/previous.txt").opened);
-        previous = HomeState::of(home);
+        previous = test::HomeProjectState::of(home);
     }
 
     // Empty when the next start, after it has put right what the open left, finds the expected project.
-    std::string afterRestart(const HomeState &expected)
+    std::string afterRestart(const test::HomeProjectState &expected)
     {
         const auto tables = test::runCli(home.path(), {"tables"});
         EXPECT_EQ(tables.exitCode, 0) << tables.err.constData();
         return test::projectStateDifference(home, expected);
     }
 
-    qint64 newDatabaseBytes()
-    {
-        const QString file = home.paths().newDatabase();
-        return QFileInfo(file).size() + QFileInfo(file + "-wal").size();
-    }
-
     test::TempHome home;
-    HomeState previous;
+    test::HomeProjectState previous;
 };
 
 TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrTheWholeNewOne)
@@ -71,7 +59,8 @@ TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrT
     whole.writeFile("large.txt", home.readFile("large.txt"));
     AppState state;
     ASSERT_TRUE(project::ProjectOpen::open(whole.paths(), state, whole.path() + "/large.txt").opened);
-    const HomeState opened = HomeState::of(whole);
+    const auto opened = test::HomeProjectState::of(whole);
+    const QString newDatabase = home.paths().newDatabase();
     bool sawPrevious = false;
     // Bytes of the new database written when the program is killed; past the end, after the open.
     for (qint64 writtenBytes : {qint64(1), qint64(1024 * 1024), qint64(1) << 40}) {
@@ -79,7 +68,7 @@ TEST_F(ProjectOpenFaults, KilledAtAnyPointTheNextStartFindsThePreviousProjectOrT
         QProcess open;
         open.start(test::cliPath(), {"--home", home.path(), "open", home.path() + "/large.txt"});
         ASSERT_TRUE(open.waitForStarted());
-        while (!open.waitForFinished(1) && newDatabaseBytes() < writtenBytes) {
+        while (!open.waitForFinished(1) && QFileInfo(newDatabase).size() + QFileInfo(newDatabase + "-wal").size() < writtenBytes) {
         }
         if (const qint64 pid = open.processId(); pid > 0)
             ::kill(pid_t(pid), SIGKILL);
