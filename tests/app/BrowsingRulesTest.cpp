@@ -56,28 +56,23 @@ QString describe(const std::optional<NodePlan> &p)
 
 } // namespace
 
-TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfTheTestsLastReadingAndAnEmptyValueIsNotANumber)
+TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfTheTestsLastReadingAndNothingIsDrawnWithoutATableOnScreenOrADatabase)
 {
     test::TableContent uc1 = test::loggerTest("UC1", {{1.5, 2.5, 3.5, 4.5}, {10, 20, 30, 40}, {9, 10, 11, 12}, {7, 7, 7, 7}},
                                               {"LOAD", "PEN", "DIAL", "AUX"});
-    uc1.records[2][3] = "~";   // CH2 of reading 3
+    uc1.records[2][3] = "~";   // CH2 of reading 3: not a number
     for (int i = 0; i < 3; ++i)
         uc1.records.back()[6 + i] = QStringList({"KN", "MM", "IN"})[i];
     put({uc1});
-    auto data = ChannelGraphData::read(home.paths(), state, database.openRecordset("Select * From UC1").get(), 3);
+    auto set = database.openRecordset("Select * From UC1");
+    auto data = ChannelGraphData::read(home.paths(), state, set.get(), 3);
     ASSERT_TRUE(data);
     ASSERT_EQ(data->rows.size(), 3u);
     EXPECT_TRUE(std::isnan(data->rows[2][0]));
     data->rows[2][0] = -1;
     EXPECT_EQ(data->rows, (std::vector<std::array<float, 4>>{{2.5f, 1.5f, 3.5f, 1.5f}, {20, 10, 30, 10}, {-1, 9, 11, 9}}));
     EXPECT_EQ(QStringList({data->horizontalTitle, data->verticalTitle, data->secondVerticalTitle}), QStringList({"MM", "KN", "IN"}));
-}
 
-TEST_F(BrowsingTest, NoGraphIsDrawnWithoutATableOnScreenOrADatabaseAndItsPictureIsTheChartEnlargedByAThirdAtFifteenTwipsPerPixel)
-{
-    put({test::loggerTest("UC1", {{1, 2, 3, 4}}, {})});
-    auto set = database.openRecordset("Select * From UC1");
-    ASSERT_TRUE(ChannelGraphData::read(home.paths(), state, set.get(), 1));
     state.CurrentTable.clear();
     EXPECT_FALSE(ChannelGraphData::read(home.paths(), state, set.get(), 1));
     state.CurrentTable = "UC1";
@@ -85,21 +80,18 @@ TEST_F(BrowsingTest, NoGraphIsDrawnWithoutATableOnScreenOrADatabaseAndItsPicture
     database.close();
     ASSERT_TRUE(db::Database::removeFile(home.paths().database()));
     EXPECT_FALSE(ChannelGraphData::read(home.paths(), state, nullptr, 0));
-    EXPECT_EQ(ChannelGraphData::pictureSizeTwips(), QSize(9318, 6220));
-    EXPECT_EQ(ChannelGraphData::pictureSizePixels(), QSize(621, 415));
+}
+
+TEST(ChannelGraphPicture, IsTheChartEnlargedByAThirdAtFifteenTwipsPerPixel)
+{
+    EXPECT_EQ(std::pair(ChannelGraphData::pictureSizeTwips(), ChannelGraphData::pictureSizePixels()), std::pair(QSize(9318, 6220), QSize(621, 415)));
 }
 
 TEST(CompactionRecompute, TheSurfaceOnScreenGetsDensityOverTheMaximumAndOthersStay)
 {
     const float Empty = NAN;
-    const struct {
-        const char *surface;
-        QVariant maxd;  // invalid: as stored (120)
-        bool emptyDd3;  // reading 3 without dry density
-        const char *table;
-        bool succeeds;
-        std::array<float, 4> percent;  // readings 1 to 4
-    } cases[] = {
+    // surface, maximum (invalid: as stored, 120), reading 3 without dry density, table, succeeds, percent of readings 1 to 4
+    const std::tuple<const char *, QVariant, bool, const char *, bool, std::array<float, 4>> cases[] = {
         // Soil readings take dry density; other surfaces wet density.
         {"SOIL", 100.0, false, "125", true, {110.0f, 1, 102.5f, 1}},
         {"SOIL", QVariant(), true, "125", true, {float(110.0 * 100.0 / 120.0), 1, Empty, 1}},
@@ -112,8 +104,8 @@ TEST(CompactionRecompute, TheSurfaceOnScreenGetsDensityOverTheMaximumAndOthersSt
         {"BASE", 0.0, false, "125", true, {1, 1, 1, 1}},
         {"", 50.0, false, "125", true, {1, 1, 1, 1}},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(std::string(c.surface) + " " + c.table);
+    for (const auto &[surface, maxd, emptyDd3, table, succeeds, percent] : cases) {
+        SCOPED_TRACE(std::string(surface) + " " + table);
         test::TempHome home;
         test::addTables(home.paths(), {{"P125", db::Ng7700bProjectTable, {"RDNUM", "ID", "MAXD", "SA", "DD", "WD", "PERC_COMP"},
                                         {{"0", "12.5", "120", "~", "~", "~", "~"}, {"1", "~", "~", "S", "110", "125", "1"},
@@ -125,27 +117,27 @@ TEST(CompactionRecompute, TheSurfaceOnScreenGetsDensityOverTheMaximumAndOthersSt
             auto r = database.openRecordset(QString("SELECT * FROM P125 WHERE RDNUM = %1").arg(rdnum));
             ASSERT_TRUE(r->setField(field, value) && r->update());
         };
-        if (c.maxd.isValid())
-            set(0, "MAXD", c.maxd);
-        if (c.emptyDd3)
+        if (maxd.isValid())
+            set(0, "MAXD", maxd);
+        if (emptyDd3)
             set(3, "DD", QVariant());
         AppState state;
-        std::tie(state.DeviceCode, state.CurrentTable, state.CurrentSurface) = std::tuple(NG7700B, c.table, c.surface);
-        EXPECT_EQ(CompactionRecompute::run(database, state), c.succeeds);
+        std::tie(state.DeviceCode, state.CurrentTable, state.CurrentSurface) = std::tuple(NG7700B, table, surface);
+        EXPECT_EQ(CompactionRecompute::run(database, state), succeeds);
 
         const auto rows = test::tableRows(home.paths(), "P125");
         ASSERT_EQ(rows.size(), 5u);
         for (size_t i = 0; i < 4; ++i) {
             const QVariant p = rows[i + 1].at("PERC_COMP");
-            EXPECT_EQ(p.isNull(), std::isnan(c.percent[i])) << "reading " << i + 1;
+            EXPECT_EQ(p.isNull(), std::isnan(percent[i])) << "reading " << i + 1;
             if (!p.isNull()) {
-                EXPECT_FLOAT_EQ(p.toFloat(), c.percent[i]) << "reading " << i + 1;
+                EXPECT_FLOAT_EQ(p.toFloat(), percent[i]) << "reading " << i + 1;
             }
         }
     }
 }
 
-TEST(GridColumns, HeaderFieldsGoToTheInformationGridAndEverythingElseToTheDataGrid)
+TEST(GridColumns, HeaderFieldsGoToTheInformationGridAndTheRestToTheDataGridWhoseColumnsShareItsWidthAndOnlyTheNg7700bMaximumDensityCanBeEdited)
 {
     const QStringList header{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME",
                              "CH1NAME", "CH4NAME", "RUN_NUMBER", "MEASURE", "CALFACTOR", "maxd"};
@@ -156,10 +148,8 @@ TEST(GridColumns, HeaderFieldsGoToTheInformationGridAndEverythingElseToTheDataGr
         EXPECT_EQ(GridColumns::isShown(Grid::Information, f), header.contains(f)) << f.toStdString();
         EXPECT_EQ(GridColumns::isShown(Grid::Data, f), !header.contains(f)) << f.toStdString();
     }
-}
 
-TEST(GridColumns, EveryColumnGetsTheGridWidthTimesTheModelsFactorOverColumnsLessOneAndOnlyTheNg7700bMaximumDensityCanBeEdited)
-{
+    // Every column gets the grid width times the model's factor over columns less one.
     const std::tuple<int, Grid, int, std::optional<int>> cases[] = {   // 1000 pixels wide
         {LD4800, Grid::Data, 11, 200},   {LD4800, Grid::Information, 11, 222},  {NG7700A, Grid::Data, 11, 300},
         {NG7700A, Grid::Information, 11, 312}, {NG7700B, Grid::Data, 11, 425},  {NG7700B, Grid::Information, 11, 435},

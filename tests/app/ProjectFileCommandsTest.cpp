@@ -59,7 +59,7 @@ TEST_F(ProjectFileCommandsTest, SavingWritesEveryProjectOrTheOneOnScreenAndSaysW
     EXPECT_NE(written("7.7 "), written(state.Table_List));
 }
 
-TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsTheDialogAgainAndYesReplaces)
+TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsTheDialogAgainYesReplacesAndAFailedSaveClaimsNothing)
 {
     commands.save(false);
     chooser.choices = {existing};
@@ -76,10 +76,8 @@ TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsT
     commands.save(false);
     EXPECT_EQ(std::pair(chooser.shown.size(), prompter.shown.size()), std::pair(size_t(4), size_t(3)));
     EXPECT_EQ(home.readFile("projects/site.txt"), written(state.Table_List));
-}
 
-TEST_F(ProjectFileCommandsTest, ASaveThatFailsEndsQuietlyAndDoesNotClaimTheProjectsWereSaved)
-{
+    // A save that fails ends quietly.
     QDir().mkpath(file("folder.txt"));
     chooser.choices = {file("folder.txt")};
     prompter = test::ScriptedPrompter({Answer::Yes});
