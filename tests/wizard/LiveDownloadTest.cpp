@@ -6,8 +6,11 @@
 #include "link/ComPortMap.h"
 #include "link/Communication.h"
 #include "link/FakeSerialControl.h"
+#include "link/GaugeModels.h"
 #include "link/QtSerialControl.h"
 #include "parse/SampleStreams.h"
+#include "project/ProjectOpen.h"
+#include "support/CliRunner.h"
 #include "support/ProjectSnapshot.h"
 #include "support/PtyGauge.h"
 #include "support/ScriptedPrompter.h"
@@ -123,6 +126,59 @@ TEST(LiveDownload, AContinuousLoggerDownloadOfTwoTestsStoppedAfterTheSecondKeeps
     ASSERT_TRUE(live.succeeded) << live.lastStatus;
     EXPECT_EQ(live.tableList.count(' '), 2);
     EXPECT_EQ(test::ProjectSnapshot::difference(live.rows, downloadWithoutPort(twoTests, {0, LD4800, 1}).rows), "");
+}
+
+// A gauge whose line dies part way, for each model: the download is not reported complete, says
+// how many readings arrived, keeps the previous download and its registry, and keeps a capture
+// that a replay stores.
+TEST(LiveDownload, ALineThatDiesPartWayKeepsThePreviousDownloadAndACaptureThatReplays)
+{
+    const struct {
+        int model;
+        double share;  // of the report sent before the line dies; 0: the first byte only
+    } cases[] = {{LD4800, 0.6}, {NG7700A, 0.6}, {NG7700B, 0.6}, {SG2150, 0.6}, {SG2150, 0}};
+    for (const auto &c : cases) {
+        const std::string what = "model " + std::to_string(c.model) + " share " + std::to_string(c.share);
+        const QByteArray report = parse::sampleStream(c.model);
+        link::LineFaults dead;
+        // A single logger download is complete at its first test's END.
+        const qint64 end = c.model == LD4800 ? report.indexOf("END") : report.size();
+        dead.dropAfter = std::max<qint64>(1, qint64(double(end) * c.share));
+        test::PtyGauge gauge(report, 0, dead);
+        test::TempHome home;
+        QFile previousFile(test::testDataPath("writeout/ng7700b.txt"));
+        ASSERT_TRUE(previousFile.open(QIODevice::ReadOnly));
+        home.writeFile("previous.txt", previousFile.readAll());
+        AppState state;
+        ASSERT_TRUE(project::ProjectOpen::open(home.paths(), state, home.path() + "/previous.txt").opened);
+        const test::ProjectSnapshot previousRows = test::ProjectSnapshot::of(home.paths());
+        const QByteArray previousRegistry = home.readFile("info/DBTbles.vkt");
+        const QString previousList = state.Table_List;
+
+        link::ComPortMap ports(home.paths());
+        ports.setDevice(1, gauge.device());
+        link::QtSerialControl control(ports);
+        link::Communication comm(home.paths(), state);
+        comm.setReadWait(0);  // thirty thousand empty reads pass at once
+        comm.setYield(gauge.startOnFirstYield(true));
+        test::ScriptedPrompter prompter;
+        DownloadRun run(home.paths(), state, comm, control, prompter);
+        EXPECT_FALSE(run.start({0, c.model, 0})) << what;
+        EXPECT_EQ(state.LastStatus, 4545) << what;
+        EXPECT_TRUE(prompter.texts().join("|").contains("readings arrived, and the download is not complete")) << what;
+        EXPECT_EQ(state.Table_List, previousList) << what;
+        EXPECT_EQ(state.DeviceCode, NG7700B) << what;
+        EXPECT_EQ(test::ProjectSnapshot::difference(test::ProjectSnapshot::of(home.paths()), previousRows), "") << what;
+        EXPECT_EQ(home.readFile("info/DBTbles.vkt"), previousRegistry) << what;
+        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd")) << what;
+
+        ASSERT_FALSE(run.capturePath().isEmpty()) << what;
+        const auto replayed = test::runCli(home.path(), {"replay", run.capturePath(), "--model", link::modelName(c.model)});
+        if (c.share > 0) {
+            EXPECT_EQ(replayed.exitCode, 0) << what << replayed.err.constData();
+            EXPECT_TRUE(home.readFile("info/DBTbles.vkt").startsWith(QByteArray::number(c.model) + "\r\n")) << what;
+        }
+    }
 }
 
 #endif
