@@ -15,18 +15,9 @@ namespace {
 
 // Downloads of 500 readings (bins for the stiffness gauge), with values that change from reading
 // to reading.
-QString decimal(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-QString whole(int value)
-{
-    return QString::number(value);
-}
-QString twoDigits(int value)
-{
-    return QStringLiteral("%1").arg(value, 2, 10, QChar('0'));
-}
+QString decimal(double value, int decimals) { return QString::number(value, 'f', decimals); }
+QString whole(int value) { return QString::number(value); }
+QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QChar('0')); }
 
 QByteArray ld4800Download()
 {
@@ -120,7 +111,7 @@ protected:
     bool open(const QString &name)
     {
         const auto result = project::ProjectOpen::open(home.paths(), state, home.path() + QLatin1Char('/') + name);
-        EXPECT_TRUE(result.opened) << result.error.toStdString();
+        EXPECT_TRUE(result.opened) << name.toStdString() << ": " << result.error.toStdString();
         return result.opened;
     }
 
