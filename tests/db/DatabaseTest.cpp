@@ -160,14 +160,12 @@ TEST_F(DatabaseFixture, RemoveFileRefusesWhileAConnectionOfThisProgramHasTheFile
     db::Database second;
     ASSERT_TRUE(second.open(path));
     database.close();
-    EXPECT_TRUE(home.exists("info/MIRVAT.ldb"));
-    EXPECT_FALSE(db::Database::removeFile(path));
-    EXPECT_TRUE(QFileInfo::exists(path) && QFileInfo::exists(path + "-wal"));
+    EXPECT_EQ((std::tuple{home.exists("info/MIRVAT.ldb"), db::Database::removeFile(path), QFileInfo::exists(path), QFileInfo::exists(path + "-wal")}),
+              (std::tuple{true, false, true, true}));
     second.close();
-    EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
-    EXPECT_TRUE(db::Database::removeFile(path));
-    for (const char *side : {"", "-wal", "-shm"})
-        EXPECT_FALSE(QFileInfo::exists(path + side)) << side;
+    EXPECT_EQ((std::tuple{home.exists("info/MIRVAT.ldb"), db::Database::removeFile(path), QFileInfo::exists(path), QFileInfo::exists(path + "-wal"),
+                          QFileInfo::exists(path + "-shm")}),
+              (std::tuple{false, true, false, false, false}));
 }
 
 #ifdef Q_OS_UNIX
@@ -189,21 +187,19 @@ TEST(Database, RemoveFileRefusesWhileAnotherRunningProcessHoldsTheLock)
     }
     char c = 0;
     const bool locked = read(ready[0], &c, 1) == 1 && c == '1';
-    const bool removedWhileHeld = db::Database::removeFile(path);
-    const bool existsWhileHeld = QFileInfo::exists(path);
+    const auto whileHeld = std::tuple{db::Database::removeFile(path), QFileInfo::exists(path)};
     // Killed, the child leaves the lock file behind, as a crash would.
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     close(ready[0]);
     close(ready[1]);
     ASSERT_TRUE(locked);
-    EXPECT_TRUE(!removedWhileHeld && existsWhileHeld);
+    EXPECT_EQ(whileHeld, std::tuple(false, true));
     // The lock of a process that no longer runs does not count, and its file goes.
     ASSERT_TRUE(home.exists("info/MIRVAT.ldb"));
-    EXPECT_FALSE(db::DatabaseLock::isLocked(home.paths().lockFile()));
-    EXPECT_FALSE(home.exists("info/MIRVAT.ldb"));
-    EXPECT_TRUE(db::Database::removeFile(path));
-    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ((std::tuple{db::DatabaseLock::isLocked(home.paths().lockFile()), home.exists("info/MIRVAT.ldb"), db::Database::removeFile(path),
+                          QFileInfo::exists(path)}),
+              (std::tuple{false, false, true, false}));
 }
 #endif
 
@@ -228,11 +224,9 @@ TEST(CreateDatabase, CreateTellsAFailedCreationFromAFileMissingAfterwards)
     QDir(held.path()).mkpath("info/MIRVAT.vkd/held");
     held.writeFile("info/MIRVAT.vkd-wal", "the last committed rows");
     held.writeFile("info/MIRVAT.vkd-journal", "a journal");
-    EXPECT_FALSE(db::Database::removeFile(held.paths().database()));
-    EXPECT_EQ(held.readFile("info/MIRVAT.vkd-wal"), "the last committed rows");
-    EXPECT_TRUE(held.exists("info/MIRVAT.vkd-journal"));
-    EXPECT_EQ(db::CreateDatabase(held.paths()).Create(), 0);
-    EXPECT_TRUE(held.exists("info/MIRVAT.vkd/held"));
+    EXPECT_EQ((std::tuple{db::Database::removeFile(held.paths().database()), held.readFile("info/MIRVAT.vkd-wal"), held.exists("info/MIRVAT.vkd-journal"),
+                          db::CreateDatabase(held.paths()).Create(), held.exists("info/MIRVAT.vkd/held")}),
+              (std::tuple{false, QByteArray("the last committed rows"), true, 0, true}));
 }
 
 TEST_F(DatabaseFixture, CreateLeavesTheDatabaseWhileAConnectionHasItOpenAndReplacesItWithAnEmptyOneAfterwards)
@@ -240,11 +234,9 @@ TEST_F(DatabaseFixture, CreateLeavesTheDatabaseWhileAConnectionHasItOpenAndRepla
     addTable("RUN1", db::StiffnessRunTable);
     ASSERT_TRUE(addRow("RUN1", {{"BIN_NUMBER", 0}}));
     db::CreateDatabase creator(home.paths());
-    EXPECT_EQ(creator.Create(), 0);
-    EXPECT_EQ(test::tableRows(home.paths(), "RUN1").size(), 1u);
+    EXPECT_EQ((std::pair{int(creator.Create()), test::tableRows(home.paths(), "RUN1").size()}), std::pair(0, size_t(1)));
     database.close();
-    EXPECT_EQ(creator.Create(), 0);
-    EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
+    EXPECT_EQ((std::pair{int(creator.Create()), test::tableNames(home.paths())}), std::pair(0, QStringList()));
 }
 
 TEST_F(DatabaseFixture, AddTableReplacesATableOfTheSameNameInAnyCaseWithAnEmptyOneOfTheNewKindAndDropsFullStops)
@@ -292,9 +284,7 @@ TEST_F(DatabaseFixture, DeleteTableDeletesTheListedTablesThatExistOnTheOpenDatab
     EXPECT_TRUE(creator.Delete_Table("7 ", handle));
     EXPECT_EQ(handle.get(), given);
     ASSERT_TRUE(handle->isOpen());
-    EXPECT_EQ(handle->tableNames(), QStringList{"PABC"});
-    EXPECT_EQ(test::tableNames(home.paths()), QStringList{"PABC"});
-
+    EXPECT_EQ(std::pair(handle->tableNames(), test::tableNames(home.paths())), std::pair(QStringList{"PABC"}, QStringList{"PABC"}));
     std::unique_ptr<db::Database> closed = std::make_unique<db::Database>();
     EXPECT_FALSE(creator.Delete_Table("PABC ", closed));
     EXPECT_EQ(test::tableNames(home.paths()), QStringList{"PABC"});
@@ -305,8 +295,7 @@ TEST(CreateDatabase, DeleteTableWithoutADatabaseFileSucceedsButFailsOnAFileThatI
     test::TempHome home;
     db::CreateDatabase creator(home.paths());
     std::unique_ptr<db::Database> handle;
-    EXPECT_TRUE(creator.Delete_Table("RUN1 ", handle));
-    EXPECT_FALSE(handle);
+    EXPECT_TRUE(creator.Delete_Table("RUN1 ", handle) && !handle);
     home.writeFile("info/MIRVAT.vkd", "this is a text file, not a database\r\n");
     EXPECT_FALSE(creator.Delete_Table("RUN1 ", handle));
     db::Database database;

@@ -28,7 +28,7 @@ TEST(TableRegistry, WritesAndReadsTheModelCodeAndTheQuotedList)
             home.writeFile("info/DBTBLES.VKT", file);
         AppState state;
         state.DeviceCode = NG7700A;
-        EXPECT_EQ(std::pair(db::Table_Registry(home.paths(), state, mode, list), state.DeviceCode), std::pair(returned, model));
+        EXPECT_EQ((std::pair{db::Table_Registry(home.paths(), state, mode, list), state.DeviceCode}), std::pair(returned, model));
         if (file.isNull()) {
             EXPECT_EQ(std::pair(home.exists("info/DBTbles.vkt"), home.readFile("info/DBTbles.vkt")), std::pair(!after.isEmpty(), after));
         }
