@@ -64,7 +64,8 @@ TEST(CliFrame, AnUnknownCommandOrAHomeOptionWithoutItsFolderIsAUsageError)
     }
 }
 
-TEST(OpenCommand, RefusesWhatIsNoProjectThenOpensAProjectAndPrintsTheModelCodeAndTables)
+// While another program holds the database, every command on it says so with status 789 and changes nothing.
+TEST(OpenCommand, RefusesWhatIsNoProjectThenOpensAProjectAndPrintsTheModelCodeAndTablesButNotWhileTheDatabaseIsInUse)
 {
     test::TempHome home;
     home.writeFile("letter.txt", "Dear customer,\r\n");
@@ -81,6 +82,20 @@ TEST(OpenCommand, RefusesWhatIsNoProjectThenOpensAProjectAndPrintsTheModelCodeAn
     // The company information stays; the root caption names the file.
     EXPECT_EQ(home.readFile("info/Info.vkt"), info + "Tests (lab.txt)\r\"\r\n");
     EXPECT_EQ(test::runCli(home.path(), {"tables"}).out, r.out);
+
+    const auto before = test::HomeProjectState::of(home);
+    ASSERT_EQ(db::DatabaseLock::tryAcquire(home.paths().lockFile()), db::DatabaseLock::Attempt::Acquired);
+    for (const QStringList &args : {QStringList{"open", home.path() + "/lab.txt"}, QStringList{"save", home.path() + "/saved.txt"},
+                                    QStringList{"tables"}, QStringList{"dump", "MARSHALL1"},
+                                    QStringList{"stiffness-summary", "--table", "RUN1", "--out", home.path() + "/summary.csv"}}) {
+        const auto inUse = test::runCli(home.path(), args);
+        EXPECT_EQ(inUse.exitCode, 1) << args.first().toStdString();
+        EXPECT_TRUE(inUse.err.contains("status 789")) << args.first().toStdString() << ": " << inUse.err.constData();
+    }
+    db::DatabaseLock::releaseHold(home.paths().lockFile());
+    EXPECT_FALSE(home.exists("saved.txt"));
+    EXPECT_EQ(test::projectStateDifference(home, before), "");
+    EXPECT_EQ(test::runCli(home.path(), {"tables"}).exitCode, 0);
 }
 
 TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWritesNothingWithoutTablesOrWhenOneIsMissing)
@@ -108,27 +123,6 @@ TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWr
     home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN9 \"\r\n");
     expectRefused(home, {"save", file, "--force"}, "RUN9");
     EXPECT_EQ(home.readFile("runs.txt"), runTwo);
-}
-
-TEST(DatabaseInUse, EveryCommandOnTheDatabaseSaysSoWithStatus789)
-{
-    test::TempHome home;
-    home.writeFile("project.txt", test::sampleProjectFile(NG7700B));
-    ASSERT_EQ(test::runCli(home.path(), {"open", home.path() + "/project.txt"}).exitCode, 0);
-    const auto before = test::HomeProjectState::of(home);
-
-    ASSERT_EQ(db::DatabaseLock::tryAcquire(home.paths().lockFile()), db::DatabaseLock::Attempt::Acquired);
-    for (const QStringList &args : {QStringList{"open", home.path() + "/project.txt"}, QStringList{"save", home.path() + "/saved.txt"},
-                                    QStringList{"tables"}, QStringList{"dump", "P8"},
-                                    QStringList{"stiffness-summary", "--table", "RUN1", "--out", home.path() + "/summary.csv"}}) {
-        const auto r = test::runCli(home.path(), args);
-        EXPECT_EQ(r.exitCode, 1) << args.first().toStdString();
-        EXPECT_TRUE(r.err.contains("status 789")) << args.first().toStdString() << ": " << r.err.constData();
-    }
-    db::DatabaseLock::releaseHold(home.paths().lockFile());
-    EXPECT_FALSE(home.exists("saved.txt"));
-    EXPECT_EQ(test::projectStateDifference(home, before), "");
-    EXPECT_EQ(test::runCli(home.path(), {"tables"}).exitCode, 0);
 }
 
 TEST(DumpCommand, WritesRowsAsCsvOfATableNamedAsTablesListsItOrByItsStoredName)
