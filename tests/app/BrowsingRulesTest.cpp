@@ -66,8 +66,7 @@ TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfT
     put({uc1});
     auto set = database.openRecordset("Select * From UC1");
     auto data = ChannelGraphData::read(home.paths(), state, set.get(), 3);
-    ASSERT_TRUE(data);
-    ASSERT_EQ(data->rows.size(), 3u);
+    ASSERT_TRUE(data && data->rows.size() == 3);
     EXPECT_TRUE(std::isnan(data->rows[2][0]));
     data->rows[2][0] = -1;
     EXPECT_EQ(data->rows, (std::vector<std::array<float, 4>>{{2.5f, 1.5f, 3.5f, 1.5f}, {20, 10, 30, 10}, {-1, 9, 11, 9}}));
@@ -80,10 +79,7 @@ TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfT
     database.close();
     ASSERT_TRUE(db::Database::removeFile(home.paths().database()));
     EXPECT_FALSE(ChannelGraphData::read(home.paths(), state, nullptr, 0));
-}
-
-TEST(ChannelGraphPicture, IsTheChartEnlargedByAThirdAtFifteenTwipsPerPixel)
-{
+    // The picture is the chart enlarged by a third, at fifteen twips per pixel.
     EXPECT_EQ(std::pair(ChannelGraphData::pictureSizeTwips(), ChannelGraphData::pictureSizePixels()), std::pair(QSize(9318, 6220), QSize(621, 415)));
 }
 
@@ -193,7 +189,7 @@ TEST(ProjectTree, TheRegisteredModelAndTablesOrAListInMemoryGiveTheNodesWithSurf
               QStringList({"RUN21", "RUN2", "RUN2"}));
 }
 
-TEST(NodeSelection, EachKindOfNodeQueriesItsTableAsItsModelWantsAndClicksThatLoadNothingAreIgnored)
+TEST_F(BrowsingTest, EachKindOfNodeQueriesItsTableAsItsModelWantsClicksThatLoadNothingAreIgnoredAndOpeningBindsBothGridsOrEmptiesThem)
 {
     const std::tuple<int, ClickedNode, QString, QString> cases[] = {   // model, node, table on screen, plan
         {NG7700B, {Level::Surface, "Soil", "12.5"}, "13",
@@ -210,14 +206,11 @@ TEST(NodeSelection, EachKindOfNodeQueriesItsTableAsItsModelWantsAndClicksThatLoa
         {LD4800, {Level::Table, "UC1", "Tests"}, "UC1", "ignored"}, {SG2150, {Level::Table, "RUN2", "Run Number"}, "RUN2", "ignored"},
     };
     for (const auto &[device, node, onScreen, plan] : cases) {
-        AppState state;
-        std::tie(state.DeviceCode, state.CurrentTable) = std::tuple(device, onScreen);
-        EXPECT_EQ(describe(NodeSelection::plan(node, state)), plan) << node.text.toStdString();
+        AppState clicked;
+        std::tie(clicked.DeviceCode, clicked.CurrentTable) = std::tuple(device, onScreen);
+        EXPECT_EQ(describe(NodeSelection::plan(node, clicked)), plan) << node.text.toStdString();
     }
-}
 
-TEST_F(BrowsingTest, OpeningANodePutsTheTableOnScreenAndBindsBothGridsOrEmptiesThem)
-{
     test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"},
                                     {{"3", "0", "1.5", "~"}, {"~", "1", "~", "100"}, {"~", "2", "~", "104"}}},
                                    {"P4", db::Ng7700aProjectTable, {"RDNUM", "SA", "MAXD"}, {{"0", "X", "99"}, {"3", "S", "120"}, {"5", "S", "121"}}}});
@@ -229,8 +222,7 @@ TEST_F(BrowsingTest, OpeningANodePutsTheTableOnScreenAndBindsBothGridsOrEmptiesT
     };
 
     EXPECT_EQ(open(SG2150, {Level::Table, "RUN3", "Run Number"}), 2);
-    EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface}), QStringList({"RUN3", "NONE"}));
-    EXPECT_EQ(state.ReportFontSize, 9);
+    EXPECT_EQ(std::tuple(state.CurrentTable, state.CurrentSurface, state.ReportFontSize), std::tuple(QString("RUN3"), QString("NONE"), 9));
     EXPECT_EQ(std::pair(grids.dataModel().rowCount(), grids.infoModel().rowCount()), std::pair(2, 1));
     EXPECT_EQ(grids.infoModel().data(grids.infoModel().index(0, 0)).toString(), "3");
 
@@ -260,9 +252,8 @@ TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderWithFieldNamesAsCapt
     const auto cell = [&](int row, const QString &field) { return model.data(model.index(row, set->schema().fieldIndex(field))).toString(); };
 
     EXPECT_EQ(std::pair(model.rowCount(), model.columnCount()), std::pair(40, 19));
-    EXPECT_EQ(QStringList({model.headerData(0, Qt::Horizontal).toString(), model.headerData(18, Qt::Horizontal).toString()}),
-              QStringList({"RUN_NUMBER", "FSNR"}));
-    EXPECT_EQ(QStringList({cell(0, "FREQUENCY"), cell(0, "DSNR"), cell(0, "FSNR")}), QStringList({"101", "0.25", ""}));
+    EXPECT_EQ(QStringList({model.headerData(0, Qt::Horizontal).toString(), model.headerData(18, Qt::Horizontal).toString(), cell(0, "FREQUENCY"),
+                           cell(0, "DSNR"), cell(0, "FSNR")}), QStringList({"RUN_NUMBER", "FSNR", "101", "0.25", ""}));
     for (int row : {39, 0, 20, 19, 38, 1, 25})
         EXPECT_EQ(cell(row, "BIN_NUMBER"), QString::number(row + 1)) << row;
     // Even after the set was moved elsewhere.
@@ -282,7 +273,6 @@ TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderWithFieldNamesAsCapt
     EXPECT_EQ(stored, std::vector<bool>{true});
     EXPECT_EQ(cell(4, "FREQUENCY"), "207");
     EXPECT_EQ(database.openRecordset("Select * From RUN7 WHERE BIN_NUMBER = 5")->field(u"FREQUENCY").toInt(), 207);
-    // A refused edit is reported and leaves the value.
     EXPECT_FALSE(model.setData(model.index(2, frequency), "fast"));
     EXPECT_EQ(stored, (std::vector<bool>{true, false}));
     EXPECT_EQ(cell(2, "FREQUENCY"), "103");

@@ -18,10 +18,8 @@ protected:
     void SetUp() override
     {
         test::addTables(home.paths(), test::sampleProject(NG7700B));
-        state.DeviceCode = NG7700B;
-        state.Table_List = test::sampleTableList(NG7700B);
+        std::tie(state.DeviceCode, state.Table_List, state.LastFolder) = std::tuple(NG7700B, test::sampleTableList(NG7700B), home.path());
         test::writeRegistry(home.paths(), NG7700B, state.Table_List);
-        state.LastFolder = home.path();
         home.writeFile("projects/site.txt", "old");
     }
 
@@ -47,7 +45,8 @@ TEST_F(ProjectFileCommandsTest, SavingWritesEveryProjectOrTheOneOnScreenAndSaysW
               std::tuple(true, home.path(), QString("Text File (*.txt)")));
     EXPECT_EQ(home.readFile("projects/new.txt"), written(state.Table_List));
     EXPECT_EQ(prompter.texts(), QStringList{"Project(s) Saved to " + file("new.txt") + "."});
-    EXPECT_EQ(std::pair(prompter.shown[0].title, prompter.shown[0].buttons), std::pair(QString("Valtrane Download Save Results"), Prompter::Buttons::Ok));
+    EXPECT_EQ(std::pair(prompter.shown[0].title, prompter.shown[0].buttons),
+              std::pair(QString("Valtrane Download Save Results"), Prompter::Buttons::Ok));
     EXPECT_EQ(state.LastFolder, home.path() + "/projects");
 
     // Saving the selected project with none on screen saves them all.
@@ -68,8 +67,7 @@ TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsT
     EXPECT_EQ(chooser.shown.size(), 2u);
     EXPECT_EQ(prompter.texts(), QStringList{existing + " already exists.  Do you want to overwrite?"});
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
-    EXPECT_EQ(state.LastFolder, home.path() + "/projects");
-    EXPECT_EQ(home.readFile("projects/site.txt"), "old");
+    EXPECT_EQ(std::pair(state.LastFolder, home.readFile("projects/site.txt")), std::pair(home.path() + "/projects", QByteArray("old")));
 
     chooser.choices = {existing, existing};
     prompter = test::ScriptedPrompter({Answer::No, Answer::Yes});
@@ -96,8 +94,7 @@ TEST_F(ProjectFileCommandsTest, OpeningChoosesNothingOnCancelSaysWhenAFileIsMiss
     EXPECT_EQ(prompter.texts(), QStringList{"Selected File does not exist.  Check file name and path."});
     EXPECT_EQ(prompter.shown[0].title, "Valtrane IR Download");
     ASSERT_EQ(chooser.shown.size(), 3u);
-    EXPECT_FALSE(chooser.shown[1].save);
-    EXPECT_EQ(chooser.shown[2].request.folder, home.path() + "/projects");
+    EXPECT_EQ(std::pair(chooser.shown[1].save, chooser.shown[2].request.folder), std::pair(false, home.path() + "/projects"));
 
     home.writeFile("projects/notes.txt", "Notes from the site visit\r\n 1 \r\n");
     EXPECT_FALSE(commands.openFile(file("notes.txt")));
