@@ -1,6 +1,4 @@
-// The command line: its frame, the commands that open and save projects and show the tables, and
-// every command on the database while another program holds it: it says the database is in use,
-// and changes nothing.
+// The command line: its frame, and the commands that open and save projects and show the tables.
 #include "common/AppState.h"
 #include "db/DatabaseLock.h"
 #include "db/TableKinds.h"
@@ -64,7 +62,6 @@ TEST(CliFrame, AnUnknownCommandOrAHomeOptionWithoutItsFolderIsAUsageError)
     }
 }
 
-// While another program holds the database, every command on it says so with status 789 and changes nothing.
 TEST(OpenCommand, RefusesWhatIsNoProjectThenOpensAProjectAndPrintsTheModelCodeAndTablesButNotWhileTheDatabaseIsInUse)
 {
     test::TempHome home;

@@ -1,9 +1,6 @@
 // The gauge link's commands, each run as the program it is, on pseudo-terminals.
-#include "link/ComPortMap.h"
-#include "link/Communication.h"
+#include "common/AppState.h"
 #include "link/LinkTestHelpers.h"
-#include "link/QtSerialControl.h"
-#include "link/ScriptedParser.h"
 #include "parse/SampleStreams.h"
 #include "report/InfoFile.h"
 #include "support/HomeProjectState.h"
@@ -30,7 +27,6 @@ QString captureOf(const QByteArray &out)
     return at < 0 ? QString() : QString::fromLocal8Bit(out.mid(at + 9).split('\n').first());
 }
 
-// What the scan tells of free, held and missing ports is shown by the link tests.
 TEST(PortsCommand, PrintsTheScanAndACaptionPerPortOfTheDevicesTheEnvironmentNames)
 {
     test::TempHome home;
@@ -44,23 +40,7 @@ TEST(PortsCommand, PrintsTheScanAndACaptionPerPortOfTheDevicesTheEnvironmentName
     EXPECT_TRUE(r.out.startsWith("1xxx\nCOM1: AVAILABLE (" + free.device().toLocal8Bit() + ")\nCOM2: UNAVAILABLE")) << r.out.constData();
 }
 
-TEST(DownloadCommand, AStreamWithoutTablesEndsAsNoTablesCreatedAndIsCaptured)
-{
-    test::TempHome home;
-    const QByteArray stream = "\r\nNO DATA STORED\r\n\xFD";
-    test::PtyGauge gauge(stream);
-    gauge.startWhenOpened(500);
-    const auto r = test::runCli(home.path(), {"download", "--port", gauge.device(), "--model", "ng7700a"});
-    EXPECT_EQ(r.exitCode, 1);
-    for (const char *said : {"Status: Connected\n", "Status: No Tables Created\n", "LastStatus: 5454"})
-        EXPECT_TRUE(r.out.contains(said)) << said << r.out.constData();
-    EXPECT_TRUE(r.err.contains("status 5454"));
-    const QString capture = captureOf(r.out);
-    EXPECT_TRUE(capture.startsWith(home.paths().capturesFolder() + "/") && capture.endsWith("-NG7700A.cap")) << capture.toStdString();
-    EXPECT_EQ(home.readFile(QDir(home.path()).relativeFilePath(capture)), stream);
-}
-
-TEST(DownloadCommand, RefusesChoicesTheWizardDoesNotOffer)
+TEST(DownloadCommand, RefusesChoicesTheWizardDoesNotOfferAndAStreamWithoutTablesEndsAsNoTablesCreatedAndIsCaptured)
 {
     test::TempHome home;
     const QList<QStringList> refused{{"download", "--port", "COM1", "--model", "NG7700B", "--baud", "4800"},
@@ -73,6 +53,18 @@ TEST(DownloadCommand, RefusesChoicesTheWizardDoesNotOffer)
         EXPECT_TRUE(r.exitCode != 0 && r.err.startsWith("error: ")) << qPrintable(args.join(' '));
     }
     EXPECT_FALSE(home.exists("captures"));
+
+    const QByteArray stream = "\r\nNO DATA STORED\r\n\xFD";
+    test::PtyGauge gauge(stream);
+    gauge.startWhenOpened(500);
+    const auto r = test::runCli(home.path(), {"download", "--port", gauge.device(), "--model", "ng7700a"});
+    EXPECT_EQ(r.exitCode, 1);
+    for (const char *said : {"Status: Connected\n", "Status: No Tables Created\n", "LastStatus: 5454"})
+        EXPECT_TRUE(r.out.contains(said)) << said << r.out.constData();
+    EXPECT_TRUE(r.err.contains("status 5454"));
+    const QString capture = captureOf(r.out);
+    EXPECT_TRUE(capture.startsWith(home.paths().capturesFolder() + "/") && capture.endsWith("-NG7700A.cap")) << capture.toStdString();
+    EXPECT_EQ(home.readFile(QDir(home.path()).relativeFilePath(capture)), stream);
 }
 
 TEST(SimulateCommand, AProgramThatClosesTheLineEarlyLeavesTheWholeReportForTheDownloadOnThePrintedDevice)
@@ -98,17 +90,13 @@ TEST(SimulateCommand, AProgramThatClosesTheLineEarlyLeavesTheWholeReportForTheDo
         told += gauge.readAll();
     ASSERT_TRUE(told.contains("The line was closed after ")) << told.constData();
 
-    AppState state;
-    link::ComPortMap ports(home.paths());
-    ports.setDevice(1, device);
-    link::QtSerialControl control(ports);
-    auto *parser = new test::ScriptedParser;
-    link::Communication comm(home.paths(), state, std::unique_ptr<link::StreamParser>(parser));
-    comm.setComm_Object(&control);
-    ASSERT_EQ(comm.RunTest(), 0);
-    EXPECT_EQ(comm.GetData(1, 0), 0);
-    EXPECT_EQ(parser->received, test::filtered(report.mid(4, report.size() - 5)));
-    comm.Close_Port();
+    QSerialPort download(device);
+    ASSERT_TRUE(download.open(QIODevice::ReadWrite));
+    QByteArray received;
+    while (!received.endsWith('\xFD') && download.waitForReadyRead(10000))
+        received += download.readAll();
+    EXPECT_EQ(received, report);
+    download.close();
     ASSERT_TRUE(gauge.waitForFinished(10000));
     EXPECT_EQ(gauge.exitCode(), 0);
     told += gauge.readAllStandardError();

@@ -39,7 +39,6 @@ protected:
 
 TEST_F(ReportCommandTest, PrintsTheResultsOfAStiffnessRunAndTheLabInformationWithThePlacedColumnsOrTheSavedLayout)
 {
-    // The stiffness runs of the sample project, summary runs included, listed in the registry.
     test::addTables(home.paths(), test::sampleProject(SG2150));
     AppState state;
     state.DeviceCode = SG2150;

@@ -25,7 +25,6 @@ protected:
         QDir(home.path()).mkpath("out");
     }
 
-    // The summary of a run written to out/DataStif.csv.
     test::CliResult summarise(const QString &table) const
     {
         return test::runCli(home.path(), {"stiffness-summary", "--table", table, "--out", home.path() + "/out/DataStif.csv"});

@@ -1,5 +1,3 @@
-// A new database and registry take the live pair's place whole; a crash at any step leaves the
-// next holder of the database the old pair or the new pair.
 #include "db/DatabaseReplacement.h"
 
 #include "common/FileSync.h"

@@ -5,12 +5,10 @@
 
 using namespace valtrane;
 
-// Mode 1 writes the model code and the quoted list; mode 0 reads the list back without quotes and
-// the model code when it is one; a missing registry reads as no tables; other modes do nothing.
 TEST(TableRegistry, WritesAndReadsTheModelCodeAndTheQuotedList)
 {
-    // The registry there (null: none), the mode and list given, the list returned, the model code
-    // after and the registry written.
+    // The registry there (null: none), the mode (1 writes, 0 reads, others do nothing) and list given,
+    // the list returned, the model code after and the registry written.
     const std::tuple<QByteArray, int, QString, QString, int, QByteArray> cases[] = {
         {{}, 1, "12.5 13 ", "", NG7700A, "1\r\n\"12.5 13 \"\r\n"},
         {"3\r\n\"RUN1 RUN2 RUN21 \"\r\n", 0, "", "RUN1 RUN2 RUN21 ", SG2150, {}},

@@ -1,5 +1,3 @@
-// An open of a large project that does not end well, as it happens to the program: killed part
-// way, or out of disk. What the next start finds is the previous project or the whole new one.
 #include "project/ProjectOpen.h"
 
 #include "support/CliRunner.h"

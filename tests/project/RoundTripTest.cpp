@@ -82,12 +82,9 @@ QByteArray sg2150Download()
     return test::savedProject(SG2150, test::sg2150Report(runs));
 }
 
-// A download kept as text, opened, saved and opened again, comes back the same, table for table
-// and value for value.
 class RoundTrip : public ::testing::TestWithParam<int> {
 protected:
-    // Opens the download, saves it and opens the saved file; both databases are compared. Returns
-    // the number of rows the download gave.
+    // Opens the download, saves it, opens the saved file and compares; the rows the download gave.
     size_t roundTrip(const QByteArray &download)
     {
         home.writeFile(QStringLiteral("download.txt"), download);

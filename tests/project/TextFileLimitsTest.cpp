@@ -1,5 +1,3 @@
-// What the project text file carries at its edges: each case saves a small project, opens the saved
-// file and shows what came back.
 #include "db/Database.h"
 #include "project/ProjectOpen.h"
 #include "project/ProjectSave.h"
@@ -19,8 +17,7 @@ struct Reopened {
     AppState state;
 };
 
-// Saves the tables of a new database (only selected when it is given), opens the saved file and
-// returns the database before and after.
+// Saves the tables of a new database (only selected when it is given) and opens the saved file.
 Reopened reopened(int model, const QString &list, const std::vector<test::TableContent> &tables, const QString &selected = {})
 {
     test::TempHome home;
