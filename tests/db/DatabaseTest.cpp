@@ -46,10 +46,8 @@ TEST_F(DatabaseFixture, RowsComeBackInPrimaryKeyOrderWhichMayNotRepeatOrBeEmptyA
         ASSERT_EQ(rs->update(), stored) << key.toString().toStdString();
     }
     EXPECT_EQ(readingNumbers(database, "select * from UC1", u"READNUMBER"), (QList<int>{0, 1, 3, 7, 12}));
-    ASSERT_TRUE(rs->requery());
-    EXPECT_EQ(rs->recordCount(), 5);
-    EXPECT_TRUE(rs->moveLast());
-    EXPECT_EQ((std::tuple{rs->field(u"READNUMBER").toInt(), rs->moveNext(), rs->isEOF(), rs->moveNext()}), (std::tuple{12, true, true, false}));
+    EXPECT_EQ((std::tuple{rs->requery(), rs->recordCount(), rs->moveLast(), rs->field(u"READNUMBER").toInt(), rs->moveNext(), rs->isEOF(), rs->moveNext()}),
+              (std::tuple{true, 5, true, 12, true, true, false}));
     // Committed rows reach the file for other connections.
     ASSERT_TRUE(database.commit());
     db::Database other;
@@ -247,23 +245,20 @@ TEST_F(DatabaseFixture, AddTableReplacesATableOfTheSameNameInAnyCaseWithAnEmptyO
     EXPECT_EQ(database.tableNames(), QStringList{"RUN3"});
     auto fresh = database.openRecordset("SELECT * FROM RUN3");
     ASSERT_TRUE(fresh);
-    EXPECT_EQ(fresh->recordCount(), 0);
-    EXPECT_EQ(fresh->schema().fields.front().name, "READNUMBER");
+    EXPECT_EQ(std::pair(fresh->recordCount(), fresh->schema().fields.front().name), std::pair(0, QString("READNUMBER")));
     // The new table takes the old one's place under the name it was given.
     ASSERT_TRUE(addRow("RUN3", {{"READNUMBER", 0}}));
     EXPECT_EQ(addTable("run3", db::Ng7700aProjectTable), "run3");
     EXPECT_EQ(database.tableNames(), QStringList{"run3"});
     fresh = database.openRecordset("SELECT * FROM RUN3");
     ASSERT_TRUE(fresh);
-    EXPECT_EQ(fresh->recordCount(), 0);
-    EXPECT_EQ(fresh->schema().fields.size(), 25u);
+    EXPECT_EQ(std::pair(fresh->recordCount(), fresh->schema().fields.size()), std::pair(0, size_t(25)));
 
     db::CreateDatabase creator(home.paths());
     QString name = "P12.5", dotted = "P1.2.3";
-    EXPECT_EQ(creator.AddTable(name, db::Ng7700aProjectTable, &database), 0);
-    EXPECT_TRUE(database.hasTable("P125"));
-    EXPECT_EQ(creator.AddTable(dotted, db::Ng7700bProjectTable), 0);
-    EXPECT_EQ(QStringList({name, dotted}), QStringList({"P125", "P123"}));
+    EXPECT_EQ((std::tuple{creator.AddTable(name, db::Ng7700aProjectTable, &database), database.hasTable("P125"),
+                          creator.AddTable(dotted, db::Ng7700bProjectTable), name, dotted}),
+              (std::tuple{0, true, 0, QString("P125"), QString("P123")}));
 }
 
 TEST_F(DatabaseFixture, DeleteTableDeletesTheListedTablesThatExistOnTheOpenDatabaseItIsGiven)

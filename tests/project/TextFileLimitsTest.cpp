@@ -39,17 +39,13 @@ const QStringList Ld4800Fields{"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4",
 
 TEST(TextFileLimits, Ng7700bProjectsTakeTheSerialNumberOfTheFirst)
 {
-    const QStringList header{"RDNUM", "ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD"};
-    const QStringList reading{"RDNUM", "Time", "STAT1TO", "STAT1", "Offset", "STAT2", "LANE", "DPT", "SA", "ADJ",
-                              "DC",    "MC",   "AV",      "WD",    "DD",     "M",     "PERCM", "PERC_COMP", "VR"};
-    const QStringList values{"1", "9:30", "1+00", "10+50", "5R", "2", "1", "6", "S", "0", "2345", "456", "4.5", "128.4", "118.2", "10.2", "8.6", "96.5", "A"};
-    const QStringList rest{"03/04/04", "2345", "678", "0", "2.65", "125.5", "118"};
-    const auto after = reopened(NG7700B, "1 2 ", {
-        {"P1", db::Ng7700bProjectTable, header, {QStringList{"0", "1", "5678", "02/03/04"} + rest}}, {"P1", test::SameTable, reading, {values}},
-        {"P2", db::Ng7700bProjectTable, header, {QStringList{"0", "2", "9999", "09/09/09"} + rest}}, {"P2", test::SameTable, reading, {values}},
-    }).after;
-    ASSERT_EQ(after.tables.at("P2").size(), 2u);
-    EXPECT_EQ(std::pair(after.tables.at("P2")[0].at("SERNUM").toInt(), after.tables.at("P2")[0].at("CDATE").toString()), std::pair(5678, QString("02/03/04")));
+    std::vector<test::TableContent> tables = test::sampleProject(NG7700B);
+    tables.resize(4);  // projects 7.7 and 8, each a header and readings
+    tables[2].records[0].replace(2, "9999");
+    tables[2].records[0].replace(3, "09/09/09");
+    const auto p8 = reopened(NG7700B, "7.7 8 ", tables).after.tables.at("P8");
+    ASSERT_EQ(p8.size(), 2u);
+    EXPECT_EQ(std::pair(p8[0].at("SERNUM").toInt(), p8[0].at("CDATE").toString()), std::pair(5678, QString("02/03/04")));
 }
 
 TEST(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
