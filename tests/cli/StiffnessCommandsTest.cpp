@@ -35,7 +35,7 @@ protected:
 };
 
 // The texts of bin 1 are the ones the computation tests work out for this run.
-TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFileOrSaysTheyAreZero)
+TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFileOrSaysTheyAreZeroAndATableThatIsNoRunOrAMissingFolderWritesNothing)
 {
     const auto zero = summarise("RUN3");
     ASSERT_EQ(zero.exitCode, 0) << zero.err.constData();
@@ -52,19 +52,15 @@ TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFileOrSaysTheyAreZero
     ASSERT_EQ(lines.size(), 32);
     EXPECT_EQ(lines[0], "RUN#:  3   MEAS:  11.25   DATE:  04/12/03   TIME:  10:15:00\r");
     EXPECT_EQ(lines[5], "1,100,38.7,45.7,7.7,44244.1,67.2,9745.7,24.9,3609.5,0.12,145.1,2324.0\r");
-}
 
-TEST_F(StiffnessCommandsTest, SummaryOfATableThatIsNoRunOrIntoAFolderThatIsNotThereIsRefusedAndWritesNothing)
-{
-    home.writeFile("info/StiffnessCons.vkt", ConstantsFile);
     const std::pair<QStringList, const char *> cases[] = {
         {{"--table", "RUN8", "--out", home.path() + "/x.csv"}, "error: "},
         {{"--table", "run3", "--out", home.path() + "/missing/folder/x.csv"}, "error: there is no folder"},
     };
     for (const auto &[args, says] : cases) {
-        const auto r = test::runCli(home.path(), QStringList{"stiffness-summary"} + args);
-        EXPECT_EQ(r.exitCode, 1) << says;
-        EXPECT_TRUE(r.err.startsWith(says)) << r.err.constData();
+        const auto refused = test::runCli(home.path(), QStringList{"stiffness-summary"} + args);
+        EXPECT_EQ(refused.exitCode, 1) << says;
+        EXPECT_TRUE(refused.err.startsWith(says)) << refused.err.constData();
     }
     EXPECT_FALSE(home.exists("x.csv") || home.exists("missing"));
     EXPECT_EQ(test::runCli(home.path(), {"stiffness-summary", "--table", "RUN3"}).exitCode, 2);

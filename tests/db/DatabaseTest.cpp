@@ -57,14 +57,10 @@ TEST_F(DatabaseFixture, RowsComeBackInPrimaryKeyOrderWhichMayNotRepeatOrBeEmptyA
 
 TEST_F(DatabaseFixture, ValuesAreConvertedToTheFieldTypeWhateverTheCaseOfItsName)
 {
-    struct Case {
-        const char16_t *field;
-        QVariant value;
-        bool accepted;
-        QVariant stored;  // read back as its own type; null: the field stays empty
-    };
-    // Long: half to even; Single: the float value; Text: a number's plain text, at most ten characters.
-    const Case cases[] = {
+    // The field, the value set (null: none), whether it is taken, and the value read back as its own
+    // type (null: the field stays empty). Long: half to even; Single: the float value; Text: a
+    // number's plain text, at most ten characters.
+    const std::tuple<const char16_t *, QVariant, bool, QVariant> cases[] = {
         {u"rdnum", "2.5", true, 2},       {u"SERNUM", "3.5", true, 4},        {u"Wd", "12.3", true, 12.3f},
         {u"DD", 98.7654321, true, 98.7654321f}, {u"ID", 12.5, true, "12.5"}, {u"VR", "", true, ""},
         {u"Offset", "12R", true, "12R"},  {u"TIME", "0123456789", true, "0123456789"}, {u"Date", "01234567890", false, QVariant()},
@@ -74,23 +70,20 @@ TEST_F(DatabaseFixture, ValuesAreConvertedToTheFieldTypeWhateverTheCaseOfItsName
     addTable("P1", db::Ng7700bProjectTable);
     auto rs = database.openRecordset("SELECT * FROM P1");
     ASSERT_TRUE(rs->addNew());
-    for (const Case &c : cases) {
-        if (!c.value.isNull()) {
-            EXPECT_EQ(rs->setField(c.field, c.value), c.accepted) << QString::fromUtf16(c.field).toStdString();
-        }
-    }
+    for (const auto &[field, value, accepted, stored] : cases)
+        EXPECT_TRUE(value.isNull() || rs->setField(field, value) == accepted) << QString::fromUtf16(field).toStdString();
     EXPECT_FALSE(rs->setField(u"SERNUM", "3000000000"));
     ASSERT_TRUE(rs->update());
     auto back = database.openRecordset("SELECT * FROM P1");
-    for (const Case &c : cases) {
-        const QVariant v = back->field(c.field);
-        const std::string name = QString::fromUtf16(c.field).toStdString();
-        if (c.stored.isNull())
+    for (const auto &[field, value, accepted, stored] : cases) {
+        const QVariant v = back->field(field);
+        const std::string name = QString::fromUtf16(field).toStdString();
+        if (stored.isNull())
             EXPECT_TRUE(v.isNull()) << name;
-        else if (c.stored.typeId() == QMetaType::Float)
-            EXPECT_EQ(v.toFloat(), c.stored.toFloat()) << name;
+        else if (stored.typeId() == QMetaType::Float)
+            EXPECT_EQ(v.toFloat(), stored.toFloat()) << name;
         else
-            EXPECT_EQ(v.toString(), c.stored.toString()) << name;
+            EXPECT_EQ(v.toString(), stored.toString()) << name;
     }
     EXPECT_EQ(back->field(u"DD").toDouble(), double(98.7654321f));
     EXPECT_EQ(back->field(u"SERNUM").toInt(), 4);
