@@ -35,7 +35,7 @@ void projectTwelveFive(test::TempHome &home)
 
 } // namespace
 
-TEST(CliFrame, HelpListsEverySubCommandAndEachAnswersHelp)
+TEST(CliFrame, HelpListsEverySubCommandAndEachAnswersHelpAndAnUnknownCommandOrAHomeOptionWithoutItsFolderIsAUsageError)
 {
     test::TempHome home;
     const auto help = test::runCli(home.path(), {"--help"});
@@ -46,15 +46,8 @@ TEST(CliFrame, HelpListsEverySubCommandAndEachAnswersHelp)
         EXPECT_EQ(r.exitCode, 0) << name;
         EXPECT_TRUE(r.out.contains("Usage: valtrane-cli [--home DIR] " + QByteArray(name))) << name << r.out.constData();
     }
-}
-
-TEST(CliFrame, AnUnknownCommandOrAHomeOptionWithoutItsFolderIsAUsageError)
-{
-    test::TempHome home;
-    const std::pair<QStringList, const char *> cases[] = {{{"frobnicate"}, "unknown command"},
-                                                          {{"tables", "--home"}, "--home needs a folder"},
-                                                          {{"tables", "--home="}, "--home needs a folder"},
-                                                          {{"--home=", "tables"}, "--home needs a folder"}};
+    const std::pair<QStringList, const char *> cases[] = {{{"frobnicate"}, "unknown command"}, {{"tables", "--home"}, "--home needs a folder"},
+                                                          {{"tables", "--home="}, "--home needs a folder"}, {{"--home=", "tables"}, "--home needs a folder"}};
     for (const auto &[args, says] : cases) {
         const auto r = test::runCli(home.path(), args);
         EXPECT_EQ(r.exitCode, 2) << qPrintable(args.join(' '));

@@ -55,13 +55,10 @@ TEST(ExportCommand, RefusesWhatTheDialogWouldNotAllow)
     test::TempHome home;
     registerProject(home, LD4800);
     const std::tuple<QStringList, int, const char *> cases[] = {
-        {{"CBR_LBR1"}, 2, "--format"},
-        {{"CBR_LBR1", "--format", "xls"}, 2, "--format must be"},
-        {{"CBR_LBR1", "--format", "csv", "--application"}, 2, "disk only"},
-        {{"CBR_LBR1", "--format", "pdf", "--pages", "3-2"}, 2, "--pages"},
+        {{"CBR_LBR1"}, 2, "--format"}, {{"CBR_LBR1", "--format", "xls"}, 2, "--format must be"},
+        {{"CBR_LBR1", "--format", "csv", "--application"}, 2, "disk only"}, {{"CBR_LBR1", "--format", "pdf", "--pages", "3-2"}, 2, "--pages"},
         {{"CBR_LBR1", "--format", "pdf", "--pages", "4-5"}, 1, "pages 1 to 1"},
-        {{"CBR_LBR1", "--format", "csv", "--report", "stiffness"}, 1, "stiffness report"},
-        {{"CBR_LBR7", "--format", "csv"}, 1, "no table CBR_LBR7"},
+        {{"CBR_LBR1", "--format", "csv", "--report", "stiffness"}, 1, "stiffness report"}, {{"CBR_LBR7", "--format", "csv"}, 1, "no table CBR_LBR7"},
         {{"CBR_LBR1", "--format", "csv", "--out", home.path() + "/missing/x.csv"}, 1, "Invalid raw data export file name."},
         {{"CBR_LBR1", "--format", "pdf", "--columns", "CH1", "--layout"}, 2, "exclude each other"},
         {{"CBR_LBR1", "--format", "pdf", "--columns", "CH9"}, 1, "not a column object"},
