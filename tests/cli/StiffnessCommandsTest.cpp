@@ -17,8 +17,7 @@ class StiffnessCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db::CreateDatabase creator(home.paths());
-        ASSERT_EQ(creator.Create(), 0);
+        ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
         db::Database database;
         ASSERT_TRUE(database.open(home.paths().database()));
         test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());

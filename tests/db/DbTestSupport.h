@@ -16,15 +16,13 @@ class DatabaseFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        db::CreateDatabase creator(home.paths());
-        ASSERT_EQ(creator.Create(), 0);
+        ASSERT_EQ(db::CreateDatabase(home.paths()).Create(), 0);
         ASSERT_TRUE(database.open(home.paths().database()));
     }
 
     QString addTable(QString name, int kind)
     {
-        db::CreateDatabase creator(home.paths());
-        EXPECT_EQ(creator.AddTable(name, kind, &database), 0);
+        EXPECT_EQ(db::CreateDatabase(home.paths()).AddTable(name, kind, &database), 0);
         return name;
     }
 
