@@ -21,7 +21,6 @@ protected:
     }
     test::CliResult report(const QStringList &args) { return test::runCli(home.path(), QStringList{"report"} + args); }
 
-    // Prints the report into out/report.pdf, which shows every text of shown and none of hidden.
     void expectReport(const QStringList &args, const QStringList &shown, const QStringList &hidden)
     {
         const QString pdf = home.path() + QStringLiteral("/out/report.pdf");

@@ -33,7 +33,6 @@ protected:
     test::TempHome home;
 };
 
-// The texts of bin 1 are the ones the computation tests work out for this run.
 TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFileOrSaysTheyAreZeroAndATableThatIsNoRunOrAMissingFolderWritesNothing)
 {
     const auto zero = summarise("RUN3");

@@ -14,7 +14,6 @@ using namespace valtrane;
 
 namespace {
 
-// The home's live pair: the sample project of a model and its registry.
 test::HomeProjectState makeLive(test::TempHome &home, int model)
 {
     test::addTables(home.paths(), test::sampleProject(model));

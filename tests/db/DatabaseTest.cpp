@@ -18,7 +18,6 @@ using valtrane::test::DatabaseFixture;
 
 namespace {
 
-// The reading numbers of the rows an SQL text selects; {-1} when it opens no record set.
 QList<int> readingNumbers(db::Database &database, const QString &sql, const char16_t *key = u"RDNUM")
 {
     QList<int> out;

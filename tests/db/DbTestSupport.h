@@ -11,7 +11,6 @@
 
 namespace valtrane::test {
 
-// A program folder with a freshly created, open project database.
 class DatabaseFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -26,7 +25,6 @@ protected:
         return name;
     }
 
-    // Adds one row with the given fields (a null value leaves a field empty) and commits it.
     ::testing::AssertionResult addRow(const QString &table, const std::vector<std::pair<QString, QVariant>> &fields)
     {
         auto rs = database.openRecordset(QStringLiteral("SELECT * FROM ") + table);

@@ -39,7 +39,6 @@ TEST(ComPortMap, NumbersAdaptersFirstAndKeepsDevicesTheUserMayNotOpen)
     for (const char *name : {"ttyS1", "ttyS0", "ttyACM10", "ttyACM2", "ttyUSB0", "null", "tty0"})
         home.writeFile(QStringLiteral("dev/") + name, "");
     const QString dev = home.path() + "/dev";
-    // An adapter that belongs to a group the user is not in.
     ASSERT_TRUE(QFile::setPermissions(dev + "/ttyUSB0", QFileDevice::Permissions()));
     EXPECT_EQ(ComPortMap::defaultDevices(dev),
               (QStringList{dev + "/ttyUSB0", dev + "/ttyACM2", dev + "/ttyACM10", dev + "/ttyS0", dev + "/ttyS1"}))

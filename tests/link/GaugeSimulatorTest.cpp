@@ -47,7 +47,6 @@ TEST(GaugeSimulator, SendingStopsWhereTheLineDiesOrIsGoneOrOnCancel)
 
     const GaugeSimulator gauge(report(1000), 0);
     qint64 calls = 0;
-    // A line that takes three bytes at a time, then is gone.
     EXPECT_EQ(gauge.send([&calls](const char *, qint64 size) { return ++calls < 5 ? std::min<qint64>(size, 3) : -1; }), 12);
     std::atomic<bool> cancel{true};
     EXPECT_EQ(gauge.send([](const char *, qint64 size) { return size; }, &cancel), 0);

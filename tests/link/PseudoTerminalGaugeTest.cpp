@@ -1,5 +1,3 @@
-// The simulated gauge on a pseudo-terminal. A program that leaves early and the download after it
-// are shown through the simulate command.
 #include "link/PseudoTerminalGauge.h"
 
 #include <QList>

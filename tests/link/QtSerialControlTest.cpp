@@ -1,4 +1,3 @@
-// The link on a real serial device: a pseudo-terminal whose other end plays the gauge.
 #include "link/ComPortMap.h"
 #include "link/Communication.h"
 #include "link/LinkTestHelpers.h"
@@ -8,17 +7,11 @@
 #include "support/TempHome.h"
 
 #include <QSerialPort>
-#include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace valtrane;
 
 namespace {
-
-using test::fastClock;
-using test::filtered;
-using test::longReport;
 
 TEST(QtSerialControl, TellsAHeldPortFromAMissingOrForbiddenOne)
 {
@@ -33,18 +26,6 @@ TEST(QtSerialControl, TellsAHeldPortFromAMissingOrForbiddenOne)
 
 class QtSerialControlTest : public ::testing::Test {
 protected:
-    void attach(test::PtyGauge &gauge, int port = 1)
-    {
-        ASSERT_TRUE(gauge.isOpen());
-        ports.setDevice(port, gauge.device());
-    }
-
-    std::int16_t download(std::int32_t code)
-    {
-        EXPECT_EQ(comm.RunTest(), 0);
-        return comm.GetData(code, 0);
-    }
-
     test::TempHome home;
     AppState state;
     link::ComPortMap ports{home.paths()};
@@ -57,16 +38,18 @@ protected:
 
 TEST_F(QtSerialControlTest, AStreamOfManyKilobytesArrivesWholeAndFiltered)
 {
-    const QByteArray stream = longReport(800) + "\xFD";
+    const QByteArray stream = test::longReport(800) + "\xFD";
     test::PtyGauge gauge(stream);
-    attach(gauge);
+    ASSERT_TRUE(gauge.isOpen());
+    ports.setDevice(1, gauge.device());
     QByteArray captured;
     comm.setReceivedBytesSink([&captured](const QByteArray &bytes) { captured += bytes; });
     comm.setYield(gauge.startOnFirstYield());
     ASSERT_GT(stream.size(), 20000);
-    EXPECT_EQ(download(1), 0);
+    ASSERT_EQ(comm.RunTest(), 0);
+    EXPECT_EQ(comm.GetData(1, 0), 0);
     EXPECT_EQ(std::tuple(parser->received, state.Table_List.count(QLatin1Char(' ')), captured),
-              std::tuple(filtered(stream.mid(4, stream.size() - 5)), 800, stream));
+              std::tuple(test::filtered(stream.mid(4, stream.size() - 5)), 800, stream));
     comm.Close_Port();
     EXPECT_FALSE(control.PortOpen());
 }
@@ -75,41 +58,14 @@ TEST_F(QtSerialControlTest, ALineThatGoesDeadMidStreamEndsByTheIdleRuleWithoutHa
 {
     link::LineFaults dead;
     dead.dropAfter = 90;
-    test::PtyGauge gauge(longReport(10) + "END\xFD", 0, dead);
-    attach(gauge);
+    test::PtyGauge gauge(test::longReport(10) + "END\xFD", 0, dead);
+    ASSERT_TRUE(gauge.isOpen());
+    ports.setDevice(1, gauge.device());
     comm.setYield(gauge.startOnFirstYield(true));
     comm.setReadWait(0);
-    EXPECT_EQ(download(1), 4545);
-    EXPECT_EQ(parser->received, filtered(gauge.bytes().mid(4)));
-}
-
-TEST_F(QtSerialControlTest, ThePortScanTellsHeldMissingModemAndFreeDevices)
-{
-    test::PtyGauge held(""), modem(""), free("");
-    attach(held, 1);
-    ports.setDevice(2, home.path() + "/no-such-device");
-    attach(modem, 3);
-    attach(free, 4);
-    QSerialPort otherProgram(held.device());
-    ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
-
-    QByteArray asked;
-    std::atomic<bool> answered{false};
-    std::thread answering([&] {
-        asked = modem.pty().read(10000);
-        modem.pty().write("\r\nOK\r\n", 100);
-        answered = true;
-    });
-    // The probes' clock stands still until the modem has answered, however late its thread runs;
-    // from then on the wait for an answer on the free port is over at once.
-    const link::Communication::Clock fast = fastClock(500);
-    comm.setClock([&answered, fast] { return answered ? fast() : 0; });
-    const QString scan = comm.AvailablePorts();
-    answering.join();
-    EXPECT_EQ(std::tuple(scan, asked, control.PortOpen()), std::tuple(QString("oxm4"), QByteArray("ATI1\r"), false));
-
-    comm.Serial_Port = 1;
-    EXPECT_EQ(comm.RunTest(), 99);
+    ASSERT_EQ(comm.RunTest(), 0);
+    EXPECT_EQ(comm.GetData(1, 0), 4545);
+    EXPECT_EQ(parser->received, test::filtered(gauge.bytes().mid(4)));
 }
 
 } // namespace

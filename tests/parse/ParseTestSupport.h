@@ -14,14 +14,11 @@ namespace valtrane::test {
 
 using ParseCall = int (parse::Parse::*)(int);
 
-// A parse run on a fresh database in a program folder of its own.
 class ParseFixture : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(parse.Initit(QString()), 0); }
 
-    // Feeds bytes as the live read loop passes them: codes 32 to 90 and carriage return, the rest
-    // dropped; the end byte ends the stream. raw: every byte as it is. Returns the results other
-    // than 0, in order.
+    // Feeds bytes as the live read loop passes them (raw: every byte); returns the results other than 0.
     std::vector<int> feed(ParseCall call, const QByteArray &bytes, bool raw = false)
     {
         std::vector<int> results;
@@ -37,8 +34,6 @@ protected:
         return results;
     }
 
-    // Opens the stream as a saved project file, the way a project is opened: a new run, the file
-    // read back through the model's parser. Returns the table list.
     QString openSaved(int modelCode, const QByteArray &stream)
     {
         home.writeFile(QStringLiteral("saved.txt"), savedProject(modelCode, stream));

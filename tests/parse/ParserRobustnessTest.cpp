@@ -21,7 +21,6 @@ public:
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
 
-    // Mostly the characters the grammars react to, now and then any byte.
     QByteArray random()
     {
         static const QByteArray alphabet = "0123456789 ,:=.#\r\nABCDEFGHIJKLMNOPQRSTUVWXYZ()/+-*";
@@ -31,7 +30,6 @@ public:
         return out;
     }
 
-    // A realistic stream cut, repeated, flipped or with bytes inserted, one to four times.
     QByteArray damaged(QByteArray stream)
     {
         for (int n = below(4); n >= 0 && !stream.isEmpty(); --n) {
@@ -66,7 +64,6 @@ TEST(ParserRobustness, RandomAndDamagedStreamsLeaveAReadableDatabaseAndATrueTabl
     };
     for (const auto &[code, call, results, nuclear] : models) {
         SCOPED_TRACE(code);
-        // In memory where there can be: every run makes a new database file.
         QTemporaryDir shm(QStringLiteral("/dev/shm/valtrane-XXXXXX")), tmp;
         AppPaths paths(shm.isValid() ? shm.path() : tmp.path());
         paths.ensureInfoFolder();
@@ -78,7 +75,6 @@ TEST(ParserRobustness, RandomAndDamagedStreamsLeaveAReadableDatabaseAndATrueTabl
             QByteArray streams;
             for (int i = 0; i < StreamsPerRun; ++i)
                 streams += i % 2 ? maker.damaged(realistic) : maker.random();
-            // Now and then every byte as it comes, line feeds standing for empty reads.
             const bool raw = maker.below(8) == 0;
             if (raw)
                 streams.replace('\n', '\xFF');

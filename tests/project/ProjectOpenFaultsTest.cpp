@@ -18,7 +18,6 @@ namespace {
 
 #ifdef Q_OS_UNIX
 
-// A logger project of a few megabytes: tests of many readings each.
 QByteArray largeProject()
 {
     QByteArray test = "CBR/LBR TEST\r\n\r\nRD #,     TIME,       LOAD,         PEN,        NONE,           CH 4\r\n";
@@ -39,7 +38,6 @@ protected:
         previous = test::HomeProjectState::of(home);
     }
 
-    // Empty when the next start, after it has put right what the open left, finds the expected project.
     std::string afterRestart(const test::HomeProjectState &expected)
     {
         const auto tables = test::runCli(home.path(), {"tables"});

@@ -13,8 +13,6 @@ using namespace valtrane;
 
 namespace {
 
-// Downloads of 500 readings (bins for the stiffness gauge), with values that change from reading
-// to reading.
 QString decimal(double value, int decimals) { return QString::number(value, 'f', decimals); }
 QString whole(int value) { return QString::number(value); }
 QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QChar('0')); }
@@ -84,7 +82,6 @@ QByteArray sg2150Download()
 
 class RoundTrip : public ::testing::TestWithParam<int> {
 protected:
-    // Opens the download, saves it, opens the saved file and compares; the rows the download gave.
     size_t roundTrip(const QByteArray &download)
     {
         home.writeFile(QStringLiteral("download.txt"), download);

@@ -17,7 +17,6 @@ struct Reopened {
     AppState state;
 };
 
-// Saves the tables of a new database (only selected when it is given) and opens the saved file.
 Reopened reopened(int model, const QString &list, const std::vector<test::TableContent> &tables, const QString &selected = {})
 {
     test::TempHome home;

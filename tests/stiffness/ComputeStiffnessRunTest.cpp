@@ -20,7 +20,6 @@ Texts filled(const char *text)
     return t;
 }
 
-// A bin's row: number, frequency, the two ratios, then the six results.
 QStringList row(const StiffnessBinResult &b)
 {
     return QStringList{b.binNumber, b.frequency, b.displacementSnr, b.forceSnr} + QStringList(b.results.begin(), b.results.end());
@@ -31,7 +30,6 @@ QStringList row(const char *number, const char *frequency, const char *dSnr, con
     return QStringList{number, frequency, dSnr, fSnr} + QStringList(results.begin(), results.end());
 }
 
-// The run's header and the first of the 25 bins.
 StiffnessRunResult firstBinOnly(const StiffnessConstants &constants, int run = 3)
 {
     return ComputeStiffnessRun({headerRecord(run, 11.25f, 2.5f), binRecord(test::twentyFiveBins().front())}, constants);

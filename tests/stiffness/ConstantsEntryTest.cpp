@@ -55,7 +55,6 @@ TEST(ConstantsEntry, CleaningKeepsDigitsAndPeriodsAndEmptiesABoxOfOneCharacter)
 
 class ConstantsEntryApply : public ::testing::Test {
 protected:
-    // The box refused, if any.
     std::optional<int> apply(const QStringList &boxes)
     {
         const auto refused = ConstantsEntry::apply(boxes, home.paths(), state, prompter);

@@ -23,7 +23,6 @@ QStringList texts(const StiffnessConstants &constants)
 class StiffnessConstantsFileTest : public ::testing::Test {
 protected:
     void load() { StiffnessConstantsFile(home.paths(), state, prompter).run(0); }
-    void writeConstants(const QByteArray &bytes) { home.writeFile("info/StiffnessCons.vkt", bytes); }
 
     test::TempHome home;
     AppState state;
@@ -67,7 +66,7 @@ TEST_F(StiffnessConstantsFileTest, EachLineLoadsItsKeyAndLeavesTheOthersAsTheyWe
         state.StiffnessConstants[MeasMs] = StiffnessConstant::fromText("0.15");
         state.StiffnessConstants[Interc] = StiffnessConstant::fromText("0.100");
         state.StiffnessConstants[Densi2] = StiffnessConstant::fromText("1700.0");
-        writeConstants(file);
+        home.writeFile("info/StiffnessCons.vkt", file);
         load();
         EXPECT_EQ(texts(state.StiffnessConstants), expected) << file.constData();
     }

@@ -14,7 +14,6 @@
 
 namespace valtrane::test {
 
-// One stored bin in the field order of a run table.
 struct BinCounts {
     int bin, frequency;
     int realDisplNd, realForceNd, imagDisplNd, imagForceNd;
@@ -36,7 +35,6 @@ inline const std::vector<BinCounts> &twentyFiveBins()
     return bins;
 }
 
-// Constants as a load from the file holds them.
 inline StiffnessConstants loadedConstants()
 {
     StiffnessConstants c;
@@ -65,7 +63,6 @@ inline stiffness::StiffnessRecord binRecord(const BinCounts &b)
     return r;
 }
 
-// Stores records as rows of a new run table name in the open database.
 inline void storeRun(const AppPaths &paths, db::Database &database, QString name, const std::vector<stiffness::StiffnessRecord> &records)
 {
     db::CreateDatabase creator(paths);
@@ -90,7 +87,6 @@ inline void storeRun(const AppPaths &paths, db::Database &database, QString name
     }
 }
 
-// Run 3 with the 25 bins: measured stiffness 11.25 MN/m, calibration factor 2.5.
 inline std::vector<stiffness::StiffnessRecord> runThreeRecords()
 {
     std::vector<stiffness::StiffnessRecord> records{headerRecord(3, 11.25f, 2.5f)};

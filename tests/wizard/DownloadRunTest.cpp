@@ -34,7 +34,6 @@ protected:
         run.setCloseMainConnection([this] { ++connectionCloses; });
     }
 
-    // A download that is already registered: its database and its registry.
     void previousDownload()
     {
         home.writeFile("info/MIRVAT.vkd", "previous tables");
@@ -128,7 +127,6 @@ TEST_F(DownloadRunTest, APortThatCannotBeOpenedSaysSoAndKeepsTheLastDownload)
     EXPECT_FALSE(home.exists("info/MIRVAT.vkd"));
 }
 
-// What happens on the line besides the stream.
 enum class Event { None, AbortAfterStream, OverflowFirst, AbortWhileWaiting, DatabaseHeld };
 
 struct FailureCase {

@@ -1,6 +1,3 @@
-// Whole downloads with the gauges' own grammars: each model's report over a pseudo-terminal
-// through the real serial control, compared row for row with the same report read without a
-// port, and with the replay of the download's capture.
 #include "wizard/DownloadRun.h"
 
 #include "link/ComPortMap.h"
@@ -11,6 +8,7 @@
 #include "parse/SampleStreams.h"
 #include "project/ProjectOpen.h"
 #include "support/CliRunner.h"
+#include "support/HomeProjectState.h"
 #include "support/ProjectSnapshot.h"
 #include "support/PtyGauge.h"
 #include "support/ScriptedPrompter.h"
@@ -34,7 +32,6 @@ struct Outcome {
     QString capture;
 };
 
-// One download in a program folder of its own. yield runs at every step of the read loop.
 Outcome download(link::SerialControl &control, const wizard::DownloadChoice &choice,
                  const std::function<void(link::Communication &)> &prepare, bool capturing = true)
 {
@@ -56,8 +53,6 @@ Outcome download(link::SerialControl &control, const wizard::DownloadChoice &cho
     return outcome;
 }
 
-// The stream read from the port's buffer, without a port; a continuous download ends with its
-// stream, as if "Done" was pressed there.
 Outcome downloadWithoutPort(const QByteArray &stream, const wizard::DownloadChoice &choice)
 {
     link::FakeSerialControl control;
@@ -128,9 +123,6 @@ TEST(LiveDownload, AContinuousLoggerDownloadOfTwoTestsStoppedAfterTheSecondKeeps
     EXPECT_EQ(test::ProjectSnapshot::difference(live.rows, downloadWithoutPort(twoTests, {0, LD4800, 1}).rows), "");
 }
 
-// A gauge whose line dies part way, for each model: the download is not reported complete, says
-// how many readings arrived, keeps the previous download and its registry, and keeps a capture
-// that a replay stores.
 TEST(LiveDownload, ALineThatDiesPartWayKeepsThePreviousDownloadAndACaptureThatReplays)
 {
     const struct {
@@ -141,18 +133,14 @@ TEST(LiveDownload, ALineThatDiesPartWayKeepsThePreviousDownloadAndACaptureThatRe
         const std::string what = "model " + std::to_string(c.model) + " share " + std::to_string(c.share);
         const QByteArray report = parse::sampleStream(c.model);
         link::LineFaults dead;
-        // A single logger download is complete at its first test's END.
         const qint64 end = c.model == LD4800 ? report.indexOf("END") : report.size();
         dead.dropAfter = std::max<qint64>(1, qint64(double(end) * c.share));
         test::PtyGauge gauge(report, 0, dead);
         test::TempHome home;
-        QFile previousFile(test::testDataPath("writeout/ng7700b.txt"));
-        ASSERT_TRUE(previousFile.open(QIODevice::ReadOnly));
-        home.writeFile("previous.txt", previousFile.readAll());
+        home.writeFile("previous.txt", test::sampleProjectFile(NG7700B));
         AppState state;
         ASSERT_TRUE(project::ProjectOpen::open(home.paths(), state, home.path() + "/previous.txt").opened);
-        const test::ProjectSnapshot previousRows = test::ProjectSnapshot::of(home.paths());
-        const QByteArray previousRegistry = home.readFile("info/DBTbles.vkt");
+        const test::HomeProjectState previous = test::HomeProjectState::of(home);
         const QString previousList = state.Table_List;
 
         link::ComPortMap ports(home.paths());
@@ -166,11 +154,8 @@ TEST(LiveDownload, ALineThatDiesPartWayKeepsThePreviousDownloadAndACaptureThatRe
         EXPECT_FALSE(run.start({0, c.model, 0})) << what;
         EXPECT_EQ(state.LastStatus, 4545) << what;
         EXPECT_TRUE(prompter.texts().join("|").contains("readings arrived, and the download is not complete")) << what;
-        EXPECT_EQ(state.Table_List, previousList) << what;
-        EXPECT_EQ(state.DeviceCode, NG7700B) << what;
-        EXPECT_EQ(test::ProjectSnapshot::difference(test::ProjectSnapshot::of(home.paths()), previousRows), "") << what;
-        EXPECT_EQ(home.readFile("info/DBTbles.vkt"), previousRegistry) << what;
-        EXPECT_FALSE(home.exists("info/MIRVAT.new.vkd")) << what;
+        EXPECT_EQ(std::tuple(state.Table_List, state.DeviceCode, test::projectStateDifference(home, previous)), std::tuple(previousList, NG7700B, std::string()))
+            << what;
 
         ASSERT_FALSE(run.capturePath().isEmpty()) << what;
         const auto replayed = test::runCli(home.path(), {"replay", run.capturePath(), "--model", link::modelName(c.model)});

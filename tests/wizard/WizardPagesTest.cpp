@@ -18,7 +18,6 @@ WizardChoices picks(int port, int model, int type = WizardChoices::NoSelection)
     return choices;
 }
 
-// The pages Next shows from the welcome page until the one that starts the download.
 std::vector<int> forwardWalk(const WizardChoices &choices)
 {
     WizardView view = WizardPages::show(0, choices, {});
