@@ -38,7 +38,6 @@ TEST_F(StiffnessCommandsTest, SummaryOfARunUsesTheConstantsFileOrSaysTheyAreZero
     const auto zero = summarise("RUN3");
     ASSERT_EQ(zero.exitCode, 0) << zero.err.constData();
     EXPECT_TRUE(zero.err.contains("SG2150 Constants do not exist.  Do you want to setup constants now?") && zero.err.contains("all zero"));
-    // No moisture content: no density estimate.
     EXPECT_EQ(summaryLines()[5], "1,100,38.7,45.7,7.4,42440.6,73.5,10653.4,36.7,5326.7,0,NA,NA\r");
     EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));
 

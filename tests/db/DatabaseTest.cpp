@@ -37,7 +37,6 @@ TEST_F(DatabaseFixture, RowsComeBackInPrimaryKeyOrderWhichMayNotRepeatOrBeEmptyA
     auto rs = database.openRecordset("SELECT * FROM UC1");
     bool ok = true;
     EXPECT_EQ((std::tuple{rs->isEOF(), rs->moveFirst(), (rs->field(u"CH1", &ok), ok)}), (std::tuple{true, false, false}));
-    // The primary key may not repeat or be empty.
     const std::pair<QVariant, bool> keys[] = {{7, true}, {0, true}, {3, true}, {12, true}, {1, true}, {7, false}, {QVariant(), false}};
     for (const auto &[key, stored] : keys) {
         ASSERT_TRUE(rs->addNew());
@@ -47,7 +46,6 @@ TEST_F(DatabaseFixture, RowsComeBackInPrimaryKeyOrderWhichMayNotRepeatOrBeEmptyA
     EXPECT_EQ(readingNumbers(database, "select * from UC1", u"READNUMBER"), (QList<int>{0, 1, 3, 7, 12}));
     EXPECT_EQ((std::tuple{rs->requery(), rs->recordCount(), rs->moveLast(), rs->field(u"READNUMBER").toInt(), rs->moveNext(), rs->isEOF(), rs->moveNext()}),
               (std::tuple{true, 5, true, 12, true, true, false}));
-    // Committed rows reach the file for other connections.
     ASSERT_TRUE(database.commit());
     db::Database other;
     ASSERT_TRUE(other.open(home.paths().database()));
@@ -130,14 +128,12 @@ TEST_F(DatabaseFixture, EditChangesTheCurrentRowOnlyAndFailsQuietlyOnceTheConnec
     edit->moveNext();
     ASSERT_TRUE(edit->edit() && edit->setField(u"PERC_COMP", 95.5) && edit->update());
     EXPECT_EQ(edit->field(u"PERC_COMP").toFloat(), 95.5f);
-    // Without edit(), setting a field edits the current row.
     edit->moveNext();
     ASSERT_TRUE(edit->setField(u"PERC_COMP", 90) && edit->update() && database.commit());
     const auto rows = test::tableRows(home.paths(), "P1");
     EXPECT_TRUE(test::rowHolds(rows[0], {"PERC_COMP"}, {""}));
     EXPECT_TRUE(test::rowHolds(rows[1], {"PERC_COMP"}, {"95.5"}));
     EXPECT_TRUE(test::rowHolds(rows[2], {"PERC_COMP", "DD"}, {"90", "102"}));
-    // A record set outliving its connection fails quietly.
     database.close();
     EXPECT_EQ((std::tuple{edit->isOpen(), edit->addNew(), edit->setField(u"RDNUM", 7), edit->update(), edit->isEOF()}),
               (std::tuple{false, false, false, false, true}));
@@ -238,7 +234,6 @@ TEST_F(DatabaseFixture, AddTableReplacesATableOfTheSameNameInAnyCaseWithAnEmptyO
     auto fresh = database.openRecordset("SELECT * FROM RUN3");
     ASSERT_TRUE(fresh);
     EXPECT_EQ(std::pair(fresh->recordCount(), fresh->schema().fields.front().name), std::pair(0, QString("READNUMBER")));
-    // The new table takes the old one's place under the name it was given.
     ASSERT_TRUE(addRow("RUN3", {{"READNUMBER", 0}}));
     EXPECT_EQ(addTable("run3", db::Ng7700aProjectTable), "run3");
     EXPECT_EQ(database.tableNames(), QStringList{"run3"});

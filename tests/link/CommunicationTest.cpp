@@ -103,10 +103,8 @@ INSTANTIATE_TEST_SUITE_P(Communication, Read, ::testing::Values(
     // A stiffness parser error ends only a stiffness download.
     ReadCase{.what = "stiffness error", .code = 4, .steps = {"#A!B\xFD"}, .result = 9876, .received = "#A!"},
     ReadCase{.what = "parser error other model", .code = 0, .steps = {"#A!B\xFD"}, .received = "#A!B"},
-    // A stop ends the read at its next step with the tables so far.
     ReadCase{.what = "stop", .code = 1, .steps = {"#A#B", Stop, 5, "#C"}, .tableList = "T1 T2 ", .deInits = 0},
     ReadCase{.what = "stop in a continuous test", .code = 3, .noTimeout = 1, .steps = {"#A", Stop, "BCEND\r\n\r\n#B"}, .received = "#AB", .tableList = "T1 "},
-    // An overflow while receiving: the run, then the fresh database.
     ReadCase{.what = "overflow receiving", .code = 2, .steps = {"#AB", Overflow, "CD"}, .result = 4545, .received = "#AB", .runs = 2},
     // Thirty thousand empty reads end the download as the model wants.
     ReadCase{.what = "idle 0 at limit", .code = 0, .steps = {"#A", 30000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0},
@@ -114,7 +112,6 @@ INSTANTIATE_TEST_SUITE_P(Communication, Read, ::testing::Values(
     ReadCase{.what = "idle 1 past limit", .code = 1, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
     ReadCase{.what = "idle 2 past limit", .code = 2, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
     ReadCase{.what = "idle 4 past limit", .code = 4, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
-    // Rows are committed once each time the line goes quiet.
     ReadCase{.what = "commits", .code = 1, .steps = {"#A", 10, "B", 10, "C\xFD"}, .commits = 2},
     ReadCase{.what = "continuous never idle", .code = 3, .steps = {"#A", 90000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0}));
 
@@ -128,7 +125,6 @@ TEST_F(CommunicationTest, RunTestOpensThePortWithTheGaugeSettingsAndClearsTheReq
               std::tuple(true, 3, QString("1200,N,8,1"), 1, 1, 20242));
     EXPECT_EQ(std::tuple(comm->Stop_Download, comm->Abort_Download, comm->Between_Tests), std::tuple(false, false, true));
 
-    // A second start closes the port first rather than failing on a port that is already open.
     comm->Baud_Rate = 19200;
     ASSERT_EQ(comm->RunTest(), 0);
     EXPECT_EQ(std::tuple(port.openCount(), port.settings()), std::tuple(2, QString("19200,N,8,1")));
@@ -156,7 +152,6 @@ TEST_F(CommunicationTest, BlankLinesBeforeTheReportAreSkippedAndTheFirstOtherCha
     EXPECT_EQ(parser->deInits, 0);  // the caller ends the run with Close_Port
     EXPECT_FALSE(comm->Between_Tests);
 
-    // A later read after the same opening continues the same run until the port closes.
     port.queueBytes("#BEND");
     EXPECT_EQ(comm->GetData(0, 0), 0);
     EXPECT_EQ(std::tuple(parser->inititLists.size(), state.Table_List, parser->deInits), std::tuple(1, QString("T1 T2 "), 0));
@@ -178,7 +173,6 @@ TEST_F(CommunicationTest, NoCharacterWithinThirtySecondsGives99UnlessTheWaitIsWi
     EXPECT_LT(port.now(), 30100);
     EXPECT_GT(yields, 30000);  // the user interface ran all along
 
-    // With no timeout the wait lasts until a stop or an abort.
     const qint64 before = port.now();
     EXPECT_EQ(download(0, 1, {100000, Stop}), 0);
     EXPECT_GT(port.now() - before, 90000);
@@ -219,7 +213,6 @@ TEST_F(CommunicationTest, AContinuousDownloadReadsTestAfterTestInOneRunUntilDone
 TEST_F(CommunicationTest, AStopThatMeetsTheEndOfAContinuousTestEndsTheReadRightThere)
 {
     EXPECT_EQ(download(3, 1, {"#AEN", Stop, "D\r\n\r\n#B"}), 0);
-    // What follows the test is left unread.
     EXPECT_EQ(std::tuple(state.Table_List, state.LastStatus, port.InBufferCount(), comm->Between_Tests), std::tuple(QString("T1 "), 89, 6, false));
 }
 

@@ -10,10 +10,8 @@
 
 namespace valtrane::test {
 
-// A parse run with a grammar small enough to reason about in a test: "#" creates a table (T1, T2,
-// ...), the token "END" completes the stream (89), "!" is a stiffness parser error (9876). It
-// records everything the read loop asks of it. Like a real run, Initit makes the database file
-// it was given (an empty one).
+// "#" creates a table (T1, T2, ...), "END" completes the stream (89), "!" is a stiffness parser error
+// (9876); Initit makes the database file it was given. Records everything the read loop asks of it.
 class ScriptedParser : public link::StreamParser {
 public:
     std::int16_t Initit(const QString &tableList) override

@@ -62,7 +62,6 @@ TEST_F(Ld4800Parser, HeadingsMustMatchExactlyAndATokenBeginningWithEndCompletesT
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
     EXPECT_EQ(test::tableNames(home.paths()), QStringList{"MARSHALL1"});
     EXPECT_EQ(feed(LD, "ENDPOINT"), std::vector<int>{89});
-    // The test's table is closed: a reading after it goes nowhere.
     feed(LD, "\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
     EXPECT_TRUE(rows("MARSHALL1").empty());
 }

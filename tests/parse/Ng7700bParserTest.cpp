@@ -33,7 +33,6 @@ TEST_F(Ng7700bParser, FilesHeaderRecordsAndReadingsPerProject)
     ASSERT_EQ(p124.size(), 4u);
     EXPECT_TRUE(test::rowHolds(p124[0], QStringList{"RDNUM", "ID", "SERNUM", "CDATE"} + HeaderFields, QStringList{"0", "12.4", "31560", "06/21/05"} + Header124));
     EXPECT_TRUE(test::rowHolds(p124[1], ReadingFields, reading("1", "09:12")));
-    // A time keeps its colon.
     EXPECT_TRUE(test::rowHolds(p124[2], ReadingFields, reading("2", "12:30")));
     // Empty percentages store 0, an empty VR an empty text.
     QStringList stored = empties;
@@ -94,7 +93,6 @@ TEST_F(Ng7700bParser, EndsOnItsEndLineOrAfterAThousandAndOneEmptyReads)
     for (int i = 0; i < 1000; ++i)
         ASSERT_EQ(parse.Parse_NG7700B(parse::NoChar), 0);
     EXPECT_EQ(parse.Parse_NG7700B(parse::NoChar), 89);
-    // A character in between starts the count again.
     for (int i = 0; i < 1000; ++i)
         parse.Parse_NG7700B(parse::NoChar);
     parse.Parse_NG7700B(' ');
@@ -113,7 +111,6 @@ TEST_F(Ng7700bParser, EndByteGivesEarlyProjectsTheSerialNumberAndClosesTheDataba
     const auto p124 = test::tableRows(home.paths(), "P124");
     ASSERT_EQ(p124.size(), 1u);
     EXPECT_TRUE(test::rowHolds(p124[0], {"SERNUM", "CDATE", "LOWD"}, {"31560", "06/21/05", "95"}));
-    // Nothing more reaches the database.
     feed(NGB, "\r\nPROJECT ID: 8 \r\n");
     EXPECT_FALSE(test::tableNames(home.paths()).contains("P8"));
 }

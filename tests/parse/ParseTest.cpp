@@ -20,7 +20,6 @@ TEST_F(ParseRun, InititStartsEveryRunOnANewDatabaseAndAnEmptyList)
     EXPECT_EQ(parse.Initit(parse.retrn_message()), 0);
     EXPECT_EQ(parse.retrn_message(), "");
     EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
-    // The test counters start again.
     feed(LD, MarshallTest);
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
 }
@@ -53,7 +52,6 @@ TEST_F(ParseRun, CommitShowsTheRowsToOtherConnectionsAndDeInitClosesTheDatabase)
     parse.DeInit();
     EXPECT_FALSE(db::DatabaseLock::isLocked(home.paths().lockFile()));
     parse.DeInit();
-    // The list stays readable after the run; later characters reach no database.
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
     feed(LD, "2, 00:00:10, 1655, 0.059, 0, 0\r\n");
     EXPECT_EQ(test::tableRows(home.paths(), "MARSHALL1").size(), 1u);

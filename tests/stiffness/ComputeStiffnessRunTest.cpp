@@ -142,10 +142,8 @@ TEST(StiffnessValuesThatCannotBeComputed, ShowNotAvailableAndStayOutOfTheAverage
     EXPECT_EQ(run.bins[2].frequency, "");
     EXPECT_EQ(run.bins[2].results, filled("NA"));
     EXPECT_EQ(run.bins[3].results, filled(" "));
-    // Only bin 1 has results, so the averages are its own values.
     EXPECT_EQ(run.averages, (Texts{"7.7", "44244.1", "67.2", "9745.7", "24.9", "3609.5"}));
 
-    // A run without a usable bin has no averages.
     const StiffnessRunResult overloaded = ComputeStiffnessRun({headerRecord(3, 11.25f, 2.5f), binRecord(bins[6])}, test::loadedConstants());
     EXPECT_EQ(overloaded.averages, filled("NA"));
     EXPECT_EQ((QStringList{overloaded.densityPcf, overloaded.densityKgPerM3}), (QStringList{"NA", "NA"}));

@@ -72,7 +72,6 @@ TEST_F(ConstantsEntryApply, StoresEveryBoxAsANumberWithEmptyBoxesAsZero)
     EXPECT_TRUE(state.ConstantsChanged);
     EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"),
               "MeasMs = 0.1234\r\nAssmas = 10.5\r\nPoisra = 0\r\nDensit = 110\r\nSlopes = 0.5\r\nInterc = 7\r\nDensi2 = 1762.04\r\n");
-    // Applied values stand as typed until the file is loaded again.
     EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
 }
 

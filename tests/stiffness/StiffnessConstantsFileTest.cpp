@@ -38,7 +38,6 @@ TEST_F(StiffnessConstantsFileTest, SavesSevenKeyLinesAndLoadsThemBackInTheirLoad
     EXPECT_EQ(home.readFile("info/StiffnessCons.vkt"),
               QByteArray("MeasMs = 0.1234\r\nAssmas = 10.123456\r\nPoisra = 0.35\r\nDensit = 110\r\n"
                          "Slopes = 0.0625\r\nInterc = 0.0625\r\nDensi2 = 1762.04\r\n"));
-    // Until the next load the applied numbers stand as they are.
     EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
 
     load();

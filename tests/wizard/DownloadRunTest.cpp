@@ -120,7 +120,6 @@ TEST_F(DownloadRunTest, APortThatCannotBeOpenedSaysSoAndKeepsTheLastDownload)
     EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
     EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
 
-    // A database without a table list is removed before the download.
     state.Table_List.clear();
     port.setOpenError(1, link::SerialControl::InvalidPortNumber);
     run.start({0, LD4800, 0});
@@ -161,13 +160,11 @@ TEST_P(FailedDownload, ShowsItsStatusAndKeepsTheLastDownloadWhateverArrived)
     EXPECT_EQ(std::tuple(state.LastStatus, panels.last(), state.Table_List, state.DeviceCode, nextPages, treeRebuilds),
               std::tuple(c.lastStatus, c.panel, QString("12 "), 1, 0, c.treeRebuilds));
     EXPECT_EQ(closeRequests, c.lastStatus == 1978 || c.event == Event::AbortWhileWaiting ? 1 : 0);
-    // A line that went quiet says so; whatever arrived is kept in a capture.
     EXPECT_EQ(prompter.texts().join("|").contains("readings arrived, and the download is not complete"), c.lastStatus == 4545);
     EXPECT_EQ(captures().size(), c.stream.isEmpty() ? 0 : 1);
     EXPECT_EQ(std::tuple(home.readFile("info/MIRVAT.vkd"), home.readFile("info/DBTbles.vkt"), home.exists("info/MIRVAT.new.vkd")),
               std::tuple(database, registry, false));
     EXPECT_EQ(std::tuple(comm.Abort_Download, timePanelShown, port.PortOpen()), std::tuple(false, false, false));
-    // A locked database stops the download before the port opens.
     if (c.event == Event::DatabaseHeld) {
         EXPECT_EQ(std::tuple(panels, port.openCount(), connectionCloses), std::tuple(QList<int>{7}, 0, 1));
     }

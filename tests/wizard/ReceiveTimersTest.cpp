@@ -20,7 +20,6 @@ TEST(ReceiveTimers, TheTimeoutCountsDownEverySecondUntilCharactersArriveThenTheR
     EXPECT_EQ(panels << texts.timePanel, (QStringList{"Timeout in 28 Sec", "Timeout in 27 Sec", "Timeout in 8 Sec"}));
     EXPECT_EQ(std::pair(texts.message, texts.elapsedSeconds), std::pair(ReceiveTimers::waitingMessage(), 0));
 
-    // Once characters arrive it counts the receiving time.
     texts.timePanel = "Timeout in 20 Sec";
     ReceiveTimers::countdownTick(texts, false);
     EXPECT_EQ((QStringList{texts.message, texts.timePanel}), (QStringList{"Recieving Information from Gauge", "Time: 0 min 1 sec"}));

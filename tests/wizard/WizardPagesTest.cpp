@@ -82,7 +82,6 @@ TEST(WizardPages, NextWaitsForAChoiceOnEachChoicePage)
     EXPECT_FALSE(view.nextEnabled);
     EXPECT_EQ(view.devicePanel, "Dev: LD4800");
 
-    // Going back to the port page keeps the port that was chosen.
     view = WizardPages::previous(WizardPages::previous(view, choices), choices);
     EXPECT_EQ(view.page, 1);
     EXPECT_TRUE(view.nextEnabled);
