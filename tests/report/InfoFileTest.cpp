@@ -12,17 +12,14 @@ TEST(InfoFile, AllEmptyFieldsWriteNineEmptyLinesAndTheRootCaptionFilledOnesReadB
     AppState written;
     written.TreeRootCaption = "Projects (site.txt)";
     ASSERT_TRUE(report::InfoFile::write(home.paths(), written));
-    EXPECT_EQ(home.readFile("info/Info.vkt"),
-              QByteArray("\"Empty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rProjects (site.txt)\r\"\r\n"));
-    written.CInfo = {"Acme Soil Lab", "12 Main St", "Gainesville, FL 32601", "352-555-0100", "352-555-0101",
-                     "lab@acme.test", "SR 26 widening", "NG-1234", "J. Smith"};
+    EXPECT_EQ(home.readFile("info/Info.vkt"), QByteArray("\"Empty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rProjects (site.txt)\r\"\r\n"));
+    written.CInfo = {"Acme Soil Lab", "12 Main St", "Gainesville, FL 32601", "352-555-0100", "352-555-0101", "lab@acme.test", "SR 26 widening", "NG-1234", "J. Smith"};
     ASSERT_TRUE(report::InfoFile::write(home.paths(), written));
     AppState read;
     report::InfoFile::read(home.paths(), read);
     EXPECT_EQ(read.CInfo, written.CInfo);
     EXPECT_EQ(read.TreeRootCaption, written.TreeRootCaption);
 
-    // A short file fills the fields it has; a missing one changes nothing.
     QFile::remove(home.path() + "/info/Info.vkt");
     AppState state;
     state.CInfo[1] = "kept";

@@ -47,7 +47,7 @@ QString exportPdf(const QTemporaryDir &dir, const ReportDocument &document, bool
 } // namespace
 
 // Both the rich text file and the PDF hold each page of the report as a page of their own, with its texts.
-TEST(ReportRtfAndPdf, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
+TEST(ReportExport, PagesReadBackInOrderRangesHoldOnlyTheirPagesRtfEscapesSpecialCharactersAndAFailedExportLeavesTheOldFileUntouched)
 {
     int depth = -1;
     const QStringList rtf = rtfPages(reportRtf(test::sampleLabReport(120, 3), PageSpan{1, 3}), &depth);
@@ -62,92 +62,60 @@ TEST(ReportRtfAndPdf, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
         SCOPED_TRACE(text.toStdString() + "\n\nprinted:\n" + printed.toStdString());
         for (const QString &either : {text, printed})
             EXPECT_EQ(std::pair(either.contains("Acme Soil Testing Laboratory"), either.contains(QString("Page %1 of 3").arg(page))), std::pair(page == 1, true));
-        EXPECT_TRUE(text.contains("Col 2\n"));
-        EXPECT_TRUE(text.contains(QString("\n2.%1\n").arg(firstRow)) && text.contains(QString("\n2.%1\n").arg(lastRow)));
-        EXPECT_FALSE(text.contains(QString("\n2.%1\n").arg(lastRow + 1)));
-        EXPECT_EQ(printed.contains("Remarks: compaction"), page == 3);
-        EXPECT_TRUE(printed.contains(QRegularExpression("RD#\\s+Col 1\\s+Col 2")));
-        EXPECT_TRUE(printed.contains(QRegularExpression(QString("%1\\s+1.%1\\s+2.%1\\n").arg(firstRow))));
-        EXPECT_LT(printed.indexOf(QString("1.%1").arg(firstRow)), printed.indexOf(QString("1.%1").arg(lastRow)));
-        EXPECT_FALSE(printed.contains(QString("1.%1 ").arg(lastRow + 1)));
+        EXPECT_EQ(std::tuple(text.contains("Col 2\n"), text.contains(QString("\n2.%1\n").arg(firstRow)) && text.contains(QString("\n2.%1\n").arg(lastRow)),
+                             text.contains(QString("\n2.%1\n").arg(lastRow + 1))), std::tuple(true, true, false));
+        EXPECT_EQ(std::tuple(printed.contains("Remarks: compaction"), printed.contains(QRegularExpression("RD#\\s+Col 1\\s+Col 2")),
+                             printed.contains(QRegularExpression(QString("%1\\s+1.%1\\s+2.%1\\n").arg(firstRow))),
+                             printed.indexOf(QString("1.%1").arg(firstRow)) < printed.indexOf(QString("1.%1").arg(lastRow)), printed.contains(QString("1.%1 ").arg(lastRow + 1))),
+                  std::tuple(page == 3, true, true, true, false));
     }
-}
 
-TEST(ReportRtf, SpecialCharactersAreEscapedAndSurviveReadingBack)
-{
+    QTemporaryDir rangeDir;
+    ReportDocument portrait = test::sampleLabReport(160, 2);
+    portrait.setOrientation(Portrait);
+    portrait.setLeft("Field1", 6000);
+    const QString ranged = exportPdf(rangeDir, portrait, false, 2, 3);
+    EXPECT_EQ(std::tuple(test::pdfPagesAndSize(ranged), test::pdfText(ranged, 1).contains("Page 2 of 4"), test::pdfText(ranged, 2).contains("1.150")), std::tuple(QString("2 612 x 792"), true, true));
+    ASSERT_TRUE(writeReportPages(portrait, rangeDir.path(), PageSpan{2, 3}, 36));
+    EXPECT_EQ(QDir(rangeDir.path()).entryList({"*.png"}, QDir::Files), QStringList({"page-002.png", "page-003.png"}));
+
     ReportDocument document = test::sampleLabReport(3, 1);
     const QString name = QStringLiteral("Tested by Jos\u00e9 M\u00fcller and \uae40 at 25\u00b0C {cured} C:\\lab");
     document.setText("Company", name);
-    const QByteArray rtf = reportRtf(document, PageSpan{1, 1});
-    EXPECT_TRUE(rtf.contains("Jos\\u233?"));
-    EXPECT_TRUE(rtf.contains("and \\u-20928? at"));
-    EXPECT_TRUE(rtf.contains("25\\u176?C \\{cured\\} C:\\\\lab"));
-    for (char c : rtf)
+    const QByteArray escaped = reportRtf(document, PageSpan{1, 1});
+    EXPECT_TRUE(escaped.contains("Jos\\u233?") && escaped.contains("and \\u-20928? at") && escaped.contains("25\\u176?C \\{cured\\} C:\\\\lab")) << escaped.data();
+    for (char c : escaped)
         ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << "byte " << int(c);
-    int depth = -1;
-    EXPECT_TRUE(rtfPages(rtf, &depth).first().contains(name));
+    depth = -1;
+    EXPECT_TRUE(rtfPages(escaped, &depth).first().contains(name));
     EXPECT_EQ(depth, 0);
-}
 
-TEST(ReportRtf, APageRangeWritesOnlyThosePagesAndHiddenTextsStayOut)
-{
-    ReportDocument document = test::sampleLabReport(160, 2);
-    document.setSuppress("Data1", true);
-    int depth = -1;
-    const QStringList pages = rtfPages(reportRtf(document, PageSpan{2, 3}), &depth);
+    portrait.setSuppress("Data1", true);
+    const QStringList pages = rtfPages(reportRtf(portrait, PageSpan{2, 3}), &depth);
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_TRUE(pages[0].contains("Page 2 of 4"));
-    EXPECT_TRUE(pages[1].contains("\n150\n"));
-    EXPECT_FALSE(pages[1].contains("1.150"));
-}
+    EXPECT_EQ(std::tuple(pages[0].contains("Page 2 of 4"), pages[1].contains("\n150\n"), pages[1].contains("1.150")), std::tuple(true, true, false));
 
-TEST(ReportPdf, APageRangeExportsOnlyThosePagesInPortraitWhenAsked)
-{
-    QTemporaryDir dir;
-    ReportDocument document = test::sampleLabReport(160, 2);
-    document.setOrientation(Portrait);
-    document.setLeft("Field1", 6000);
-    const QString pdf = exportPdf(dir, document, false, 2, 3);
-    EXPECT_EQ(test::pdfPagesAndSize(pdf), "2 612 x 792");
-    EXPECT_TRUE(test::pdfText(pdf, 1).contains("Page 2 of 4"));
-    EXPECT_TRUE(test::pdfText(pdf, 2).contains("1.150"));
-}
-
-TEST(ReportExport, AFailedExportLeavesTheFileThatWasThereUntouched)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("report.pdf");
+    QTemporaryDir oldDir;
+    const QString path = oldDir.filePath("report.pdf");
     {
         QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("last week's report") > 0);
     }
     struct Case { int format; bool all; int first; int last; const char *name; };
-    for (const Case &c : {Case{PdfFormat, false, 7, 9, "range after the last page"},
-                          Case{ExactRichTextFormat, false, 5, 5, "rich text range after the last page"},
+    for (const Case &c : {Case{PdfFormat, false, 7, 9, "range after the last page"}, Case{ExactRichTextFormat, false, 5, 5, "rich text range after the last page"},
                           Case{32, true, 1, 1, "unknown format"}}) {
         const ReportExportOptions options{.diskFileName = path, .formatType = c.format, .allPages = c.all, .firstPage = c.first, .lastPage = c.last};
         EXPECT_FALSE(ReportExport().exportReport(test::sampleLabReport(60, 1), options)) << c.name;
         EXPECT_EQ(readAll(path), "last week's report") << c.name;
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
-}
+    EXPECT_EQ(QDir(oldDir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
 
-TEST(ReportExport, AnApplicationExportOpensATemporaryFileOfTheFormat)
-{
     QList<QUrl> opened;
     ReportExport exporter([&](const QUrl &url) { return opened << url, true; });
     ASSERT_TRUE(exporter.exportReport(test::sampleLabReport(5, 2), {.destinationType = ApplicationDestination, .diskFileName = {}, .formatType = ExactRichTextFormat}));
     ASSERT_EQ(opened.size(), 1);
     const QString file = opened.front().toLocalFile();
-    EXPECT_EQ(file, exporter.writtenFile());
-    EXPECT_TRUE(file.endsWith(".rtf"));
-    EXPECT_TRUE(readAll(file).startsWith("{\\rtf1"));
+    EXPECT_EQ(std::tuple(file, file.endsWith(".rtf"), readAll(file).startsWith("{\\rtf1")), std::tuple(exporter.writtenFile(), true, true));
     QFile::remove(file);
 }
 
-TEST(ReportImages, APageRangeWritesOnlyThosePages)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(writeReportPages(test::sampleLabReport(160, 2), dir.path(), PageSpan{2, 3}, 36));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"page-002.png", "page-003.png"}));
-}

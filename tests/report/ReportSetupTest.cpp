@@ -11,9 +11,7 @@ using report::ReportLayouts;
 
 namespace {
 
-// A sample project's table (as the tree sets CurrentTable) and surface letter; the entries placed into
-// Col 1, Col 2, ... and the field each shows; the field of the first column; header objects and the
-// field of the first record each shows.
+// Entries placed into Col 1, Col 2, ... and the field each shows; header objects and the field of the first record each shows.
 struct ModelCase {
     const char *name, *file, *table, *surface;
     QStringList entries, fields;
@@ -28,8 +26,7 @@ const ModelCase Cases[] = {
     {"Ng7700bSoil", "writeout/ng7700b.txt", "77", "S", {"Time", "Stat1", "Wet Dens", "%M Cont"}, {"TIME", "STAT1", "WD", "PERCM"},
      "RDNUM", {{"SerialNumber", "SERNUM"}, {"ReadDate", "DATE"}, {"MoistStd", "MSTD"}, {"LowDens", "LOWD"}}},
     {"Ld4800", "writeout/ld4800.txt", "CBR_LBR1", "N", {"Time", "CH2"}, {"TIME", "CH2"}, "READNUMBER", {}},
-    {"Sg2150", "writeout/sg2150.txt", "RUN1", "N", {"Frequency", "Signal Overload Flag", "Noise Overload Flag"},
-     {"FREQUENCY", "SIGNL_OL_FLAG", "NOISE_OL_FLAG"}, "BIN_NUMBER", {}},
+    {"Sg2150", "writeout/sg2150.txt", "RUN1", "N", {"Frequency", "Signal Overload Flag", "Noise Overload Flag"}, {"FREQUENCY", "SIGNL_OL_FLAG", "NOISE_OL_FLAG"}, "BIN_NUMBER", {}},
 };
 
 class ReportOfEveryModel : public ::testing::TestWithParam<ModelCase> {};
@@ -81,10 +78,9 @@ TEST_P(ReportOfEveryModel, HeaderColumnsAndAveragesShowTheSelectedReadings)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, ReportOfEveryModel, ::testing::ValuesIn(Cases),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Models, ReportOfEveryModel, ::testing::ValuesIn(Cases), [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ReportSetup, NoSelectedReadingLeavesTheAveragesEmptyAndTheColumnsBlank)
+TEST(ReportSetup, NoSelectedReadingLeavesAveragesEmptyLabInformationMarkedEmptyKeepsTheDesignedTextsAndALoadFrameReportIsPortraitWithTitleAndGraph)
 {
     test::ReportFixture f;
     f.open(QStringLiteral("writeout/ng7700a.txt"));
@@ -93,34 +89,27 @@ TEST(ReportSetup, NoSelectedReadingLeavesTheAveragesEmptyAndTheColumnsBlank)
     for (const char *object : {"AvgLabel", "WetDensAvg", "DryDensAvg", "MoistAvg", "PMoistAvg", "CompAvg"})
         texts << f.reports.Report.text(QString::fromLatin1(object));
     EXPECT_EQ(texts, QStringList({" ", "Average of All Data", "", "", "", "", ""}));
-}
 
-TEST(ReportSetup, LabInformationMarkedEmptyKeepsTheDesignedTexts)
-{
-    test::ReportFixture f;
-    f.open(QStringLiteral("writeout/ng7700b.txt"));
+    test::ReportFixture lab;
+    lab.open(QStringLiteral("writeout/ng7700b.txt"));
     const QString designed = report::ReportLayouts::buildReport(NG7700B).text(QStringLiteral("Company"));
-    f.state.CInfo[1] = QStringLiteral("12 Quarry Road");
-    f.state.CInfo[2] = QStringLiteral("Springfield");
-    f.state.CInfo[7] = QStringLiteral("M-42");
-    f.setUp(QStringLiteral("77"), QStringLiteral("S"));
-    const report::ReportDocument &report = f.reports.Report;
-    EXPECT_EQ(QStringList({report.text("Company"), report.text("Companyinfo"), report.text("MachNoText")}),
-              QStringList({designed, " 12 Quarry Road\rSpringfield\r", "M-42"}));
+    lab.state.CInfo[1] = QStringLiteral("12 Quarry Road");
+    lab.state.CInfo[2] = QStringLiteral("Springfield");
+    lab.state.CInfo[7] = QStringLiteral("M-42");
+    lab.setUp(QStringLiteral("77"), QStringLiteral("S"));
+    const report::ReportDocument &report = lab.reports.Report;
+    EXPECT_EQ(QStringList({report.text("Company"), report.text("Companyinfo"), report.text("MachNoText")}), QStringList({designed, " 12 Quarry Road\rSpringfield\r", "M-42"}));
     EXPECT_NE(report.text(QStringLiteral("TestedByText")), QStringLiteral("Empty"));
     EXPECT_EQ(report.orientation(), report::Landscape);
-}
 
-TEST(ReportSetup, LoadFrameReportIsPortraitWithItsTestTitleAndGraph)
-{
-    test::ReportFixture f;
-    f.open(QStringLiteral("writeout/ld4800.txt"));
-    QDir().mkpath(f.home.paths().imagesFolder());
-    test::savedPicture(f.home.paths().graphImage(), 64, 48);
-    f.setUp(QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
-    const report::ReportDocument &report = f.reports.Report;
-    EXPECT_EQ(std::pair(report.orientation(), report.text(QStringLiteral("TestTitle"))), std::pair(int(report::Portrait), QString("CBR_LBR1 Test Results")));
-    const auto &pictures = report.pictures();
+    test::ReportFixture frame;
+    frame.open(QStringLiteral("writeout/ld4800.txt"));
+    QDir().mkpath(frame.home.paths().imagesFolder());
+    test::savedPicture(frame.home.paths().graphImage(), 64, 48);
+    frame.setUp(QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
+    const report::ReportDocument &framed = frame.reports.Report;
+    EXPECT_EQ(std::pair(framed.orientation(), framed.text(QStringLiteral("TestTitle"))), std::pair(int(report::Portrait), QString("CBR_LBR1 Test Results")));
+    const auto &pictures = framed.pictures();
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(std::tuple(pictures[0].section, pictures[0].left, pictures[0].top), std::tuple(report::Section::Graph, 1500, 200));
 }

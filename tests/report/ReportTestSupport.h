@@ -13,8 +13,7 @@
 
 namespace valtrane::test {
 
-// A project opened from one of the saved sample files, its database open and its reports set up
-// for a table as the report tab does it.
+// A sample project opened with its database, its reports set up for a table as the report tab does it.
 struct ReportFixture {
     TempHome home;
     AppState state;
@@ -34,7 +33,6 @@ struct ReportFixture {
     }
 };
 
-// A picture of width by height pixels saved at path, for a logo; the path.
 inline QString savedPicture(const QString &path, int width = 40, int height = 20)
 {
     QImage image(width, height, QImage::Format_RGB32);

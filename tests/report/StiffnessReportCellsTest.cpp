@@ -12,7 +12,7 @@ namespace {
 
 class StiffnessReportCellsTest : public test::DatabaseFixture {};
 
-TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnAndOnlyARunTableGivesCells)
+TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnOnlyARunTableGivesCellsAndRunsAboveTwentyAreMarkedWithTheirAveragesHidden)
 {
     test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
     const auto cells = StiffnessReportCells::build(database, "RUN3", test::loadedConstants());
@@ -31,7 +31,6 @@ TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnAndOnlyARunTabl
     EXPECT_EQ(QStringList({snr[0], snr[24], youngsPsi[0], youngsPsi[6], youngsPsi[17], youngsPsi[24]}), QStringList({"38.7", "42.7", "9745.7", " ", " ", "6763.2"}));
     EXPECT_FALSE(cells->averagesHidden);
 
-    // Only a run table gives cells.
     EXPECT_FALSE(StiffnessReportCells::build(database, "RUN9", test::loadedConstants()));
     addTable("P12", db::Ng7700aProjectTable);
     EXPECT_FALSE(StiffnessReportCells::build(database, "P12", test::loadedConstants()));
@@ -39,16 +38,11 @@ TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnAndOnlyARunTabl
     const auto empty = StiffnessReportCells::build(database, "RUN4", test::loadedConstants());
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->runNumber + empty->columns[report::BinNumberColumn], "");
-}
 
-TEST(StiffnessReportRunLine, MarksRunsAboveTwentyWithAPlusAndHidesTheirAverages)
-{
-    const auto twentyOne = StiffnessReportCells::fromRecords({headerRecord(21, 9.5f, 2.5f), headerRecord(22, 8.0f, 2.5f)},
-                                                             test::loadedConstants());
+    const auto twentyOne = StiffnessReportCells::fromRecords({headerRecord(21, 9.5f, 2.5f), headerRecord(22, 8.0f, 2.5f)}, test::loadedConstants());
     EXPECT_TRUE(twentyOne.averagesHidden);
     EXPECT_EQ(QStringList({twentyOne.runNumber, twentyOne.runLine(), twentyOne.columns[report::BinNumberColumn], twentyOne.columns[report::FrequencyColumn],
-                           twentyOne.columns[report::FirstResultColumn]}),
-              QStringList({"21+", "21+   04/12/03 10:15:00", "21\r22\r", "NA\rNA\r", "9.5\r8.0\r"}));
+                           twentyOne.columns[report::FirstResultColumn]}), QStringList({"21+", "21+   04/12/03 10:15:00", "21\r22\r", "NA\rNA\r", "9.5\r8.0\r"}));
 }
 
 } // namespace
