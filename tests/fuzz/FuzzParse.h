@@ -1,8 +1,5 @@
 #pragma once
 
-// What the libFuzzer targets and the robustness test share: one parse run per input, the input fed
-// to one parser, and a check of what the run leaves behind. In a fuzz target a broken promise
-// aborts, so that libFuzzer keeps the input.
 #include "common/AppPaths.h"
 #include "common/AppState.h"
 #include "common/TextFunctions.h"
@@ -90,7 +87,6 @@ inline bool parseRunKeepsItsPromises(const AppPaths &paths, parse::Parse &parse,
     return true;
 }
 
-// The first byte chooses how the rest arrives: raw when it is odd.
 inline int run(ParseCall call, const std::set<int> &results, bool nuclear, const std::uint8_t *data, std::size_t size)
 {
     FuzzHome &h = home();

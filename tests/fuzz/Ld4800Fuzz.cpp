@@ -1,4 +1,3 @@
-// libFuzzer target for the LD4800 parser; scripts/fuzz builds and runs it.
 #include "FuzzParse.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

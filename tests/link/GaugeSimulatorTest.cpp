@@ -11,10 +11,7 @@ using link::GaugeSimulator;
 
 namespace {
 
-QByteArray report(int size)
-{
-    return QByteArray("12+50 ,5R ,  2 ,S ,118.2\r\n").repeated(size / 26 + 1).left(size);
-}
+QByteArray report(int size) { return QByteArray("12+50 ,5R ,  2 ,S ,118.2\r\n").repeated(size / 26 + 1).left(size); }
 
 TEST(GaugeSimulator, GarbledBytesAreNoiseAboveAndBelow127AndRepeatWithTheSeed)
 {

@@ -13,12 +13,7 @@ namespace {
 
 using Texts = std::array<QString, StiffnessResultCount>;
 
-Texts filled(const char *text)
-{
-    Texts t;
-    t.fill(text);
-    return t;
-}
+Texts filled(const char *text) { Texts t; t.fill(text); return t; }
 
 QStringList row(const StiffnessBinResult &b)
 {

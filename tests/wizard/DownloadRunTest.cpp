@@ -41,10 +41,7 @@ protected:
         state.Table_List = "12 ";
     }
 
-    QStringList captures() const
-    {
-        return QDir(home.path() + "/captures").entryList(QDir::Files);
-    }
+    QStringList captures() const { return QDir(home.path() + "/captures").entryList(QDir::Files); }
 
     test::TempHome home;
     AppState state;
@@ -80,8 +77,7 @@ TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
     port.queueAction([this] { comm.Stop_Download = true; });  // "Done" after a continuous download's stream
     ASSERT_TRUE(run.start({2, c.model, c.type}));
 
-    EXPECT_EQ(port.commPort(), 3);
-    EXPECT_EQ(port.settings(), c.settings);
+    EXPECT_EQ(std::tuple(port.commPort(), port.settings()), std::tuple(3, QString(c.settings)));
     EXPECT_EQ(parser->codes, QStringList(parser->codes.size(), c.code));
     ASSERT_EQ(prompter.shown.size(), c.model == SG2150 ? 1 : 0);
     if (c.model == SG2150) {
@@ -92,8 +88,7 @@ TEST_P(EachModel, DownloadsAtItsOwnSettingsAndRegistersItsTables)
     EXPECT_EQ(std::tuple(panels, nextPages, port.PortOpen()), std::tuple(QList<int>{0, 4}, 1, false));
 
     AppState reread;
-    EXPECT_EQ(db::Table_Registry(home.paths(), reread, 0), "T1 T2 ");
-    EXPECT_EQ(reread.DeviceCode, c.model);
+    EXPECT_EQ((std::pair{db::Table_Registry(home.paths(), reread, 0), reread.DeviceCode}), std::pair(QString("T1 T2 "), c.model));
     const QString date = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
     EXPECT_EQ(state.TreeRootCaption, QString(c.caption) + " (Dwnld:" + date + ")");
     report::InfoFile::read(home.paths(), reread);
@@ -117,8 +112,7 @@ TEST_F(DownloadRunTest, APortThatCannotBeOpenedSaysSoAndKeepsTheLastDownload)
               std::tuple(99, QList<int>{3}, false, 0, 0));
     ASSERT_EQ(prompter.shown.size(), 1);
     EXPECT_EQ(std::pair(prompter.shown.front().text, prompter.shown.front().title), std::pair(QString("Error with Port"), program::title()));
-    EXPECT_TRUE(home.exists("info/MIRVAT.vkd"));
-    EXPECT_TRUE(home.exists("info/DBTbles.vkt"));
+    EXPECT_TRUE(home.exists("info/MIRVAT.vkd") && home.exists("info/DBTbles.vkt"));
 
     state.Table_List.clear();
     port.setOpenError(1, link::SerialControl::InvalidPortNumber);

@@ -90,8 +90,6 @@ TEST_P(EveryModel, DownloadsItsReportOverAPseudoTerminalRowForRowAndReplaysItsCa
     ASSERT_TRUE(live.succeeded) << live.lastStatus;
     EXPECT_FALSE(live.tableList.isEmpty());
     ASSERT_FALSE(live.rows.tables.empty());
-    for (const auto &[table, rows] : live.rows.tables)
-        EXPECT_FALSE(rows.empty()) << qPrintable(table);
     ASSERT_FALSE(live.capture.isEmpty());
     EXPECT_TRUE(stream.startsWith(live.capture.toLatin1()));
     // The same stream without a port, and the capture replayed, give the same tables and rows.

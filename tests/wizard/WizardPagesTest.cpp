@@ -9,14 +9,7 @@ using wizard::WizardView;
 
 namespace {
 
-WizardChoices picks(int port, int model, int type = WizardChoices::NoSelection)
-{
-    WizardChoices choices;
-    choices.port = port;
-    choices.model = model;
-    choices.type = type;
-    return choices;
-}
+WizardChoices picks(int port, int model, int type = WizardChoices::NoSelection) { return {port, model, type}; }
 
 std::vector<int> forwardWalk(const WizardChoices &choices)
 {
@@ -38,10 +31,7 @@ WizardView walkTo(int page, const WizardChoices &choices)
 WizardView back(int from, const WizardChoices &choices) { return WizardPages::previous(walkTo(from, choices), choices); }
 
 // The buttons and frames of a view: Next enabled, Previous shown, port, model and type frames, choices enabled.
-std::vector<bool> switches(const WizardView &v)
-{
-    return {v.nextEnabled, v.previousShown, v.portFrame, v.modelFrame, v.typeFrame, v.choicesEnabled};
-}
+std::vector<bool> switches(const WizardView &v) { return {v.nextEnabled, v.previousShown, v.portFrame, v.modelFrame, v.typeFrame, v.choicesEnabled}; }
 
 const QString PlaceDevice = "Make sure IR Device is placed correctly over COM PORT on Gauge. ";
 
