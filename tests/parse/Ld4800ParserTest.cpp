@@ -59,8 +59,7 @@ TEST_F(Ld4800Parser, ChannelNameLinesOfOtherShapes)
 TEST_F(Ld4800Parser, HeadingsMustMatchExactlyAndATokenBeginningWithEndCompletesTheTest)
 {
     feed(LD, "CBR/LBR  TEST\r\nMARSHALL TEST\r\n");
-    EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
-    EXPECT_EQ(test::tableNames(home.paths()), QStringList{"MARSHALL1"});
+    EXPECT_EQ((std::pair{parse.retrn_message(), test::tableNames(home.paths())}), std::pair(QString("MARSHALL1 "), QStringList{"MARSHALL1"}));
     EXPECT_EQ(feed(LD, "ENDPOINT"), std::vector<int>{89});
     feed(LD, "\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
     EXPECT_TRUE(rows("MARSHALL1").empty());
@@ -70,6 +69,5 @@ TEST_F(Ld4800Parser, EndByteClosesTheDatabase)
 {
     feed(LD, "MARSHALL TEST\r\n");
     feed(LD, "\xFD" "1, 00:00:01, 1, 2, 3, 4\r", true);
-    EXPECT_FALSE(db::DatabaseLock::isLocked(home.paths().lockFile()));
-    EXPECT_TRUE(test::tableRows(home.paths(), "MARSHALL1").empty());
+    EXPECT_EQ((std::pair{db::DatabaseLock::isLocked(home.paths().lockFile()), test::tableRows(home.paths(), "MARSHALL1").empty()}), std::pair(false, true));
 }

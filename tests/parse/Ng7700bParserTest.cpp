@@ -118,6 +118,5 @@ TEST_F(Ng7700bParser, EndByteGivesEarlyProjectsTheSerialNumberAndClosesTheDataba
 TEST_F(Ng7700bParser, IdentifierWithABlankNamesNoProject)
 {
     feed(NGB, "P ID:A B \r\n");
-    EXPECT_EQ(parse.retrn_message(), "");
-    EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
+    EXPECT_EQ((std::pair{parse.retrn_message(), test::tableNames(home.paths())}), std::pair(QString(), QStringList()));
 }

@@ -17,9 +17,8 @@ TEST_F(ParseRun, InititStartsEveryRunOnANewDatabaseAndAnEmptyList)
 {
     feed(LD, MarshallTest);
     ASSERT_EQ(parse.retrn_message(), "MARSHALL1 ");
-    EXPECT_EQ(parse.Initit(parse.retrn_message()), 0);
-    EXPECT_EQ(parse.retrn_message(), "");
-    EXPECT_TRUE(test::tableNames(home.paths()).isEmpty());
+    EXPECT_EQ((std::tuple{parse.Initit(parse.retrn_message()), parse.retrn_message(), test::tableNames(home.paths())}),
+              std::tuple(std::int16_t(0), QString(), QStringList()));
     feed(LD, MarshallTest);
     EXPECT_EQ(parse.retrn_message(), "MARSHALL1 ");
 }
@@ -30,8 +29,7 @@ TEST_F(ParseRun, InititPassesOnAFileThatCannotBeMadeOrAnOldFileThatIsNoDatabase)
     parse.DeInit();
     QDir(home.path()).removeRecursively();
     home.writeFile("info", "a file where the info folder should be");
-    EXPECT_EQ(parse.Initit(QString()), 909);
-    EXPECT_EQ(state.LastStatus, 909);
+    EXPECT_EQ((std::pair{parse.Initit(QString()), state.LastStatus}), std::pair(std::int16_t(909), std::int16_t(909)));
     // The run stays closed: nothing is filed and no earlier table is handed on.
     feed(LD, MarshallTest);
     EXPECT_EQ(parse.retrn_message(), "");
@@ -47,8 +45,7 @@ TEST_F(ParseRun, CommitShowsTheRowsToOtherConnectionsAndDeInitClosesTheDatabase)
 {
     feed(LD, MarshallTest);
     parse.commit();
-    EXPECT_EQ(test::tableRows(home.paths(), "MARSHALL1").size(), 1u);
-    EXPECT_TRUE(db::DatabaseLock::isLocked(home.paths().lockFile()));
+    EXPECT_EQ((std::pair{test::tableRows(home.paths(), "MARSHALL1").size(), db::DatabaseLock::isLocked(home.paths().lockFile())}), std::pair(size_t(1), true));
     parse.DeInit();
     EXPECT_FALSE(db::DatabaseLock::isLocked(home.paths().lockFile()));
     parse.DeInit();

@@ -59,8 +59,7 @@ TEST_F(Sg2150Parser, ReadsRunLabelsDatesTimesAndSignalToNoisePairs)
                               "1, 100.5, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 12.5 13.2,\r\n"
                               "2, 104, 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 14.1\r\n"
                               "R#, 4, 2, 1.5, D:, X, T:, Y\r\n";
-    EXPECT_TRUE(feed(SG, stream).empty());
-    EXPECT_EQ(parse.retrn_message(), "RUN3 RUN4 ");
+    EXPECT_EQ((std::pair{feed(SG, stream).empty(), parse.retrn_message()}), std::pair(true, QString("RUN3 RUN4 ")));
     const auto run3 = rows("RUN3");
     ASSERT_EQ(run3.size(), 3u);
     EXPECT_TRUE(test::rowHolds(run3[0], HeaderFields, {"3", "2", "1.5", "2006-01-16", "NOON"}));

@@ -41,9 +41,7 @@ TEST(WizardPages, OnlyTheLoggerStopsOnTheDownloadTypePageEitherWay)
 {
     EXPECT_EQ(forwardWalk(picks(0, LD4800, 1)), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
     const WizardView loggerBack = back(4, picks(0, LD4800, 0));
-    EXPECT_EQ(loggerBack.page, 3);
-    EXPECT_TRUE(loggerBack.typeFrame);
-    EXPECT_FALSE(loggerBack.modelFrame);
+    EXPECT_EQ(std::tuple(loggerBack.page, loggerBack.typeFrame, loggerBack.modelFrame), std::tuple(3, true, false));
     EXPECT_EQ(walkTo(4, picks(0, LD4800, 0)).typePanel, "DL Type: Single Download");
     EXPECT_EQ(walkTo(4, picks(0, LD4800, 1)).typePanel, "DL Type: Continuous Download");
     for (int model : {NG7700A, NG7700B, SG2150}) {
@@ -73,9 +71,7 @@ TEST(WizardPages, NextWaitsForAChoiceOnEachChoicePage)
     EXPECT_EQ(view.devicePanel, "Dev: LD4800");
 
     view = WizardPages::previous(WizardPages::previous(view, choices), choices);
-    EXPECT_EQ(view.page, 1);
-    EXPECT_TRUE(view.nextEnabled);
-    EXPECT_EQ(view.devicePanel, "Dev: None");
+    EXPECT_EQ(std::tuple(view.page, view.nextEnabled, view.devicePanel), std::tuple(1, true, QString("Dev: None")));
 }
 
 TEST(WizardPages, TheSecondLineStaysUntilTheWarningPageClearsIt)
@@ -128,6 +124,5 @@ TEST(WizardPages, AFailedDownloadLeavesTheWayBackOpenButNotTheWayOn)
     const WizardView instructions = WizardPages::previous(failed, choices);
     const WizardView warning = WizardPages::previous(instructions, choices);
     EXPECT_EQ((std::vector<int>{instructions.page, warning.page, WizardPages::next(instructions, choices).page}), (std::vector<int>{5, 4, 6}));
-    EXPECT_TRUE(instructions.nextEnabled);
-    EXPECT_TRUE(warning.nextEnabled);
+    EXPECT_TRUE(instructions.nextEnabled && warning.nextEnabled);
 }
