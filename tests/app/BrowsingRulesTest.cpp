@@ -5,14 +5,10 @@
 #include "app/NodeSelection.h"
 #include "app/ProjectTree.h"
 #include "app/RecordsetTableModel.h"
-#include "db/Database.h"
 #include "db/TableKinds.h"
 #include "support/BrowsingTables.h"
 #include "support/TableRows.h"
 #include "support/TempHome.h"
-
-#include <gtest/gtest.h>
-#include <cmath>
 
 using namespace valtrane;
 using namespace valtrane::app;
@@ -21,7 +17,6 @@ using Level = TreeNode::Level;
 
 namespace {
 
-// A program folder holding the tables, its database open and the first table on screen.
 class BrowsingTest : public ::testing::Test {
 protected:
     void put(const std::vector<test::TableContent> &tables)
@@ -83,16 +78,15 @@ TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfT
     EXPECT_EQ(std::pair(ChannelGraphData::pictureSizeTwips(), ChannelGraphData::pictureSizePixels()), std::pair(QSize(9318, 6220), QSize(621, 415)));
 }
 
-TEST(CompactionRecompute, TheSurfaceOnScreenGetsDensityOverTheMaximumAndOthersStay)
+TEST(BrowsingRules, TheSurfaceOnScreenGetsDensityOverTheMaximumHeaderFieldsGoToTheInformationGridColumnsShareItsWidthAndTheRegistryOrAListInMemoryGivesTheTreeNodes)
 {
     const float Empty = NAN;
     // surface, maximum (invalid: as stored, 120), reading 3 without dry density, table, succeeds, percent of readings 1 to 4
-    const std::tuple<const char *, QVariant, bool, const char *, bool, std::array<float, 4>> cases[] = {
+    const std::tuple<const char *, QVariant, bool, const char *, bool, std::array<float, 4>> compactions[] = {
         // Soil readings take dry density; other surfaces wet density.
         {"SOIL", 100.0, false, "125", true, {110.0f, 1, 102.5f, 1}},
         {"SOIL", QVariant(), true, "125", true, {float(110.0 * 100.0 / 120.0), 1, Empty, 1}},
         {"ASPHALT", QVariant(), false, "125", true, {1, float(150.0 * 100.0 / 120.0), 1, 1}},
-        {"THIN", QVariant(), false, "125", true, {1, 1, 1, float(91.0 * 100.0 / 120.0)}},
         // Without a usable maximum or table nothing changes, unless the surface has no readings.
         {"SOIL", 0.0, false, "125", false, {1, 1, 1, 1}},
         {"SOIL", QVariant(QMetaType(QMetaType::Double)), false, "125", false, {1, 1, 1, 1}},
@@ -100,7 +94,7 @@ TEST(CompactionRecompute, TheSurfaceOnScreenGetsDensityOverTheMaximumAndOthersSt
         {"BASE", 0.0, false, "125", true, {1, 1, 1, 1}},
         {"", 50.0, false, "125", true, {1, 1, 1, 1}},
     };
-    for (const auto &[surface, maxd, emptyDd3, table, succeeds, percent] : cases) {
+    for (const auto &[surface, maxd, emptyDd3, table, succeeds, percent] : compactions) {
         SCOPED_TRACE(std::string(surface) + " " + table);
         test::TempHome home;
         test::addTables(home.paths(), {{"P125", db::Ng7700bProjectTable, {"RDNUM", "ID", "MAXD", "SA", "DD", "WD", "PERC_COMP"},
@@ -131,10 +125,7 @@ TEST(CompactionRecompute, TheSurfaceOnScreenGetsDensityOverTheMaximumAndOthersSt
             }
         }
     }
-}
 
-TEST(GridColumns, HeaderFieldsGoToTheInformationGridAndTheRestToTheDataGridWhoseColumnsShareItsWidthAndOnlyTheNg7700bMaximumDensityCanBeEdited)
-{
     const QStringList header{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME",
                              "CH1NAME", "CH4NAME", "RUN_NUMBER", "MEASURE", "CALFACTOR", "maxd"};
     QStringList fields{"CH1", "READNUMBER", "BIN_NUMBER", "FREQUENCY", "RDATE", "PERC_COMP"};
@@ -157,18 +148,14 @@ TEST(GridColumns, HeaderFieldsGoToTheInformationGridAndTheRestToTheDataGridWhose
         EXPECT_EQ(GridColumns::columnWidth(grid, device, 1000, columns), expected) << device << " " << columns;
         EXPECT_EQ(GridColumns::editableField(grid, device), device == NG7700B && grid == Grid::Information ? "MAXD" : "") << device;
     }
-}
 
-TEST(ProjectTree, TheRegisteredModelAndTablesOrAListInMemoryGiveTheNodesWithSurfacesCountedOverTheWholeTree)
-{
     // registry, LD4800 list in memory, root caption, nodes
-    const std::tuple<int, QString, QString, QString, QStringList> cases[] = {
+    const std::tuple<int, QString, QString, QString, QStringList> trees[] = {
         {NG7700B, "12.5 13 ", "", "", {"Top Projects -", "T1 12.5 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1", "T2 13 Top",
                                        "C4 Asphalt T2", "C5 Soil T2", "C6 Thin T2"}},
         {NG7700A, "4 7 ", "", "", {"Top Projects -", "T1 4 Top", "C1 Asphalt T1", "C2 Soil T1", "T2 7 Top", "C3 Asphalt T2", "C4 Soil T2"}},
         // The summary run is shown with a plus.
         {SG2150, "RUN1 RUN2 RUN21 ", "", "", {"Top Run Number -", "T1 RUN1 Top", "T2 RUN2 Top", "T3 RUN21+ Top"}},
-        {LD4800, "CBR_LBR1 MARSHALL1 ", "", "", {"Top Tests -", "T1 CBR_LBR1 Top", "T2 MARSHALL1 Top"}},
         // A name without its trailing blank gets no node.
         {LD4800, "UC1 UC2", "", "", {"Top Tests -", "T1 UC1 Top"}},
         {LD4800, "", "", "", {"Top Tests -"}},
@@ -176,7 +163,7 @@ TEST(ProjectTree, TheRegisteredModelAndTablesOrAListInMemoryGiveTheNodesWithSurf
         // The root caption of a load replaces the model's root text.
         {NG7700B, "1 ", "", "Projects (site.txt)", {"Top Projects (site.txt) -", "T1 1 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1"}},
     };
-    for (const auto &[model, list, memory, caption, expected] : cases) {
+    for (const auto &[model, list, memory, caption, expected] : trees) {
         SCOPED_TRACE(QStringLiteral("%1 [%2] [%3]").arg(model).arg(list, memory).toStdString());
         test::TempHome home;
         test::writeRegistry(home.paths(), model, list);
@@ -189,57 +176,7 @@ TEST(ProjectTree, TheRegisteredModelAndTablesOrAListInMemoryGiveTheNodesWithSurf
               QStringList({"RUN21", "RUN2", "RUN2"}));
 }
 
-TEST_F(BrowsingTest, EachKindOfNodeQueriesItsTableAsItsModelWantsClicksThatLoadNothingAreIgnoredAndOpeningBindsBothGridsOrEmptiesThem)
-{
-    const std::tuple<int, ClickedNode, QString, QString> cases[] = {   // model, node, table on screen, plan
-        {NG7700B, {Level::Surface, "Soil", "12.5"}, "13",
-         "125 | SOIL | Select * From P125 WHERE SA = 'S' AND RDNUM > 0 | Select * From P125 WHERE RDNUM = 0 000"},
-        {NG7700A, {Level::Surface, "Asphalt", "4"}, "13", "4 | ASPHALT | Select * From P4 WHERE SA = 'A' AND RDNUM > 0 |  001"},
-        {SG2150, {Level::Table, "RUN3", "Run Number"}, "13",
-         "RUN3 | NONE | Select * From RUN3 WHERE BIN_NUMBER > 0 | Select * From RUN3 WHERE BIN_NUMBER = 0 000"},
-        {SG2150, {Level::Table, "RUN21+", "Run Number"}, "13", "RUN21 | NONE |  | Select * From RUN21 100"},
-        {LD4800, {Level::Table, "CBR_LBR1", "Tests"}, "13",
-         "CBR_LBR1 | NONE | Select * From CBR_LBR1 | Select * From CBR_LBR1 WHERE READNUMBER < 2 010"},
-        {NG7700B, {Level::Root, "Projects", ""}, "", "ignored"},  {LD4800, {Level::Root, "Tests (Dwnld:5/6/2024)", ""}, "", "ignored"},
-        {SG2150, {Level::Table, "Run Number", "x"}, "", "ignored"}, {LD4800, {Level::Table, "Tests", "x"}, "", "ignored"},
-        {NG7700B, {Level::Table, "12.5", "Projects"}, "", "ignored"}, {NG7700A, {Level::Table, "ABC", "Projects"}, "", "ignored"},
-        {LD4800, {Level::Table, "UC1", "Tests"}, "UC1", "ignored"}, {SG2150, {Level::Table, "RUN2", "Run Number"}, "RUN2", "ignored"},
-    };
-    for (const auto &[device, node, onScreen, plan] : cases) {
-        AppState clicked;
-        std::tie(clicked.DeviceCode, clicked.CurrentTable) = std::tuple(device, onScreen);
-        EXPECT_EQ(describe(NodeSelection::plan(node, clicked)), plan) << node.text.toStdString();
-    }
-
-    test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"},
-                                    {{"3", "0", "1.5", "~"}, {"~", "1", "~", "100"}, {"~", "2", "~", "104"}}},
-                                   {"P4", db::Ng7700aProjectTable, {"RDNUM", "SA", "MAXD"}, {{"0", "X", "99"}, {"3", "S", "120"}, {"5", "S", "121"}}}});
-    state.ReportFontSize = 12;
-    GridConnection grids(home.paths());
-    const auto open = [&](int device, const ClickedNode &node) {
-        state.DeviceCode = device;
-        return NodeSelection::open(*NodeSelection::plan(node, state), state, grids);
-    };
-
-    EXPECT_EQ(open(SG2150, {Level::Table, "RUN3", "Run Number"}), 2);
-    EXPECT_EQ(std::tuple(state.CurrentTable, state.CurrentSurface, state.ReportFontSize), std::tuple(QString("RUN3"), QString("NONE"), 9));
-    EXPECT_EQ(std::pair(grids.dataModel().rowCount(), grids.infoModel().rowCount()), std::pair(2, 1));
-    EXPECT_EQ(grids.infoModel().data(grids.infoModel().index(0, 0)).toString(), "3");
-
-    // The NG7700A information is the first reading of the surface, or reading 0 without one.
-    EXPECT_EQ(open(NG7700A, {Level::Surface, "Soil", "4"}), 2);
-    ASSERT_EQ(grids.infoModel().rowCount(), 1);
-    EXPECT_EQ(grids.infoSet()->field(u"RDNUM").toInt(), 3);
-    EXPECT_EQ(open(NG7700A, {Level::Surface, "Asphalt", "4"}), 0);
-    ASSERT_EQ(grids.infoModel().rowCount(), 1);
-    EXPECT_EQ(grids.infoSet()->field(u"MAXD").toFloat(), 99.0f);
-
-    EXPECT_EQ(open(LD4800, {Level::Table, "UC9", "Tests"}), 0);
-    EXPECT_EQ(state.CurrentTable, "UC9");
-    EXPECT_EQ(std::pair(grids.dataModel().columnCount(), grids.infoModel().columnCount()), std::pair(0, 0));
-}
-
-TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderWithFieldNamesAsCaptionsAndOnlyTheEditableFieldTakesEdits)
+TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderOnlyTheEditableFieldTakesEditsAndEachKindOfNodeQueriesItsTableAsItsModelWantsAndBindsBothGridsOrEmptiesThem)
 {
     test::TableContent run{"RUN7", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "FREQUENCY", "DSNR"}, {}};
     for (int i = 1; i <= 40; ++i)
@@ -279,4 +216,51 @@ TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderWithFieldNamesAsCapt
 
     model.setRecordset(nullptr);
     EXPECT_EQ(std::pair(model.rowCount(), model.columnCount()), std::pair(0, 0));
+    set.reset();
+
+    const std::tuple<int, ClickedNode, QString, QString> cases[] = {   // model, node, table on screen, plan
+        {NG7700B, {Level::Surface, "Soil", "12.5"}, "13",
+         "125 | SOIL | Select * From P125 WHERE SA = 'S' AND RDNUM > 0 | Select * From P125 WHERE RDNUM = 0 000"},
+        {NG7700A, {Level::Surface, "Asphalt", "4"}, "13", "4 | ASPHALT | Select * From P4 WHERE SA = 'A' AND RDNUM > 0 |  001"},
+        {SG2150, {Level::Table, "RUN3", "Run Number"}, "13",
+         "RUN3 | NONE | Select * From RUN3 WHERE BIN_NUMBER > 0 | Select * From RUN3 WHERE BIN_NUMBER = 0 000"},
+        {SG2150, {Level::Table, "RUN21+", "Run Number"}, "13", "RUN21 | NONE |  | Select * From RUN21 100"},
+        {LD4800, {Level::Table, "CBR_LBR1", "Tests"}, "13",
+         "CBR_LBR1 | NONE | Select * From CBR_LBR1 | Select * From CBR_LBR1 WHERE READNUMBER < 2 010"},
+        {LD4800, {Level::Root, "Tests (Dwnld:5/6/2024)", ""}, "", "ignored"}, {SG2150, {Level::Table, "Run Number", "x"}, "", "ignored"},
+        {NG7700B, {Level::Table, "12.5", "Projects"}, "", "ignored"}, {NG7700A, {Level::Table, "ABC", "Projects"}, "", "ignored"},
+        {LD4800, {Level::Table, "UC1", "Tests"}, "UC1", "ignored"},
+    };
+    for (const auto &[device, node, onScreen, plan] : cases) {
+        AppState clicked;
+        std::tie(clicked.DeviceCode, clicked.CurrentTable) = std::tuple(device, onScreen);
+        EXPECT_EQ(describe(NodeSelection::plan(node, clicked)), plan) << node.text.toStdString();
+    }
+
+    test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"},
+                                    {{"3", "0", "1.5", "~"}, {"~", "1", "~", "100"}, {"~", "2", "~", "104"}}},
+                                   {"P4", db::Ng7700aProjectTable, {"RDNUM", "SA", "MAXD"}, {{"0", "X", "99"}, {"3", "S", "120"}, {"5", "S", "121"}}}});
+    state.ReportFontSize = 12;
+    GridConnection grids(home.paths());
+    const auto open = [&](int device, const ClickedNode &node) {
+        state.DeviceCode = device;
+        return NodeSelection::open(*NodeSelection::plan(node, state), state, grids);
+    };
+
+    EXPECT_EQ(open(SG2150, {Level::Table, "RUN3", "Run Number"}), 2);
+    EXPECT_EQ(std::tuple(state.CurrentTable, state.CurrentSurface, state.ReportFontSize), std::tuple(QString("RUN3"), QString("NONE"), 9));
+    EXPECT_EQ(std::pair(grids.dataModel().rowCount(), grids.infoModel().rowCount()), std::pair(2, 1));
+    EXPECT_EQ(grids.infoModel().data(grids.infoModel().index(0, 0)).toString(), "3");
+
+    // The NG7700A information is the first reading of the surface, or reading 0 without one.
+    EXPECT_EQ(open(NG7700A, {Level::Surface, "Soil", "4"}), 2);
+    ASSERT_EQ(grids.infoModel().rowCount(), 1);
+    EXPECT_EQ(grids.infoSet()->field(u"RDNUM").toInt(), 3);
+    EXPECT_EQ(open(NG7700A, {Level::Surface, "Asphalt", "4"}), 0);
+    ASSERT_EQ(grids.infoModel().rowCount(), 1);
+    EXPECT_EQ(grids.infoSet()->field(u"MAXD").toFloat(), 99.0f);
+
+    EXPECT_EQ(open(LD4800, {Level::Table, "UC9", "Tests"}), 0);
+    EXPECT_EQ(state.CurrentTable, "UC9");
+    EXPECT_EQ(std::pair(grids.dataModel().columnCount(), grids.infoModel().columnCount()), std::pair(0, 0));
 }

@@ -4,8 +4,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -92,7 +90,6 @@ TEST_F(ProjectFileCommandsTest, OpeningChoosesNothingOnCancelSaysWhenAFileIsMiss
     chooser.choices = {file("gone.txt"), existing};
     EXPECT_EQ(commands.chooseOpenFile(), existing);
     EXPECT_EQ(prompter.texts(), QStringList{"Selected File does not exist.  Check file name and path."});
-    EXPECT_EQ(prompter.shown[0].title, "Valtrane IR Download");
     ASSERT_EQ(chooser.shown.size(), 3u);
     EXPECT_EQ(std::pair(chooser.shown[1].save, chooser.shown[2].request.folder), std::pair(false, home.path() + "/projects"));
 

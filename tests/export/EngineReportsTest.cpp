@@ -13,20 +13,6 @@ using exporting::ReportOnScreen;
 
 namespace {
 
-// A report titled title of 120 value lines, "V001" to "V120", at 50 lines a page: three pages.
-report::ReportDocument threePages(const QString &title)
-{
-    report::ReportDocument document;
-    document.setSectionHeight(report::Section::PageHeader, 600);
-    document.addText({.name = "Title", .section = report::Section::PageHeader, .text = title, .width = 4000, .height = 300});
-    QString values;
-    for (int i = 1; i <= 120; ++i)
-        values += QString("V%1\r").arg(i, 3, 10, QChar('0'));
-    document.addText({.name = "Col 1", .section = report::Section::Details, .text = values, .width = 2000, .height = 240});
-    document.setRowsPerPage(50);
-    return document;
-}
-
 TEST(EngineReports, PageRangeHoldsThosePagesOnlyForBothStiffnessGaugeReports)
 {
     test::TempHome home;
@@ -34,8 +20,19 @@ TEST(EngineReports, PageRangeHoldsThosePagesOnlyForBothStiffnessGaugeReports)
     state.DeviceCode = SG2150;
     state.CurrentTable = "RUN3";
     exporting::ExportChoices choices{"DISK", "PDF", "RANGE", "2", "3", "ALL", home.path() + "/main.pdf", home.path() + "/stiff.pdf"};
-    exporting::EngineReports reports(
-        [](ReportOnScreen which) { return threePages(which == ReportOnScreen::Main ? "MAIN REPORT" : "STIFFNESS REPORT"); });
+    // Each report is titled by its name and holds 120 value lines, "V001" to "V120", at 50 lines a page: three pages.
+    exporting::EngineReports reports([](ReportOnScreen which) {
+        report::ReportDocument document;
+        document.setSectionHeight(report::Section::PageHeader, 600);
+        document.addText({.name = "Title", .section = report::Section::PageHeader,
+                          .text = which == ReportOnScreen::Main ? "MAIN REPORT" : "STIFFNESS REPORT", .width = 4000, .height = 300});
+        QString values;
+        for (int i = 1; i <= 120; ++i)
+            values += QString("V%1\r").arg(i, 3, 10, QChar('0'));
+        document.addText({.name = "Col 1", .section = report::Section::Details, .text = values, .width = 2000, .height = 240});
+        document.setRowsPerPage(50);
+        return document;
+    });
     test::ScriptedPrompter prompter;
     exporting::ExportHandler handler(home.paths(), state, choices, prompter, reports);
     db::Database unused;

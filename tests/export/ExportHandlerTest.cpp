@@ -3,12 +3,10 @@
 #include "db/Database.h"
 #include "export/Writeout.h"
 #include "export/WriteoutStiffy.h"
-#include "report/StiffnessReportCells.h"
 #include "support/ProjectTables.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -17,7 +15,6 @@ using exporting::ReportOnScreen;
 
 namespace {
 
-// Records what the engine was asked to export, and writes nothing.
 class RecordingReports : public exporting::ExportReports {
 public:
     bool exportReport(ReportOnScreen which, const report::ReportExportOptions &options, QString &error) override
@@ -47,7 +44,6 @@ protected:
         db::Database connection;
         return handler.afterDialog(connection, shown);
     }
-    // What writeout writes for the table on screen, with the comma variant as given.
     QByteArray rawData(bool csvReport)
     {
         AppState writerState;
@@ -89,45 +85,19 @@ TEST_P(CsvExportOfEachModel, WritesWhatWriteoutWritesForTheTableOnScreen)
 
 INSTANTIATE_TEST_SUITE_P(Models, CsvExportOfEachModel, ::testing::Values(LD4800, NG7700A, NG7700B, SG2150));
 
-TEST_F(ExportHandlerTest, CurrentDataWritesOnlyTheFileOfTheReportOnScreen)
+TEST_F(ExportHandlerTest, AFailedExportLeavesTheOldFileReportsGetTheirDestinationNameFormatAndPagesAnUnwritableStiffnessSummaryIsToldCurrentDataWritesOnlyTheFileOnScreenAndCancelOrAFailedReportEndsTheExport)
 {
-    project(SG2150);
-    choices.ExportWhatChoice = "CURRENT";
-    for (const auto &[shown, file, other] : {std::tuple(ReportOnScreen::Stiffness, "DataStif.csv", "DataRaw.csv"), std::tuple(ReportOnScreen::Main, "DataRaw.csv", "DataStif.csv")}) {
-        QFile::remove(home.path() + "/DataStif.csv");
-        state.ExportConfirmed = true;
-        ASSERT_TRUE(run(shown));
-        EXPECT_EQ(handler.writtenFiles(), QStringList{home.path() + '/' + file});
-        EXPECT_FALSE(home.exists(other));
-    }
-}
-
-TEST_F(ExportHandlerTest, AFailedExportSaysWhyAndLeavesTheOldFileAsItWas)
-{
-    const std::vector<std::pair<const char *, std::function<void()>>> cases{{"no tables listed", [this] { state.Table_List.clear(); }},
-                                                                          {"table not in the database", [this] { state.CurrentTable = "CBR_LBR9"; }},
-                                                                          {"no file name", [this] { choices.RawExportFile.clear(); }}};
-    for (const auto &[what, spoil] : cases) {
+    const std::vector<std::pair<const char *, std::function<void()>>> spoilers{{"no tables listed", [this] { state.Table_List.clear(); }},
+                                                                             {"table not in the database", [this] { state.CurrentTable = "CBR_LBR9"; }},
+                                                                             {"no file name", [this] { choices.RawExportFile.clear(); }}};
+    for (const auto &[what, spoil] : spoilers) {
         project(LD4800);
         home.writeFile("DataRaw.csv", "old export\r\n");
         spoil();
         EXPECT_FALSE(run()) << what;
         EXPECT_EQ(std::pair(handler.errorText().isEmpty(), home.readFile("DataRaw.csv")), std::pair(false, QByteArray("old export\r\n"))) << what;
     }
-}
 
-TEST_F(ExportHandlerTest, AStiffnessSummaryThatCannotBeWrittenIsToldAndTheRawDataStillWritten)
-{
-    project(SG2150);
-    home.writeFile("blocker", "a file where a folder should be");
-    choices.StiffnessExportFile = home.path() + "/blocker/DataStif.csv";
-    EXPECT_FALSE(run());
-    EXPECT_EQ(prompter.texts(), QStringList{"Error Opening File.  Make sure file is closed."});
-    EXPECT_EQ(std::pair(handler.errorText(), home.readFile("DataRaw.csv")), std::pair(QString(), rawData(false)));  // already told
-}
-
-TEST_F(ExportHandlerTest, ReportsGetTheirDestinationNameFormatAndPages)
-{
     using Call = std::tuple<ReportOnScreen, int, QString, int, bool, int, int>;
     const auto Main = ReportOnScreen::Main, Stiff = ReportOnScreen::Stiffness;
     struct Case { int model; QStringList choices; ReportOnScreen shown; std::vector<Call> calls; };  // choices: destination, format, range, what
@@ -153,16 +123,30 @@ TEST_F(ExportHandlerTest, ReportsGetTheirDestinationNameFormatAndPages)
                                o.allPages ? 1 : o.lastPage);
         EXPECT_EQ(calls, c.calls);
     }
-}
+    prompter.shown.clear();
 
-TEST_F(ExportHandlerTest, NothingIsExportedWhenTheDialogWasCancelledAndAFailedReportEndsTheExport)
-{
     project(SG2150);
+    home.writeFile("blocker", "a file where a folder should be");
+    choices.StiffnessExportFile = home.path() + "/blocker/DataStif.csv";
+    EXPECT_FALSE(run());
+    EXPECT_EQ(prompter.texts(), QStringList{"Error Opening File.  Make sure file is closed."});
+    EXPECT_EQ(std::pair(handler.errorText(), home.readFile("DataRaw.csv")), std::pair(QString(), rawData(false)));  // already told
+
+    choices.StiffnessExportFile = home.path() + "/DataStif.csv";
+    choices.ExportWhatChoice = "CURRENT";
+    for (const auto &[shown, file, other] : {std::tuple(ReportOnScreen::Stiffness, "DataStif.csv", "DataRaw.csv"), std::tuple(ReportOnScreen::Main, "DataRaw.csv", "DataStif.csv")}) {
+        QFile::remove(home.path() + '/' + other);
+        state.ExportConfirmed = true;
+        ASSERT_TRUE(run(shown));
+        EXPECT_EQ(handler.writtenFiles(), QStringList{home.path() + '/' + file});
+        EXPECT_FALSE(home.exists(other));
+    }
+
+    choices.ExportWhatChoice = "ALL";
     choices.ExportFormatChoice = "PDF";
     state.ExportConfirmed = false;
     EXPECT_TRUE(run());
     EXPECT_TRUE(reports.calls.empty());
-
     state.ExportConfirmed = true;
     reports.failWith = "The disk is full.";
     EXPECT_FALSE(run());

@@ -8,7 +8,6 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace valtrane;
@@ -17,7 +16,6 @@ namespace {
 
 class WriteoutTest : public ::testing::Test {
 protected:
-    // Writes with a connection that is not open, as the save command of the CLI does.
     bool write(const QString &list, int model, const QString &single = QString())
     {
         db::Database connection;
@@ -26,12 +24,7 @@ protected:
         error = writer.errorText();
         return ok;
     }
-    QByteArray written() const { return readAll(out); }
-    static QByteArray readAll(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray written() const { return home.readFile(QStringLiteral("project.txt")); }
 
     test::TempHome home;
     AppState state;
@@ -52,7 +45,9 @@ TEST_P(WriteoutGolden, WritesTheProjectByteForByteAsLaidOutByHand)
     state.CsvReport = g.commaVariant;
     // The SG2150 list names RUN3 after RUN21: nothing after the summary-run table is read.
     ASSERT_TRUE(write(test::sampleTableList(g.model), g.model)) << error.toStdString();
-    EXPECT_EQ(written().toStdString(), readAll(test::testDataPath(QStringLiteral("writeout/") + g.file)).toStdString());
+    QFile expected(test::testDataPath(QStringLiteral("writeout/") + g.file));
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written().toStdString(), expected.readAll().toStdString());
 }
 
 // ng7700a_comma.txt also shows that a project with asphalt records only (P13) has no soil section
@@ -63,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(EveryGaugeModel, WriteoutGolden,
                                            Golden{"ng7700a_comma", "ng7700a_comma.txt", NG7700A, true}, Golden{"ng7700b_comma", "ng7700b.txt", NG7700B, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableAndASingleTableReplacesTheList)
+TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableASingleTableReplacesTheListEachLoggerTestIsTitledByItsTableNameAndTheDatabaseClosesUnlessAnExportIsInProgress)
 {
     test::addTables(home.paths(), test::sampleProject(NG7700A));
     ASSERT_TRUE(write(QString(), NG7700A, QStringLiteral("125")));
@@ -76,10 +71,20 @@ TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableAndASingleTa
     const QByteArray text = written();
     EXPECT_TRUE(text.startsWith(" 1 \r\n   \r\nCOMPACTION CONTROL DATA REPORT"));
     EXPECT_EQ(std::tuple(text.count("COMPACTION CONTROL DATA REPORT"), text.contains("02/01/04"), text.contains("01/15/04")), std::tuple(1, true, false));
-}
 
-TEST_F(WriteoutTest, OpensTheDatabaseItselfAndClosesItUnlessAnExportIsInProgress)
-{
+    const std::vector<std::pair<QString, QByteArray>> tests{
+        {"CBR_LBR1", "CBR/LBR TEST"}, {"MARSHALL2", "MARSHALL TEST"},     {"UC3", "U.C. TEST"},
+        {"TRIAXIAL4", "TRIAXIAL TEST"}, {"S_C_TEST5", "SOIL CEMENT TEST"}, {"DSHEARTEST6", "DIRECT SHEAR TEST"}};
+    QString list;
+    QByteArray expected = " 0 \r\n";
+    for (const auto &[table, title] : tests) {
+        test::addTables(home.paths(), {{table, db::LoggerTestTable, {}, {}}});
+        list += table + ' ';
+        expected += title + "\r\n\r\nRD #,     TIME,           ,            ,            ,               \r\nEND\r\n\r\n";
+    }
+    ASSERT_TRUE(write(list, LD4800));
+    EXPECT_EQ(written(), expected);
+
     test::addTables(home.paths(), test::sampleProject(LD4800));
     db::Database connection;
     exporting::Writeout writer(home.paths());
@@ -91,7 +96,18 @@ TEST_F(WriteoutTest, OpensTheDatabaseItselfAndClosesItUnlessAnExportIsInProgress
     EXPECT_EQ(connection.path(), QFileInfo(home.paths().database()).absoluteFilePath());
 }
 
-TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlace)
+const QStringList Ng7700aSoil{"RDNUM", "RDATE", "ID",  "STAT", "Offset", "DPT",  "SA",   "KVAL", "PADJ", "DSTD", "MSTD",
+                              "DCNT",  "MCNT",  "SPG", "PAV",  "MAXD",   "WETD", "DRYD", "WAT",  "PWAT", "PCOMP"};
+
+// The lines of the file written for the table P1 of an NG7700A project; the records start at line 6
+// (model code, blank, title, blank, headings, dashes).
+QStringList ng7700aLines(test::TempHome &home, const std::vector<QStringList> &records)
+{
+    test::addTables(home.paths(), {{"P1", db::Ng7700aProjectTable, Ng7700aSoil, records}});
+    return QString::fromLatin1(test::writtenText(home.paths(), NG7700A, QStringLiteral("1 "))).split(QStringLiteral("\r\n"));
+}
+
+TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlaceNg7700aValuesStayFieldsOfTheirOwnEmptyValuesStayOutOfTheAveragesAndTheNg7700bAndStiffnessLayouts)
 {
     home.writeFile(QStringLiteral("project.txt"), "a good old file");
     EXPECT_FALSE(write(QStringLiteral("12.5 "), NG7700A)) << "no database";
@@ -107,47 +123,14 @@ TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlace)
     out = home.path() + QStringLiteral("/no/such/folder/project.txt");
     EXPECT_FALSE(write(QStringLiteral("12.5 "), NG7700A));
     EXPECT_FALSE(error.isEmpty());
-}
 
-TEST_F(WriteoutTest, EachLoggerTestIsTitledByItsTableNameAndKeepsItsPlaceWithoutReadings)
-{
-    const std::vector<std::pair<QString, QByteArray>> tests{
-        {"CBR_LBR1", "CBR/LBR TEST"}, {"MARSHALL2", "MARSHALL TEST"},     {"UC3", "U.C. TEST"},
-        {"TRIAXIAL4", "TRIAXIAL TEST"}, {"S_C_TEST5", "SOIL CEMENT TEST"}, {"DSHEARTEST6", "DIRECT SHEAR TEST"}};
-    QString list;
-    QByteArray expected = " 0 \r\n";
-    for (const auto &[table, title] : tests) {
-        test::addTables(home.paths(), {{table, db::LoggerTestTable, {}, {}}});
-        list += table + ' ';
-        expected += title + "\r\n\r\nRD #,     TIME,           ,            ,            ,               \r\nEND\r\n\r\n";
-    }
-    ASSERT_TRUE(write(list, LD4800));
-    EXPECT_EQ(written(), expected);
-}
-
-const QStringList Ng7700aSoil{"RDNUM", "RDATE", "ID",  "STAT", "Offset", "DPT",  "SA",   "KVAL", "PADJ", "DSTD", "MSTD",
-                              "DCNT",  "MCNT",  "SPG", "PAV",  "MAXD",   "WETD", "DRYD", "WAT",  "PWAT", "PCOMP"};
-
-// The lines of the file written for the table P1 of an NG7700A project; the records start at line 6
-// (model code, blank, title, blank, headings, dashes).
-QStringList ng7700aLines(test::TempHome &home, const std::vector<QStringList> &records)
-{
-    test::addTables(home.paths(), {{"P1", db::Ng7700aProjectTable, Ng7700aSoil, records}});
-    return QString::fromLatin1(test::writtenText(home.paths(), NG7700A, QStringLiteral("1 "))).split(QStringLiteral("\r\n"));
-}
-
-TEST_F(WriteoutTest, Ng7700aValuesStayFieldsOfTheirOwnWhenTheyOverflowTheirColumns)
-{
     const QStringList wide{"123456", "01/15/2004", "PROJECT1", "1234567", "-123456", "1234", "S",      "1234567", "123456", "1234567", "123456",
                            "1234567", "123456",    "12345",    "1234",    "123456",  "123456", "123456", "12345",   "12345",  "123456"};
-    const QStringList lines = ng7700aLines(home, {wide});
-    ASSERT_GT(lines.size(), 6);
-    EXPECT_EQ(lines[6].split(QLatin1Char(' '), Qt::SkipEmptyParts), wide);
-    EXPECT_EQ(lines[6].left(7), QStringLiteral("123456 "));
-}
+    const QStringList overflowing = ng7700aLines(home, {wide});
+    ASSERT_GT(overflowing.size(), 6);
+    EXPECT_EQ(overflowing[6].split(QLatin1Char(' '), Qt::SkipEmptyParts), wide);
+    EXPECT_EQ(overflowing[6].left(7), QStringLiteral("123456 "));
 
-TEST_F(WriteoutTest, Ng7700aEmptyValuesLeaveTheirColumnBlankAndStayOutOfTheAverages)
-{
     std::vector<QStringList> records;
     for (const QStringList &v : {QStringList{"1", "100", "~", "100", "95"}, QStringList{"2", "110", "6", "~", "96"}, QStringList{"3", "120", "6", "110", "97"}})
         records.push_back({v[0], "01/15/04", "1", v[1], "5", v[2], "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", v[3],
@@ -163,21 +146,15 @@ TEST_F(WriteoutTest, Ng7700aEmptyValuesLeaveTheirColumnBlankAndStayOutOfTheAvera
     EXPECT_EQ(QStringList({averages.mid(104, 5) + deviations.mid(104, 5), averages.mid(118, 4) + deviations.mid(118, 4),
                            averages.mid(124, 4) + deviations.mid(124, 4), averages.mid(131, 5)}),
               QStringList({"105.0  7.1", "10.0 0.0", "        ", " 96.0"}));
-}
 
-TEST_F(WriteoutTest, Ng7700bTableWithoutHeaderRecordWritesEveryRecordAsAReading)
-{
     const QStringList fields{"RDNUM", "Time", "SA", "WD", "VR"};
     test::addTables(home.paths(), {{"P5", db::Ng7700bProjectTable, fields, {{"1", "9:30", "S", "120", "A"}, {"2", "9:45", "A", "121", "B"}}}});
-    const QList<QByteArray> lines = test::writtenText(home.paths(), NG7700B, QStringLiteral("5 ")).split('\n');
-    ASSERT_EQ(lines.size(), 11);
-    EXPECT_TRUE(lines[7].startsWith("   1,  9:30,         ,       ,       ,       ,     ,    ,   S,       ,"));
-    EXPECT_EQ(QList<QByteArray>({lines[4], lines[8], lines[9]}),
+    const QList<QByteArray> ng7700b = test::writtenText(home.paths(), NG7700B, QStringLiteral("5 ")).split('\n');
+    ASSERT_EQ(ng7700b.size(), 11);
+    EXPECT_TRUE(ng7700b[7].startsWith("   1,  9:30,         ,       ,       ,       ,     ,    ,   S,       ,"));
+    EXPECT_EQ(QList<QByteArray>({ng7700b[4], ng7700b[8], ng7700b[9]}),
               QList<QByteArray>({"PROJECT ID:  DATE:  D STD= M STD= KVAL=  SPG= MAXD= LOWD=\r", "2, 9:45, , , , , , , A, , , , , 121, , , , , B\r", "\r"}));
-}
 
-TEST_F(WriteoutTest, StiffnessSummaryWritesTheRunLineHeadingsTwentyFiveRowsValueByValueAndTheAveragesOrSaysItCannotOpenTheFile)
-{
     const report::StiffnessReportCells cells{
         "3", "04/12/03", "10:15:00", "11.25", {},
         {"1\r2\r3\r", "100\r104\r108\r", "38.7\r38.1\r39.0\r", "45.7\r43.1\r-1.0\r", "7.7\r \r7.0\r", "44244.1\r \r40000.0\r",
@@ -205,9 +182,9 @@ TEST_F(WriteoutTest, StiffnessSummaryWritesTheRunLineHeadingsTwentyFiveRowsValue
     for (int i = 1; i <= 30; ++i)
         ends.columns[report::FrequencyColumn] += QString::number(i) + '\r';
     ASSERT_TRUE(exporting::writeoutStiffy(ends, home.path() + "/ends.csv", prompter));
-    const QList<QByteArray> lines = home.readFile("ends.csv").split('\n');
-    ASSERT_EQ(lines.size(), 32);  // 31 lines and the empty text after the last line end
-    EXPECT_EQ(lines.mid(5, 4) + lines.mid(29, 2),
+    const QList<QByteArray> endLines = home.readFile("ends.csv").split('\n');
+    ASSERT_EQ(endLines.size(), 32);  // 31 lines and the empty text after the last line end
+    EXPECT_EQ(endLines.mid(5, 4) + endLines.mid(29, 2),
               QList<QByteArray>({"1,1,,,,,,,,,,,\r", ",2,,,,,,,,,\r", "3,3,,,,,,,,,\r", ",4,,,,,,,,,\r", ",25,,,,,,,,,\r", ",,,AVG:,,,,,,\r"}));
 }
 

@@ -1,6 +1,5 @@
 #include "support/BrowsingTables.h"
 
-#include "common/AppState.h"
 #include "db/TableKinds.h"
 #include "db/TableRegistry.h"
 

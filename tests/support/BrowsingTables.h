@@ -10,11 +10,9 @@
 
 namespace valtrane::test {
 
-// The table registry as a download or project load leaves it.
 void writeRegistry(const AppPaths &paths, int deviceCode, const QString &tableList);
 
-// A logger test: one reading per row of channel values (READNUMBER from 1), each reading with the
-// four channel names.
+// A logger test of one reading per row of channel values (READNUMBER from 1) with the channel names.
 TableContent loggerTest(const QString &name, const std::vector<std::array<double, 4>> &channels, const QStringList &names);
 
 } // namespace valtrane::test

@@ -9,24 +9,18 @@ namespace valtrane::test {
 CliResult runCli(const QString &home, const QStringList &args, const QByteArray &input, int timeoutMs)
 {
     QProcess process;
-    QStringList all{QStringLiteral("--home"), home};
-    all += args;
-    process.start(cliPath(), all);
-    CliResult result;
+    process.start(cliPath(), QStringList{QStringLiteral("--home"), home} + args);
     if (!process.waitForStarted())
-        return result;
+        return {};
     if (!input.isEmpty())
         process.write(input);
     process.closeWriteChannel();
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
         process.waitForFinished();
-        return result;
+        return {};
     }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 } // namespace valtrane::test

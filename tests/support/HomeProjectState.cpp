@@ -1,7 +1,5 @@
 #include "support/HomeProjectState.h"
 
-#include <QFile>
-
 namespace valtrane::test {
 
 HomeProjectState HomeProjectState::of(TempHome &home)

@@ -16,8 +16,7 @@ struct HomeProjectState {
     static HomeProjectState of(TempHome &home);
 };
 
-// Empty when the folder holds the expected rows and registry and no half-built new database or
-// registry beside them; else the first difference.
+// Empty when the folder holds them and no half-built new database or registry; else the first difference.
 std::string projectStateDifference(TempHome &home, const HomeProjectState &expected);
 
 // The bytes of the hand-laid-out project file tests/data/writeout/<model>.txt (DeviceCode numbering).

@@ -1,7 +1,6 @@
 #include "support/PdfText.h"
 
 #include <QProcess>
-#include <QStringList>
 
 namespace valtrane::test {
 

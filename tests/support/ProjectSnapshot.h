@@ -10,11 +10,9 @@
 
 namespace valtrane::test {
 
-// Every table of the project database with every row, in stored order, to compare two databases:
-// single values compare as 32-bit floats, everything else by type and value.
+// Every row of every table in stored order; singles compare as floats, the rest by type and value.
 struct ProjectSnapshot {
-    // By table name in upper case.
-    std::map<QString, std::vector<Row>> tables;
+    std::map<QString, std::vector<Row>> tables;  // by table name in upper case
 
     static ProjectSnapshot of(const AppPaths &paths);
     // Empty when both hold the same tables, rows and values; else the first difference.

@@ -6,7 +6,6 @@
 #include "db/TableKinds.h"
 #include "export/Writeout.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
@@ -67,9 +66,19 @@ const QStringList Sg2150Bin{"BIN_NUMBER",    "FREQUENCY",     "REAL_DISPL_ND", "
                             "NOISE_OL_FLAG", "SIGNL_OL_FLAG", "DSNR",          "FSNR"};
 const QStringList Ld4800Reading{"READNUMBER", "TIME", "CH1", "CH2", "CH3", "CH4", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"};
 
-std::vector<TableContent> ng7700a()
+} // namespace
+
+std::vector<TableContent> sampleProject(int deviceCode)
 {
-    return {
+    switch (deviceCode) {
+    case 0: return {
+        {"CBR_LBR1", db::LoggerTestTable, Ld4800Reading,
+         {{"1", "00:30", "12.3456", "0.125", "0", "-1.5", "LOAD", "PEN", "NONE", "CH 4"},
+          {"2", "01:00", "24.5", "0.25", "0", "-1.5", "LOAD", "PEN", "NONE", "CH 4"},
+          {"3", "01:30", "1234567.25", "0.5", "0", "-1.5", "LOAD", "PEN", "NONE", "CH 4"}}},
+        {"MARSHALL1", db::LoggerTestTable, Ld4800Reading, {{"1", "TIME", "2500", "12", "0", "0", "STABILITY", "FLOW", "NONE", "NONE"}}},
+    };
+    case 1: return {
         {"P12.5", db::Ng7700aProjectTable, Ng7700aSoil,
          {{"1", "01/15/04", "12.5", "100", "5", "6", "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", "120.5", "110", "10.5", "9.5", "95", "1234", "01/02/04"},
           {"2", "01/15/04", "12.5", "150", "-5", "6", "S", "0", "0", "2345", "678", "1240", "240", "2.7", "4", "125.5", "122.5", "111", "11.5", "10.5", "96", "1234", "01/02/04"},
@@ -80,11 +89,7 @@ std::vector<TableContent> ng7700a()
          {{"1", "02/01/04", "13", "300", "0", "BS", "A", "1", "0", "2400", "700", "1600", "110", "2.5", "3", "146", "5", "140", "96", "1234", "01/02/04"},
           {"2", "02/01/04", "13", "310", "2.5", "BS", "A", "1", "0", "2400", "700", "1610", "111", "2.5", "3", "146", "6", "142", "98", "1234", "01/02/04"}}},
     };
-}
-
-std::vector<TableContent> ng7700b()
-{
-    return {
+    case 2: return {
         {"P7.7", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "7.7", "5678", "02/03/04", "03/04/04", "2345", "678", "0", "2.65", "125.5", "118"}}},
         {"P7.7", SameTable, Ng7700bReading,
          {{"1", "9:30", "1+00", "10+50", "5R", "2", "1", "6", "S", "0", "2345", "456", "4.5", "128.4", "118.2", "10.2", "8.6", "96.5", "A"},
@@ -94,11 +99,7 @@ std::vector<TableContent> ng7700b()
         {"P8", SameTable, Ng7700bReading, {{"1", "11:05", "3+00", "13+00", "2R", "1", "1", "6", "S", "0", "2300", "440", "4", "126", "116", "9.9", "8.5", "95", "A"}}},
         {"P9", db::Ng7700bProjectTable, Ng7700bHeader, {{"0", "9", "5678", "02/03/04", "03/06/04", "2310", "655", "1", "2.7", "127", "118"}}},
     };
-}
-
-std::vector<TableContent> sg2150()
-{
-    return {
+    default: return {
         {"RUN1", db::StiffnessRunTable, Sg2150Header, {{"0", "1", "15.3", "1.02", "01/15/04", "10:15"}}},
         {"RUN1", SameTable, Sg2150Bin,
          {{"1", "100", "2050", "2051", "2049", "2048", "3000", "1000", "2500", "1500", "0", "0", "12.5", "13.2"},
@@ -107,28 +108,6 @@ std::vector<TableContent> sg2150()
         {"RUN21", db::StiffnessRunTable, Sg2150Header,
          {{"21", "21", "17.5", "1.01", "01/16/04", "11:00"}, {"22", "22", "18", "1.01", "01/16/04", "11:05"}}},
     };
-}
-
-std::vector<TableContent> ld4800()
-{
-    return {
-        {"CBR_LBR1", db::LoggerTestTable, Ld4800Reading,
-         {{"1", "00:30", "12.3456", "0.125", "0", "-1.5", "LOAD", "PEN", "NONE", "CH 4"},
-          {"2", "01:00", "24.5", "0.25", "0", "-1.5", "LOAD", "PEN", "NONE", "CH 4"},
-          {"3", "01:30", "1234567.25", "0.5", "0", "-1.5", "LOAD", "PEN", "NONE", "CH 4"}}},
-        {"MARSHALL1", db::LoggerTestTable, Ld4800Reading, {{"1", "TIME", "2500", "12", "0", "0", "STABILITY", "FLOW", "NONE", "NONE"}}},
-    };
-}
-
-} // namespace
-
-std::vector<TableContent> sampleProject(int deviceCode)
-{
-    switch (deviceCode) {
-    case 0: return ld4800();
-    case 1: return ng7700a();
-    case 2: return ng7700b();
-    default: return sg2150();
     }
 }
 

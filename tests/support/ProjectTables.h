@@ -8,9 +8,8 @@
 
 namespace valtrane::test {
 
-// Records of a gauge table to put into a project database: the table's name and kind as AddTable
-// takes them (SameTable: records for a table made by an earlier entry), the fields to fill and one
-// list of texts per record, in field order. "~" leaves a field empty (null).
+// A table's name and kind as AddTable takes them (SameTable: more records for an earlier entry's
+// table), the fields to fill and the texts of each record in field order ("~": null).
 constexpr int SameTable = -1;
 
 struct TableContent {
@@ -20,16 +19,13 @@ struct TableContent {
     std::vector<QStringList> records;
 };
 
-// Creates the tables in info/MIRVAT.vkd (creating the file when there is none) and fills them.
-// A value that does not go in fails the running test.
+// Creates the tables (and the database when there is none) and fills them; failures fail the test.
 void addTables(const AppPaths &paths, const std::vector<TableContent> &tables);
 
-// The text written for the tables of list (names each followed by a blank) of the database, for the
-// gauge model; a failed write fails the running test.
+// The text written for the tables of list (names each followed by a blank); failures fail the test.
 QByteArray writtenText(const AppPaths &paths, int deviceCode, const QString &list);
 
-// The small projects written to the hand-laid-out files tests/data/writeout/<model>.txt, by gauge
-// model (DeviceCode numbering), and the table list that names them.
+// The projects of tests/data/writeout/<model>.txt by DeviceCode, and the table list naming them.
 std::vector<TableContent> sampleProject(int deviceCode);
 QString sampleTableList(int deviceCode);
 

@@ -1,8 +1,5 @@
 #include "support/PtyGauge.h"
 
-#include <chrono>
-#include <memory>
-
 namespace valtrane::test {
 
 PtyGauge::PtyGauge(const QByteArray &bytes, int baudRate, const link::LineFaults &faults)

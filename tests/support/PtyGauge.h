@@ -26,15 +26,12 @@ public:
     const QByteArray &bytes() const { return m_gauge.bytes(); }
 
     void start() { launch(std::nullopt); }
-    // Sends once a program has opened the line and had delayMs to get ready, as a person presses
-    // PRINT on the gauge after START on the computer.
+    // Sends once a program has opened the line and had delayMs to get ready (PRINT after START).
     void startWhenOpened(int delayMs) { launch(delayMs); }
     void waitUntilSent();
 
-    // A yield for the read loop that starts the gauge at its first call, when the link has thrown
-    // away what was waiting. With waitUntilSent, that first call returns only when everything
-    // (short streams only: the line holds a few kilobytes) is on the line, so the silence after it
-    // is certain. then runs at every call.
+    // A read loop yield that starts the gauge at its first call, returning, with waitUntilSent, once
+    // a short stream is all on the line; then runs at every call.
     std::function<void()> startOnFirstYield(bool waitUntilSent = false, std::function<void()> then = {});
 
 private:

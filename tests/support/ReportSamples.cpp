@@ -1,35 +1,23 @@
 #include "support/ReportSamples.h"
 
-#include <QRect>
-
 namespace valtrane::test {
 
 using namespace report;
 
 namespace {
 
-TextObject text(const QString &name, Section section, const QString &content, QRect place, int alignment,
-                bool bold = false)
+TextObject text(const QString &name, Section section, const QString &content, QRect place, int alignment, bool bold = false)
 {
-    TextObject t;
-    t.name = name;
-    t.section = section;
-    t.text = content;
-    t.left = place.left();
-    t.top = place.top();
-    t.width = place.width();
-    t.height = place.height();
-    t.horAlignment = alignment;
-    t.bold = bold;
-    return t;
+    return {.name = name, .section = section, .text = content, .bold = bold, .horAlignment = alignment,
+            .left = place.left(), .top = place.top(), .width = place.width(), .height = place.height()};
 }
-
-} // namespace
 
 QString sampleValue(int column, int row)
 {
     return column == 0 ? QString::number(row) : QStringLiteral("%1.%2").arg(column).arg(row);
 }
+
+} // namespace
 
 ReportDocument sampleLabReport(int valueLines, int columns)
 {

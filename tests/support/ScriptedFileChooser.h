@@ -7,8 +7,7 @@
 
 namespace valtrane::test {
 
-// Chooses files from a script (nullopt is Cancel) and records every request. With the script
-// used up, every dialog is cancelled.
+// Chooses files from a script (nullopt, or the script used up, is Cancel) and records every request.
 class ScriptedFileChooser : public FileChooser {
 public:
     std::optional<QString> openFile(const Request &request) override { return next(request, false); }

@@ -9,8 +9,7 @@
 
 namespace valtrane::test {
 
-// Answers questions from a script (No once the script is used up; Ok for messages) and remembers
-// every text, title and button set it was shown.
+// Answers from a script (No once it is used up; Ok for messages) and remembers everything shown.
 class ScriptedPrompter : public Prompter {
 public:
     struct Shown {

@@ -11,7 +11,6 @@ QByteArray line(const QString &text)
     return text.toLatin1() + "\r\n";
 }
 
-// Columns right-aligned to their widths, at least two blanks apart.
 QString fixedColumns(const QStringList &values, const QList<int> &widths)
 {
     QString text;

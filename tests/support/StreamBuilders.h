@@ -5,8 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// Gauge streams written from the values they carry, so that a test can parse them and compare every
-// stored row with the values it started from.
+// Gauge streams written from the values they carry, to compare the parsed rows with those values.
 namespace valtrane::test {
 
 // NG7700A: one report section (title line, column headings, readings, averages). A soil reading has
@@ -18,8 +17,7 @@ struct Ng7700aSection {
 };
 QByteArray ng7700aReport(const QList<Ng7700aSection> &sections);
 
-// NG7700B: one project block. header: DATE, D STD, M STD, KVAL, SPG, MAXD, LOWD. A reading has the
-// 19 columns RD # to VR.
+// NG7700B: one block a project. header: DATE, D STD, M STD, KVAL, SPG, MAXD, LOWD; readings RD # to VR.
 struct Ng7700bProject {
     QString id;
     QStringList header;
@@ -28,8 +26,7 @@ struct Ng7700bProject {
 QByteArray ng7700bReport(const QString &serial, const QString &calibrationDate, const QList<Ng7700bProject> &projects);
 QByteArray ng7700bReading(const QStringList &columns);
 
-// SG2150: header: run number, measurement, calibration factor, date, time. A bin has the 12
-// whole-number columns (bin number to signal overload flag), then DSNR and FSNR.
+// SG2150: header: run, measurement, calibration factor, date, time; bins: 12 whole numbers, DSNR, FSNR.
 struct Sg2150Run {
     QStringList header;
     QList<QStringList> bins;

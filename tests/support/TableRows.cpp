@@ -29,12 +29,10 @@ std::vector<Row> tableRows(const AppPaths &paths, const QString &table)
 QStringList tableNames(const AppPaths &paths)
 {
     db::Database database;
-    if (!database.open(paths.database()))
-        return {};
-    return database.tableNames();
+    return database.open(paths.database()) ? database.tableNames() : QStringList();
 }
 
-bool storedAs(const QVariant &stored, const QString &text)
+static bool storedAs(const QVariant &stored, const QString &text)
 {
     if (text.isEmpty())
         return stored.isNull();

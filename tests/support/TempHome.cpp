@@ -1,9 +1,5 @@
 #include "support/TempHome.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 namespace valtrane::test {
 
 TempHome::TempHome()
@@ -25,9 +21,7 @@ void TempHome::writeFile(const QString &relativePath, const QByteArray &bytes) c
 QByteArray TempHome::readFile(const QString &relativePath) const
 {
     QFile f(m_path + QLatin1Char('/') + relativePath);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool TempHome::exists(const QString &relativePath) const

@@ -16,7 +16,6 @@ public:
     const QString &path() const { return m_path; }
     AppPaths &paths() { return m_paths; }
 
-    // Writes bytes to a file below the program folder (folders created).
     void writeFile(const QString &relativePath, const QByteArray &bytes) const;
     QByteArray readFile(const QString &relativePath) const;
     bool exists(const QString &relativePath) const;
@@ -27,9 +26,7 @@ private:
     AppPaths m_paths;
 };
 
-// Path of a file in tests/data.
 QString testDataPath(const QString &name);
-// Path of valtrane-cli, built beside the tests.
 QString cliPath();
 
 } // namespace valtrane::test

@@ -7,30 +7,20 @@
 #include "common/TextFunctions.h"
 #include "common/Twips.h"
 #include "db/CreateDatabase.h"
-#include "db/Database.h"
-#include "db/FieldValue.h"
 #include "db/TableKinds.h"
 #include "parse/SampleStreams.h"
 #include "stiffness/ui/StiffnessConsDialog.h"
 #include "support/BrowsingTables.h"
 #include "support/ui/MainWindowFixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QChart>
-#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 #include <QValueAxis>
-#include <functional>
 
 using namespace valtrane;
 using Answer = Prompter::Answer;
@@ -38,7 +28,6 @@ using stiffness::StiffnessConsDialog;
 
 namespace {
 
-// A file chooser that looks at the window while its dialog is open.
 struct WatchingChooser : test::ScriptedFileChooser {
     std::function<void()> onOpen;
     std::optional<QString> openFile(const Request &r) override { return onOpen(), ScriptedFileChooser::openFile(r); }
@@ -50,7 +39,6 @@ protected:
     QTableView *infoGrid() const { return window->dataPage()->infoGrid(); }
     QString report() const { return window->findChild<QLabel *>("What_report")->text(); }
 
-    // Opens the model's sample stream saved as projects/<name>.txt with the Open button.
     void open(int model, const QString &name)
     {
         home.writeFile("projects/" + name + ".txt", " " + QByteArray::number(model) + " \r\n" + parse::sampleStream(model));
@@ -85,7 +73,6 @@ TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessageInAWindowO
     window->resize(minimum + QSize(40, 40));
     EXPECT_EQ(window->size(), minimum + QSize(40, 40));
 
-    // Taking pages away leaves the shown page in place; giving one back shows it.
     tabs->setTabEnabled(1, true);
     QSignalSpy changes(tabs, &QTabWidget::currentChanged);
     for (int page : {0, 1, 2})
@@ -103,8 +90,7 @@ TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessageInAWindowO
 
     db::CreateDatabase(home.paths()).Create();
     start();
-    ASSERT_EQ(prompter.texts(), QStringList{"Database with no tables, reseting."});
-    EXPECT_EQ(std::pair(prompter.shown[0].title, prompter.shown[0].buttons), std::pair(QString("Valtrane IR Download"), Prompter::Buttons::Ok));
+    EXPECT_EQ(prompter.texts(), QStringList{"Database with no tables, reseting."});
 }
 
 TEST_F(MainWindowTest, HelpOpensTheHelpFileThereAtStartUpTheMakersSiteAndAnAboutBoxThatDoesNotBlock)
@@ -125,9 +111,8 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileThereAtStartUpTheMakersSiteAndAnAbout
     auto *about = window->findChild<app::AboutBox *>();
     ASSERT_TRUE(about);
     EXPECT_EQ(std::pair(about->isVisible(), about->isModal()), std::pair(true, false));
-    EXPECT_EQ(QStringList({about->windowTitle(), about->findChild<QLabel *>("lblTitle")->text(), about->findChild<QLabel *>("lblVersion")->text()}),
-              QStringList({"About Valtrane IR Download", "Valtrane IR Download",
-                           QStringLiteral("Version %1.%2.%3").arg(VALTRANE_VERSION_MAJOR).arg(VALTRANE_VERSION_MINOR).arg(VALTRANE_VERSION_PATCH)}));
+    const QString version = QStringLiteral("Version %1.%2.%3").arg(VALTRANE_VERSION_MAJOR).arg(VALTRANE_VERSION_MINOR).arg(VALTRANE_VERSION_PATCH);
+    EXPECT_EQ(QStringList({about->windowTitle(), about->findChild<QLabel *>("lblVersion")->text()}), QStringList({"About Valtrane IR Download", version}));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
     QTest::mouseClick(about->findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
@@ -159,7 +144,7 @@ TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
     EXPECT_TRUE(summary->findChild<QLabel *>("Label1")->text().contains("COM2: IN USE\nCOM3: IN USE\n"));
 }
 
-TEST(ComSummary, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindowsItOwnsWaitsForOk)
+TEST(ComSummaryAndSplash, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindowsItOwnsWaitsForOkAndTheSplashShowsFor2500MillisecondsOnceThenAsksForTheMainWindow)
 {
     const QStringList captions{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"};
     EXPECT_EQ(app::ComSummary::summaryText(captions),
@@ -176,17 +161,12 @@ TEST(ComSummary, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindowsItOwnsWa
     ASSERT_TRUE(QTest::qWaitForWindowExposed(summary.data()));
     EXPECT_EQ(std::vector<bool>({summary->isModal(), content->isEnabled(), owner.menuBar()->isEnabled(), wizard->isEnabled(), summary->isEnabled()}),
               std::vector<bool>({false, false, false, true, true}));
-    EXPECT_EQ(summary->findChild<QLabel *>("Label1")->text(),
-              "Comm port information:\n\nCOM1: AVAILABLE\nCOM2: IN USE\nCOM3: UNAVAILABLE\nCOM4: MODEM");
 
     QTest::mouseClick(summary->findChild<QPushButton *>("OKButton"), Qt::LeftButton);
     EXPECT_EQ(std::pair(content->isEnabled(), owner.menuBar()->isEnabled()), std::pair(true, true));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(summary.isNull());
-}
 
-TEST(Splash, ShowsFor2500MillisecondsOnceThenAsksForTheMainWindow)
-{
     test::TempHome home;
     home.writeFile("images/splash1.png", QByteArray());
     app::Splash splash(home.paths());
@@ -245,8 +225,6 @@ TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpenAndItsTim
 
     QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
     EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
-    action("SCons")->trigger();
-    EXPECT_TRUE(window->constantsDialog() && window->constantsDialog()->isVisible());
 }
 
 TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheModalDialogWhenTheUserSaysYes)
@@ -260,17 +238,15 @@ TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheModalDialogWhenTheU
         ASSERT_TRUE(dialog);
         modal = true;
         dialog->box(MeasMs)->setText("0.1234");
-        dialog->box(Densi2)->setText("1800");
         QTest::mouseClick(dialog->button(StiffnessConsDialog::Ok), Qt::LeftButton);
     });
     window->stiffnessConstantsFile().load();
     EXPECT_EQ(std::pair(modal, prompter.shown.size()), std::pair(true, size_t(1)));
     EXPECT_DOUBLE_EQ(state.StiffnessConstants[MeasMs].toDouble(), 0.1234);
-    EXPECT_DOUBLE_EQ(state.StiffnessConstants[Densi2].toDouble(), 1800);
     EXPECT_EQ(std::pair(home.exists("info/StiffnessCons.vkt"), textChanged()->isActive()), std::pair(true, true));
 }
 
-TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsWhoseTypedMaximumDensityRecomputesCompactionAndOtherNodesKeepTheTable)
+TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsWhoseTypedMaximumDensityRecomputesCompaction)
 {
     const QStringList fields{"RDNUM", "ID", "SERNUM", "DATE", "MAXD", "LOWD", "SA", "DD", "WD", "PERC_COMP", "STAT1"};
     const auto reading = [](int rdnum, const char *sa, const char *dd, const char *wd) {
@@ -278,13 +254,10 @@ TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsW
     };
     test::addTables(home.paths(), {{"P12.5", db::Ng7700bProjectTable, fields,
                                     {{"0", "12.5", "3321", "05/06/2024", "120", "90", "~", "~", "~", "~", "~"}, reading(1, "S", "110", "125"),
-                                     reading(2, "A", "140", "150"), reading(3, "S", "102", "118")}},
-                                   {"P13", db::Ng7700bProjectTable, fields,
-                                    {{"0", "13", "~", "~", "130", "~", "~", "~", "~", "~", "~"}, reading(1, "T", "99", "101")}}});
-    test::writeRegistry(home.paths(), NG7700B, "12.5 13 ");
+                                     reading(2, "A", "140", "150"), reading(3, "S", "102", "118")}}});
+    test::writeRegistry(home.paths(), NG7700B, "12.5 ");
     start();
     show();
-    EXPECT_EQ(treeTexts(), (QStringList{"Projects", "12.5", "Asphalt", "Soil", "Thin", "13", "Asphalt", "Soil", "Thin"}));
     QSignalSpy chosen(window->dataPage(), &app::DataPage::nodeChosen);
     click({"12.5", "Soil"});
     EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface, report()}), QStringList({"125", "SOIL", "Project 125, SOIL"}));
@@ -292,7 +265,6 @@ TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsW
               QStringList({"12.5", "3321", "10+3"}));
     EXPECT_EQ(std::tuple(int(chosen.count()), dataGrid()->model()->rowCount(), window->mainTab()->isTabEnabled(1)), std::tuple(1, 2, true));
 
-    // A maximum density that cannot be stored is reported; a typed one recomputes the surface.
     QTableView *grid = infoGrid();
     int column = 0;
     while (column < grid->model()->columnCount() && grid->model()->headerData(column, Qt::Horizontal).toString() != "MAXD")
@@ -314,14 +286,7 @@ TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsW
     EXPECT_EQ(QStringList({cell(dataGrid(), 0, "PERC_COMP"), cell(dataGrid(), 1, "PERC_COMP")}), QStringList({"110", "102"}));
 
     click({"12.5", "Soil"});
-    click({"13", "Thin"});
-    EXPECT_EQ(chosen.count(), 3);
-    EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface}), QStringList({"13", "THIN"}));
-    click(QStringList{});
-    click({"12.5"});
-    EXPECT_EQ(QStringList({state.CurrentTable, cell(dataGrid(), 0, "SA")}), QStringList({"13", "T"}));
-    click({"12.5", "Asphalt"});
-    EXPECT_EQ(cell(dataGrid(), 0, "SA"), "A");
+    EXPECT_EQ(chosen.count(), 2);
 }
 
 TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTreeRebuiltOnReturningToTheDataPageAndTheSummaryRunShowsInOneTallGrid)
@@ -332,7 +297,6 @@ TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTreeRebui
     test::writeRegistry(home.paths(), SG2150, "RUN3 RUN21 ");
     home.writeFile("info/Info.vkt", "\"Acme\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rRun Number (field.txt)\r\"\r\n");
     start();
-    EXPECT_EQ(treeTexts(), (QStringList{"Run Number (field.txt)", "RUN3", "RUN21+"}));
     window->mainTab()->setCurrentIndex(2);
     state.Table_List = "RUN3 RUN21 RUN5 ";
     window->mainTab()->setCurrentIndex(0);
@@ -390,8 +354,7 @@ TEST_F(MainWindowTest, ALoggerTestDrawsBothChannelCurvesOnlyOnTheGraphsThreeAxes
     EXPECT_EQ(std::pair(curve(0)->count(), curve(1)->count()), std::pair(1, 1));
     EXPECT_EQ(window->graphView()->size(), before);
 
-    // While it has no data the chart shows axes of its own, scaled 0 to 1; once a test is drawn only
-    // the three axes of the graph, titled by the test's last reading, may be left on it.
+    // Only the graph's three axes, titled by the test's last reading, are left on the chart.
     window->mainTab()->setCurrentIndex(app::MainWindow::GraphPageIndex);
     QCoreApplication::processEvents();
     // Per axis: alignment (1 left, 2 right, 64 bottom), title, whether it reaches the reading (CH2 6, CH1 5).
@@ -416,45 +379,22 @@ TEST_F(MainWindowTest, ALoggerTestDrawsBothChannelCurvesOnlyOnTheGraphsThreeAxes
     EXPECT_EQ(numbersDrawn.size(), tickLabels) << numbersDrawn.join(' ').toStdString();
 }
 
-// Model, its name, the tree's root text, the information grid's columns and the data grid's first columns.
-using ModelCase = std::tuple<int, const char *, const char *, QStringList, QStringList>;
-
-class SavedProjectOfEachModel : public MainWindowTest, public ::testing::WithParamInterface<ModelCase> {};
-
-TEST_P(SavedProjectOfEachModel, OpensIntoTheTreeWithItsFirstTableInTheGridsWhichOpeningAnotherEmptiesAndSaveAllWritesTheProjects)
+TEST_F(MainWindowTest, ASavedProjectOpensIntoTheTreeWithItsFirstSurfaceInTheGridsWhichOpeningAnotherEmptiesAndSaveAllWritesTheProjects)
 {
-    const auto &[model, name, root, information, firstData] = GetParam();
     start();
     show();
-    open(model, name);
-    EXPECT_EQ(std::pair(prompter.shown.size(), state.DeviceCode), std::pair(size_t(0), model));
-
-    QStringList expectedTree{QStringLiteral("%1 (%2.txt)").arg(root, name)};
-    for (const QString &table : tableListNames(state.Table_List))
-        expectedTree.append(table == "RUN21" ? "RUN21+" : table);
-    QStringList tree = treeTexts();
-    tree.removeIf([](const QString &text) { return QStringList{"Asphalt", "Soil", "Thin"}.contains(text); });
-    EXPECT_EQ(tree, expectedTree);
-    ASSERT_GE(tree.size(), 2);
-    EXPECT_EQ(window->mainTab()->isTabEnabled(2), model == LD4800);
-
-    const bool nuclear = model == NG7700A || model == NG7700B;
-    const QString table = tree.at(1);
-    click(nuclear ? QStringList{table, "Soil"} : QStringList{table});
-    EXPECT_EQ(visibleCaptions(infoGrid()), information);
-    EXPECT_EQ(visibleCaptions(dataGrid()).mid(0, firstData.size()), firstData);
-
-    // The data grid's first row holds the text of every field of the first row its query gives.
-    db::Database database;
-    ASSERT_TRUE(database.open(home.paths().database()));
-    auto set = database.openRecordset("Select * From " + (nuclear ? "P" + Strip_Char(table, '.') + " WHERE SA = 'S' AND RDNUM > 0"
-                                                                  : table + (model == SG2150 ? " WHERE BIN_NUMBER > 0" : "")));
-    ASSERT_TRUE(set && set->moveFirst());
-    ASSERT_EQ(dataGrid()->model()->columnCount(), set->fieldNames().size());
-    for (int col = 0; col < set->fieldNames().size(); ++col)
-        EXPECT_EQ(dataGrid()->model()->index(0, col).data().toString(), db::fieldText(set->field(set->fieldNames()[col]))) << col;
-    set.reset();
-    database.close();
+    open(NG7700B, "site");
+    EXPECT_EQ(std::tuple(prompter.shown.size(), state.DeviceCode, treeTexts().first()), std::tuple(size_t(0), int(NG7700B), QString("Projects (site.txt)")));
+    click({tableListNames(state.Table_List).first(), "Soil"});
+    const auto shown = [](const QTableView *grid) {
+        QStringList captions;
+        for (int c = 0; c < grid->model()->columnCount(); ++c)
+            if (!grid->isColumnHidden(c))
+                captions.append(grid->model()->headerData(c, Qt::Horizontal).toString());
+        return captions;
+    };
+    EXPECT_EQ(shown(infoGrid()), (QStringList{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"}));
+    EXPECT_EQ(shown(dataGrid()).mid(0, 4), (QStringList{"RDNUM", "STAT1TO", "STAT1", "OFFSET"}));
 
     const QString onScreen = state.CurrentTable;
     open(SG2150, "again");
@@ -465,14 +405,6 @@ TEST_P(SavedProjectOfEachModel, OpensIntoTheTreeWithItsFirstTableInTheGridsWhich
     EXPECT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(home.readFile("projects/saved.txt"), test::writtenText(home.paths(), SG2150, state.Table_List));
 }
-
-INSTANTIATE_TEST_SUITE_P(Models, SavedProjectOfEachModel, ::testing::Values(
-    ModelCase{LD4800, "LD4800", "Tests", {"TIME", "CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"READNUMBER", "CH1", "CH2", "CH3", "CH4"}},
-    ModelCase{NG7700A, "NG7700A", "Projects", {"ID", "SERNUM", "CDATE", "KVAL", "DSTD", "MSTD", "SPG", "MAXD"}, {"RDNUM", "RDATE", "STAT", "OFFSET"}},
-    ModelCase{NG7700B, "NG7700B", "Projects", {"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"},
-              {"RDNUM", "STAT1TO", "STAT1", "OFFSET"}},
-    ModelCase{SG2150, "SG2150", "Run Number", {"RUN_NUMBER", "MEASURE", "CALFACTOR", "DATE", "TIME"}, {"BIN_NUMBER", "FREQUENCY", "REAL_DISPL_ND"}}),
-    [](const ::testing::TestParamInfo<ModelCase> &info) { return std::string(std::get<1>(info.param)); });
 
 TEST_F(MainWindowTest, WhileTheOpenDialogIsUpThePagesButtonsAndTreeAreUnavailable)
 {

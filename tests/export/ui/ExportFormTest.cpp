@@ -4,9 +4,7 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TempHome.h"
 
-#include <QDir>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -31,7 +29,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(form.data()));
         return *form;
     }
-    // A click as the user makes it: on a button that is enabled only.
     static void click(QAbstractButton *button)
     {
         if (button->isEnabled())
@@ -48,20 +45,7 @@ protected:
     QPointer<ExportForm> form;
 };
 
-TEST_F(ExportFormTest, OpensOnDiskCsvAllPagesWithTheRawFileInLastFolder)
-{
-    state.ExportConfirmed = true;
-    ExportForm &f = open(NG7700B);
-    EXPECT_FALSE(state.ExportConfirmed);
-    EXPECT_EQ(std::vector<bool>({f.destOption(ExportSelect::Disk)->isChecked(), f.formatOption(ExportSelect::Csv)->isChecked(),
-                                 f.rangeOption(ExportSelect::AllPages)->isChecked(), f.whatOption(ExportSelect::AllData)->isChecked(),
-                                 f.rangeBox(0)->isEnabled(), f.rangeBox(1)->isEnabled()}),
-              std::vector<bool>({true, true, true, true, false, false}));
-    EXPECT_EQ(QStringList({f.location(0)->text(), f.rangeBox(0)->text(), f.rangeBox(1)->text(), f.whatOption(1)->text()}),
-              QStringList({file("DataRaw.csv"), "1", "1", "Export Raw Data"}));
-}
-
-TEST_F(ExportFormTest, StiffnessFileIsOfferedOnlyForTheStiffnessGauge)
+TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGaugeOpensOnDiskCsvAllPagesAndFormatBrowseDestinationAndRangeFollowTheClicks)
 {
     for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
         ExportForm &f = open(model);
@@ -74,10 +58,18 @@ TEST_F(ExportFormTest, StiffnessFileIsOfferedOnlyForTheStiffnessGauge)
         EXPECT_EQ(f.location(1)->text(), stiffness ? file("DataStif.pdf") : QString("N/A"));
         delete form.data();
     }
-}
 
-TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachNameAndBrowseUsesItsFilterAndMovesLastFolder)
-{
+    state.ExportConfirmed = true;
+    ExportForm &d = open(NG7700B);
+    EXPECT_FALSE(state.ExportConfirmed);
+    EXPECT_EQ(std::vector<bool>({d.destOption(ExportSelect::Disk)->isChecked(), d.formatOption(ExportSelect::Csv)->isChecked(),
+                                 d.rangeOption(ExportSelect::AllPages)->isChecked(), d.whatOption(ExportSelect::AllData)->isChecked(),
+                                 d.rangeBox(0)->isEnabled(), d.rangeBox(1)->isEnabled()}),
+              std::vector<bool>({true, true, true, true, false, false}));
+    EXPECT_EQ(QStringList({d.location(0)->text(), d.rangeBox(0)->text(), d.rangeBox(1)->text(), d.whatOption(1)->text()}),
+              QStringList({file("DataRaw.csv"), "1", "1", "Export Raw Data"}));
+    delete form.data();
+
     QDir(home.path()).mkdir("out");
     const QString chosen = home.path() + "/out/lab.pdf";
     files.choices = {chosen, std::nullopt};
@@ -94,32 +86,37 @@ TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachNameAndBrowseUs
               QStringList({"Adobe Format (*.pdf)", home.path(), QDir::toNativeSeparators(chosen), home.path() + "/out"}));
     click(f.browseButton(0));  // cancelled: the name stays
     EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
-}
+    delete form.data();
 
-TEST_F(ExportFormTest, ApplicationTakesCsvAwayAndSwitchesItToRichTextAndRangeBoxesOpenWithRangeAndGoBackToOneWhenNotANumber)
-{
-    ExportForm &f = open(LD4800);
-    click(f.destOption(ExportSelect::Application));
-    EXPECT_EQ(std::tuple(f.formatOption(ExportSelect::Csv)->isEnabled(), f.formatOption(ExportSelect::Rtf)->isChecked(), f.location(0)->text()),
+    ExportForm &g = open(LD4800);
+    click(g.destOption(ExportSelect::Application));
+    EXPECT_EQ(std::tuple(g.formatOption(ExportSelect::Csv)->isEnabled(), g.formatOption(ExportSelect::Rtf)->isChecked(), g.location(0)->text()),
               std::tuple(false, true, file("DataRaw.rtf")));
-    click(f.formatOption(ExportSelect::Pdf));
-    click(f.destOption(ExportSelect::Disk));
-    EXPECT_EQ(std::pair(f.formatOption(ExportSelect::Csv)->isEnabled(), f.formatOption(ExportSelect::Pdf)->isChecked()), std::pair(true, true));
+    click(g.formatOption(ExportSelect::Pdf));
+    click(g.destOption(ExportSelect::Disk));
+    EXPECT_EQ(std::pair(g.formatOption(ExportSelect::Csv)->isEnabled(), g.formatOption(ExportSelect::Pdf)->isChecked()), std::pair(true, true));
 
-    click(f.rangeOption(ExportSelect::PageRange));
-    ASSERT_TRUE(f.rangeBox(1)->isEnabled());
-    f.rangeBox(1)->setFocus(Qt::MouseFocusReason);
+    click(g.rangeOption(ExportSelect::PageRange));
+    ASSERT_TRUE(g.rangeBox(1)->isEnabled());
+    g.rangeBox(1)->setFocus(Qt::MouseFocusReason);
     QCoreApplication::processEvents();
-    QTest::keyClicks(f.rangeBox(1), "12");
-    EXPECT_EQ(f.rangeBox(1)->text(), "12");  // entering selected the "1", so typing replaced it
-    QTest::keyClicks(f.rangeBox(1), "x");
-    EXPECT_EQ(f.rangeBox(1)->text(), "1");
-    click(f.rangeOption(ExportSelect::AllPages));
-    EXPECT_FALSE(f.rangeBox(0)->isEnabled());
+    QTest::keyClicks(g.rangeBox(1), "12");
+    EXPECT_EQ(g.rangeBox(1)->text(), "12");  // entering selected the "1", so typing replaced it
+    QTest::keyClicks(g.rangeBox(1), "x");
+    EXPECT_EQ(g.rangeBox(1)->text(), "1");
+    click(g.rangeOption(ExportSelect::AllPages));
+    EXPECT_FALSE(g.rangeBox(0)->isEnabled());
 }
 
-TEST_F(ExportFormTest, ExportStoresEveryChoiceAndCloses)
+TEST_F(ExportFormTest, CancelConfirmsNothingAndKeepsTheStoredChoicesExportStoresEveryChoiceAndClosesAndAFileNameOutsideAWritableFolderKeepsTheDialogOpen)
 {
+    choices.ExportFormatChoice = "PDF";
+    click(open(LD4800).formatOption(ExportSelect::Rtf));
+    click(form->cancelButton());
+    EXPECT_TRUE(form.isNull() || !form->isVisible());
+    EXPECT_EQ(std::pair(state.ExportConfirmed, choices.ExportFormatChoice), std::pair(false, QString("PDF")));
+    delete form.data();
+
     ExportForm &f = open(SG2150, ReportOnScreen::Stiffness);
     click(f.formatOption(ExportSelect::Rtf));
     click(f.rangeOption(ExportSelect::PageRange));
@@ -135,35 +132,22 @@ TEST_F(ExportFormTest, ExportStoresEveryChoiceAndCloses)
     EXPECT_EQ(QStringList({c.ExportDestChoice, c.ExportFormatChoice, c.ExportRangeChoice, c.ExportRangeFirst, c.ExportRangeLast,
                            c.ExportWhatChoice, c.RawExportFile, c.StiffnessExportFile}),
               QStringList({"DISK", "RTF", "RANGE", "2", "3", "CURRENT", home.path() + "/DataRaw.rtf", home.path() + "/DataStif.rtf"}));
-}
 
-TEST_F(ExportFormTest, CancelConfirmsNothingAndKeepsTheStoredChoices)
-{
-    choices.ExportFormatChoice = "PDF";
-    ExportForm &f = open(LD4800);
-    click(f.formatOption(ExportSelect::Rtf));
-    click(f.cancelButton());
-    EXPECT_TRUE(form.isNull() || !form->isVisible());
-    EXPECT_FALSE(state.ExportConfirmed);
-    EXPECT_EQ(choices.ExportFormatChoice, "PDF");
-}
-
-TEST_F(ExportFormTest, AFileNameOutsideAWritableFolderKeepsTheDialogOpen)
-{
+    delete form.data();
     struct Case { const char *what; int box; QString name; const char *message; };
     const QString missing = home.path() + "/no such folder/DataRaw.csv";
     const char *raw = "Invalid raw data export file name.";
-    for (const Case &c : {Case{"raw file in a missing folder", 0, missing, raw}, Case{"raw name without a folder", 0, "DataRaw.csv", raw},
-                          Case{"raw name that is a folder", 0, home.path() + "/", raw},
-                          Case{"stiffness file in a missing folder", 1, missing, "Invalid stiffness data export file name."}}) {
+    for (const Case &bad : {Case{"raw file in a missing folder", 0, missing, raw}, Case{"raw name without a folder", 0, "DataRaw.csv", raw},
+                            Case{"raw name that is a folder", 0, home.path() + "/", raw},
+                            Case{"stiffness file in a missing folder", 1, missing, "Invalid stiffness data export file name."}}) {
         prompter.shown.clear();
-        ExportForm &f = open(SG2150);
-        f.location(c.box)->clear();
-        QTest::keyClicks(f.location(c.box), c.name);
-        click(f.exportButton());
-        ASSERT_EQ(prompter.texts(), QStringList{c.message}) << c.what;
-        EXPECT_TRUE(f.isVisible()) << c.what;
-        EXPECT_FALSE(state.ExportConfirmed) << c.what;
+        ExportForm &g = open(SG2150);
+        g.location(bad.box)->clear();
+        QTest::keyClicks(g.location(bad.box), bad.name);
+        click(g.exportButton());
+        ASSERT_EQ(prompter.texts(), QStringList{bad.message}) << bad.what;
+        EXPECT_TRUE(g.isVisible()) << bad.what;
+        EXPECT_FALSE(state.ExportConfirmed) << bad.what;
         delete form.data();
     }
 }

@@ -2,7 +2,6 @@
 
 #include "app/ui/DataPage.h"
 
-#include <QTableView>
 #include <QTest>
 
 namespace valtrane::test {
@@ -56,18 +55,6 @@ QStringList MainWindowFixture::treeTexts() const
     QTreeWidget *tree = window->dataPage()->tree();
     for (QTreeWidgetItemIterator it(tree); *it; ++it)
         out.append((*it)->text(0));
-    return out;
-}
-
-QStringList MainWindowFixture::visibleCaptions(const QTableView *grid)
-{
-    QStringList out;
-    if (!grid->model())
-        return out;
-    for (int c = 0; c < grid->model()->columnCount(); ++c) {
-        if (!grid->isColumnHidden(c))
-            out.append(grid->model()->headerData(c, Qt::Horizontal).toString());
-    }
     return out;
 }
 

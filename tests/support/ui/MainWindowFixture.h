@@ -15,30 +15,17 @@
 
 namespace valtrane::test {
 
-// Records what the program asks of the desktop instead of doing it.
 class RecordingDesktop : public app::DesktopActions {
 public:
-    bool openUrl(const QUrl &url) override
-    {
-        urls.push_back(url);
-        return true;
-    }
-    bool startProgram(const QString &path) override
-    {
-        programs.append(path);
-        return true;
-    }
+    bool openUrl(const QUrl &url) override { return urls.push_back(url), true; }
+    bool startProgram(const QString &) override { return true; }
 
     std::vector<QUrl> urls;
-    QStringList programs;
 };
 
-// A main window on a temp program folder, its message boxes and file dialogs answered by script
-// and its serial link on a scripted port.
 class MainWindowFixture : public ::testing::Test {
 protected:
     app::MainWindow &start();
-    // Shows the window and waits until it can take clicks.
     void show();
 
     // The tree item reached by node texts from the root down, e.g. {"12.5", "Soil"}.
@@ -47,8 +34,6 @@ protected:
     void click(const QStringList &path) { click(node(path)); }
 
     QStringList treeTexts() const;
-    // Captions of a grid's columns that are not hidden.
-    static QStringList visibleCaptions(const QTableView *grid);
     static QString cell(const QTableView *grid, int row, const QString &caption);
 
     TempHome home;

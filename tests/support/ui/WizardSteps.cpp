@@ -1,9 +1,7 @@
 #include "support/ui/WizardSteps.h"
 
-#include "common/AppState.h"
 #include "wizard/ui/ImportWizard.h"
 
-#include <QAbstractButton>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>

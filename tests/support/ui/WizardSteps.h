@@ -8,8 +8,7 @@ namespace valtrane::test {
 
 // Clicks one of the wizard's two buttons: 0 Next, 1 Previous (or Done).
 void press(wizard::ImportWizard &wizard, int button);
-// From the welcome page, Next through the pages choosing port, model and (for the logger) download
-// type, up to and including START: returns when the download has ended.
+// From the welcome page, Next choosing port, model and download type, through START to the download's end.
 void walkToStart(wizard::ImportWizard &wizard, int port, int model, int type = 0);
 
 } // namespace valtrane::test
