@@ -161,8 +161,9 @@ TEST_P(HandWrittenLayout, LoadsAsWritten)
     EXPECT_EQ(shown.join(QLatin1Char(',')), QString::fromLatin1(h.expectedHeaders));
     EXPECT_EQ(std::tuple(int(f.state.ReportFontSize), f.reports.Report.horAlignment(QStringLiteral("Company")), f.prompter.shown.size()),
               std::tuple(h.font, h.companyAlignment, size_t(0)));
-    if (h.model == SG2150)  // "Freq." reloads with the run's frequencies, not only its caption
+    if (h.model == SG2150) {  // "Freq." reloads with the run's frequencies, not only its caption
         EXPECT_GT(f.reports.Report.text(ReportLayouts::dataName(2)).count(QChar(13)), 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shapes, HandWrittenLayout, ::testing::ValuesIn(HandFiles), [](const auto &info) { return std::string(info.param.name); });
