@@ -7,7 +7,9 @@
 #include "support/TempHome.h"
 
 #include <QSerialPort>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace valtrane;
 
@@ -66,6 +68,34 @@ TEST_F(QtSerialControlTest, ALineThatGoesDeadMidStreamEndsByTheIdleRuleWithoutHa
     ASSERT_EQ(comm.RunTest(), 0);
     EXPECT_EQ(comm.GetData(1, 0), 4545);
     EXPECT_EQ(parser->received, test::filtered(gauge.bytes().mid(4)));
+}
+
+TEST_F(QtSerialControlTest, ThePortScanTellsHeldMissingModemAndFreeDevices)
+{
+    test::PtyGauge held(""), modem(""), free("");
+    ports.setDevice(1, held.device());
+    ports.setDevice(2, home.path() + "/no-such-device");
+    ports.setDevice(3, modem.device());
+    ports.setDevice(4, free.device());
+    QSerialPort otherProgram(held.device());
+    ASSERT_TRUE(otherProgram.open(QIODevice::ReadWrite));
+
+    QByteArray asked;
+    std::atomic<bool> answered{false};
+    std::thread answering([&] {
+        asked = modem.pty().read(10000);
+        modem.pty().write("\r\nOK\r\n", 100);
+        answered = true;
+    });
+    // The probes' clock stands still until the modem has answered, however late its thread runs;
+    // from then on the wait for an answer on the free port is over at once.
+    qint64 now = 0;
+    comm.setClock([&] { return answered ? now += 500 : 0; });
+    const QString scan = comm.AvailablePorts();
+    answering.join();
+    EXPECT_EQ(std::tuple(scan, asked, control.PortOpen()), std::tuple(QString("ox" "m4"), QByteArray("ATI1\r"), false));
+    comm.Serial_Port = 1;
+    EXPECT_EQ(comm.RunTest(), 99);
 }
 
 } // namespace
