@@ -94,7 +94,7 @@ TEST_P(LayoutRoundTrip, SavedLayoutLoadsBackColumnsAlignmentsLogoAndFont)
 
 INSTANTIATE_TEST_SUITE_P(EachModel, LayoutRoundTrip, ::testing::ValuesIn(Models), [](const auto &info) { return std::string(info.param.name); });
 
-TEST(LayoutFiles, FreshNuclearReportSavesRemarksPlaceholdersAndHeaderLinesAMissingColumnFileChangesNothingAndAStiffnessGroupSavesOneToken)
+TEST(LayoutFiles, AFreshNuclearReportSavesRemarksPlaceholdersAndHeaderLines)
 {
     LayoutTab f;
     ASSERT_NO_FATAL_FAILURE(f.enter(Models[1]));
@@ -106,9 +106,12 @@ TEST(LayoutFiles, FreshNuclearReportSavesRemarksPlaceholdersAndHeaderLinesAMissi
     const QByteArray header = f.home.readFile(QStringLiteral("info/LayoutChdr.vkt"));
     EXPECT_EQ(std::tuple(header.startsWith("TitleP = 2\r\nCInfoP = 2\r\nTime_1 = "), header.contains("\r\nProjNM = "), header.endsWith("\r\nFontSZ = 9\r\n"),
                          header.contains("PicObj")), std::tuple(true, true, true, false)) << header.toStdString();
+}
 
-    QFile::remove(f.home.paths().columnLayout(NG7700A));
-    f.prompter.shown.clear();
+TEST(LayoutFiles, AMissingColumnFileIsToldOnlyWithASurfaceAndChangesNothing)
+{
+    LayoutTab f;
+    ASSERT_NO_FATAL_FAILURE(f.enter(Models[1]));
     f.place(Models[1]);
     const QStringList before = f.headers();
     const QString surface = std::exchange(f.state.CurrentSurface, QString());
@@ -118,11 +121,14 @@ TEST(LayoutFiles, FreshNuclearReportSavesRemarksPlaceholdersAndHeaderLinesAMissi
     EXPECT_EQ(f.tab->loadLayout(), LayoutFiles::Loaded::NoLayout);
     EXPECT_EQ(f.prompter.texts(), QStringList{LayoutFiles::noLayoutMessage()});
     EXPECT_EQ(f.headers(), before);
+}
 
-    LayoutTab g;
-    ASSERT_NO_FATAL_FAILURE(g.enter(Models[3]));
-    g.place(Models[3]);
-    const QStringList tokens = g.tab->layoutFiles().columnTokens();
+TEST(LayoutFiles, AStiffnessGroupSavesOneToken)
+{
+    LayoutTab f;
+    ASSERT_NO_FATAL_FAILURE(f.enter(Models[3]));
+    f.place(Models[3]);
+    const QStringList tokens = f.tab->layoutFiles().columnTokens();
     EXPECT_EQ(tokens.mid(0, 4) << QString::number(tokens.size()), (QStringList{"Freq.", "Col 2", "Noise Data", "SO Flag", "15"}));
 }
 

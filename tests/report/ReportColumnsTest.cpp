@@ -60,19 +60,29 @@ TEST_F(StiffnessColumns, RefusalsAreToldAndChangeNothing)
     }
 }
 
-TEST_F(StiffnessColumns, NoneInsideAGroupClearsItAndRemarksFollowTheUsedColumns)
+TEST_F(StiffnessColumns, RemarksFollowTheLastUsedColumn)
 {
     ASSERT_EQ(place(0, QStringLiteral("Frequency")), ReportColumns::Placement::Placed);
     ASSERT_EQ(place(1, QStringLiteral("Signal Data")), ReportColumns::Placement::Placed);
     EXPECT_EQ(std::tuple(header(7), f.reports.Report.suppressed(ReportLayouts::borderName(6)), f.reports.Report.suppressed(ReportLayouts::borderName(7))),
               std::tuple(QString("Remarks"), false, true));
+}
 
+TEST_F(StiffnessColumns, NoneInsideAGroupClearsTheWholeGroup)
+{
+    ASSERT_EQ(place(0, QStringLiteral("Frequency")), ReportColumns::Placement::Placed);
+    ASSERT_EQ(place(1, QStringLiteral("Signal Data")), ReportColumns::Placement::Placed);
     ASSERT_EQ(place(3, QStringLiteral("None")), ReportColumns::Placement::Placed);
     for (int i = 4; i <= 7; ++i)
         EXPECT_EQ(header(i) + '|' + f.reports.Report.text(ReportLayouts::dataName(i)), QStringLiteral("Col %1| ").arg(i - 1));
     EXPECT_EQ(std::pair(f.reports.columns.SignalDataPlaced, header(3)), std::pair(false, QString("Remarks")));
     EXPECT_EQ(place(5, QStringLiteral("Signal Data")), ReportColumns::Placement::Placed);
+}
 
+TEST_F(StiffnessColumns, OnlyPlaceholderColumnsHideWhilePrinting)
+{
+    for (const auto &[position, object] : {std::pair(0, "Frequency"), std::pair(1, "Signal Data"), std::pair(3, "None"), std::pair(5, "Signal Data")})
+        ASSERT_EQ(place(position, QString::fromLatin1(object)), ReportColumns::Placement::Placed) << object;
     // Every column but the one after the last used one reads its placeholder, so printing hides them.
     ReportColumns columns(f.reports.Report, f.reports.columns, f.database, SG2150, 9);
     columns.ShowPlaceholderColumns(true);
@@ -99,7 +109,7 @@ QString readingNumbers(int from, int to)
     return text;
 }
 
-TEST(ReportColumns, LoadFrameReadingsBeyondAColumnBlockGoRightAtEveryFontSizeOneBlockStaysLeftAndStiffyCellsAreTheSummaryOfTheSameRun)
+TEST(ReportColumns, LoadFrameReadingsBeyondAColumnBlockGoRightAtEveryFontSize)
 {
     test::ReportFixture f;
     ASSERT_NO_FATAL_FAILURE(openLoggerTest(f, 80));
@@ -120,13 +130,19 @@ TEST(ReportColumns, LoadFrameReadingsBeyondAColumnBlockGoRightAtEveryFontSizeOne
             headers << report.text(ReportLayouts::headerName(i + half));
         EXPECT_EQ(headers, QStringList({"RD#", "Time", "Remarks", QStringLiteral("Co1 %1").arg(3 + half)})) << size;
     }
+}
 
+TEST(ReportColumns, ALoadFrameRunThatFitsOneBlockStaysLeft)
+{
     test::ReportFixture fits;
     ASSERT_NO_FATAL_FAILURE(openLoggerTest(fits, 35));
     fits.setUp(QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
     report::ReportSetup(fits.reports, fits.database, fits.home.paths(), fits.state).applyReportFont(12, QStringLiteral("CBR_LBR1"), QStringLiteral("N"));
     EXPECT_EQ(QStringList({fits.reports.Report.text(ReportLayouts::dataName(1)), fits.reports.Report.text(ReportLayouts::dataName(6))}), QStringList({readingNumbers(1, 35), " "}));
+}
 
+TEST(ReportColumns, StiffyCellsAreTheStiffnessSummaryOfTheSameRun)
+{
     for (const char *run : {"RUN1", "RUN21"}) {
         test::ReportFixture stiffy;
         test::addTables(stiffy.home.paths(), test::sampleProject(SG2150));

@@ -47,7 +47,7 @@ QString exportPdf(const QTemporaryDir &dir, const ReportDocument &document, bool
 } // namespace
 
 // Both the rich text file and the PDF hold each page of the report as a page of their own, with its texts.
-TEST(ReportExport, PagesReadBackInOrderRangesHoldOnlyTheirPagesRtfEscapesSpecialCharactersAndAFailedExportLeavesTheOldFileUntouched)
+TEST(ReportExport, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
 {
     int depth = -1;
     const QStringList rtf = rtfPages(reportRtf(test::sampleLabReport(120, 3), PageSpan{1, 3}), &depth);
@@ -69,16 +69,30 @@ TEST(ReportExport, PagesReadBackInOrderRangesHoldOnlyTheirPagesRtfEscapesSpecial
                              printed.indexOf(QString("1.%1").arg(firstRow)) < printed.indexOf(QString("1.%1").arg(lastRow)), printed.contains(QString("1.%1 ").arg(lastRow + 1))),
                   std::tuple(page == 3, true, true, true, false));
     }
+}
 
+TEST(ReportExport, APdfRangeHoldsOnlyThosePagesInPortraitWhenAsked)
+{
     QTemporaryDir rangeDir;
     ReportDocument portrait = test::sampleLabReport(160, 2);
     portrait.setOrientation(Portrait);
     portrait.setLeft("Field1", 6000);
     const QString ranged = exportPdf(rangeDir, portrait, false, 2, 3);
     EXPECT_EQ(std::tuple(test::pdfPagesAndSize(ranged), test::pdfText(ranged, 1).contains("Page 2 of 4"), test::pdfText(ranged, 2).contains("1.150")), std::tuple(QString("2 612 x 792"), true, true));
+}
+
+TEST(ReportExport, AnImageRangeWritesOnlyThosePages)
+{
+    QTemporaryDir rangeDir;
+    ReportDocument portrait = test::sampleLabReport(160, 2);
+    portrait.setOrientation(Portrait);
+    portrait.setLeft("Field1", 6000);
     ASSERT_TRUE(writeReportPages(portrait, rangeDir.path(), PageSpan{2, 3}, 36));
     EXPECT_EQ(QDir(rangeDir.path()).entryList({"*.png"}, QDir::Files), QStringList({"page-002.png", "page-003.png"}));
+}
 
+TEST(ReportExport, RtfEscapesSpecialCharactersThatSurviveReadingBack)
+{
     ReportDocument document = test::sampleLabReport(3, 1);
     const QString name = QStringLiteral("Tested by Jos\u00e9 M\u00fcller and \uae40 at 25\u00b0C {cured} C:\\lab");
     document.setText("Company", name);
@@ -86,15 +100,25 @@ TEST(ReportExport, PagesReadBackInOrderRangesHoldOnlyTheirPagesRtfEscapesSpecial
     EXPECT_TRUE(escaped.contains("Jos\\u233?") && escaped.contains("and \\u-20928? at") && escaped.contains("25\\u176?C \\{cured\\} C:\\\\lab")) << escaped.data();
     for (char c : escaped)
         ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f)) << "byte " << int(c);
-    depth = -1;
+    int depth = -1;
     EXPECT_TRUE(rtfPages(escaped, &depth).first().contains(name));
     EXPECT_EQ(depth, 0);
+}
 
+TEST(ReportExport, AnRtfRangeWritesOnlyThosePagesWithoutHiddenTexts)
+{
+    ReportDocument portrait = test::sampleLabReport(160, 2);
+    portrait.setOrientation(Portrait);
+    portrait.setLeft("Field1", 6000);
     portrait.setSuppress("Data1", true);
+    int depth = -1;
     const QStringList pages = rtfPages(reportRtf(portrait, PageSpan{2, 3}), &depth);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_EQ(std::tuple(pages[0].contains("Page 2 of 4"), pages[1].contains("\n150\n"), pages[1].contains("1.150")), std::tuple(true, true, false));
+}
 
+TEST(ReportExport, AFailedExportLeavesTheOldFileUntouched)
+{
     QTemporaryDir oldDir;
     const QString path = oldDir.filePath("report.pdf");
     {
@@ -109,7 +133,10 @@ TEST(ReportExport, PagesReadBackInOrderRangesHoldOnlyTheirPagesRtfEscapesSpecial
         EXPECT_EQ(readAll(path), "last week's report") << c.name;
     }
     EXPECT_EQ(QDir(oldDir.path()).entryList(QDir::Files), QStringList{"report.pdf"});
+}
 
+TEST(ReportExport, AnApplicationExportOpensATemporaryFileOfTheFormat)
+{
     QList<QUrl> opened;
     ReportExport exporter([&](const QUrl &url) { return opened << url, true; });
     ASSERT_TRUE(exporter.exportReport(test::sampleLabReport(5, 2), {.destinationType = ApplicationDestination, .diskFileName = {}, .formatType = ExactRichTextFormat}));

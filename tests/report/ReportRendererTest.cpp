@@ -35,25 +35,31 @@ ReportDocument oneText(const QString &content, int alignment = DefaultAlign)
 
 } // namespace
 
-TEST(ReportRenderer, TextsBordersPicturesAndValueColumnsAreDrawnInTheirPlaceAlignedIndentedAndOnlyWhenShownAndClicksFindTheTopmostObject)
+TEST(ReportRenderer, TextIsDrawnInsideItsBoxOnlyWhileShown)
 {
     ReportDocument d = oneText("Wet Density 118.4");
-    QImage image = page(d);
+    const QImage image = page(d);
     EXPECT_GT(darkPixels(image, ProbeBox), 100);
     EXPECT_EQ(darkPixels(image), darkPixels(image, ProbeBox));
     d.setSuppress("Probe", true);
     EXPECT_EQ(darkPixels(page(d)), 0);
+}
 
-    d = oneText("WWWWWWWWWWWWWWWWWWWWWWWWWWWW", LeftAlign);
+TEST(ReportRenderer, IndentsKeepTheTextAwayFromTheirEdge)
+{
+    ReportDocument d = oneText("WWWWWWWWWWWWWWWWWWWWWWWWWWWW", LeftAlign);
     d.setLeftIndent("Probe", 1700);
     EXPECT_EQ(darkPixels(page(d), QRect(1440, 1440, 1650, 600)), 0);
     d.setHorAlignment("Probe", RightAlign);
     d.setLeftIndent("Probe", 0);
     d.setRightIndent("Probe", 1700);
-    image = page(d);
+    const QImage image = page(d);
     EXPECT_EQ(darkPixels(image, QRect(1440 + 6000 - 1650, 1440, 1650, 600)), 0);
     EXPECT_GT(darkPixels(image, QRect(1440 + 6000 - 2400, 1440, 700, 600)), 0);
+}
 
+TEST(ReportRenderer, BorderLinesAreDrawnOnTheirSideOnly)
+{
     struct Side { int TextObject::*line; QRect strip; const char *name; };
     const Side sides[] = {{&TextObject::leftLine, QRect(1420, 1460, 40, 560), "left"}, {&TextObject::rightLine, QRect(7420, 1460, 40, 560), "right"},
                           {&TextObject::topLine, QRect(1460, 1420, 5960, 40), "top"}, {&TextObject::bottomLine, QRect(1460, 2020, 5960, 40), "bottom"}};
@@ -64,8 +70,11 @@ TEST(ReportRenderer, TextsBordersPicturesAndValueColumnsAreDrawnInTheirPlaceAlig
         for (const Side &side : sides)
             EXPECT_EQ(darkPixels(image, side.strip) > 0, &side == &drawn) << drawn.name << " line, " << side.name << " edge";
     }
+}
 
-    d = oneText("Probe text");
+TEST(ReportRenderer, ClicksFindTheTopmostVisibleObject)
+{
+    ReportDocument d = oneText("Probe text");
     TextObject under = *d.textObject("Probe");
     under.name = "Under";
     d.addText(under);
@@ -74,7 +83,10 @@ TEST(ReportRenderer, TextsBordersPicturesAndValueColumnsAreDrawnInTheirPlaceAlig
     const ReportRenderer renderer(d);
     EXPECT_EQ(QStringList({renderer.objectAt(1, QPoint(2000, 1600)), renderer.objectAt(1, QPoint(9000, 1600)), renderer.objectAt(2, QPoint(2000, 1600))}),
               QStringList({"Probe", "", ""}));
+}
 
+TEST(ReportRenderer, HorizontalAlignmentPutsTextAndValuesInTheirThirdOfTheBox)
+{
     ReportDocument values = test::sampleLabReport(10, 2);
     values.setWidth("Data1", 3000);
     values.setRightIndent("Data1", 0);
@@ -92,21 +104,27 @@ TEST(ReportRenderer, TextsBordersPicturesAndValueColumnsAreDrawnInTheirPlaceAlig
         }
         EXPECT_EQ(darkPixels(lines, column.translated(3030, 0)), 0) << c.name << " values past the column";
     }
+}
 
+TEST(ReportRenderer, APictureIsDrawnWhereItWasPlaced)
+{
     QTemporaryDir dir;
     QImage logo(96, 48, QImage::Format_RGB32);
     logo.fill(Qt::black);
     logo.setDotsPerMeterX(3780);  // 96 dots per inch: 1440 by 720 twips
     logo.setDotsPerMeterY(3780);
     ASSERT_TRUE(logo.save(dir.filePath("logo.png")));
-    d = ReportDocument();
+    ReportDocument d;
     d.setSectionHeight(Section::ReportHeader, 2000);
     ASSERT_TRUE(d.addPicture(Section::ReportHeader, "Logo", dir.filePath("logo.png"), 500, 400));
-    image = page(d);
+    const QImage image = page(d);
     const QRect placed(500, 400 + d.margin(), 1440, 720);
     EXPECT_EQ(darkPixels(image, placed.adjusted(20, 20, -20, -20)), (placed.width() / 10 - 4) * (placed.height() / 10 - 4));
     EXPECT_EQ(darkPixels(image, placed.adjusted(-20, -20, 20, 20)), darkPixels(image));
+}
 
+TEST(ReportRenderer, ColumnBordersEndWithTheLastValueLineOfEachPage)
+{
     const ReportDocument sample = test::sampleLabReport(120, 3);  // 50, 50 and 20 value lines
     const ReportRenderer pagesOf(sample);
     ASSERT_EQ(pagesOf.pageCount(), 3);
@@ -117,7 +135,10 @@ TEST(ReportRenderer, TextsBordersPicturesAndValueColumnsAreDrawnInTheirPlaceAlig
         EXPECT_EQ(darkPixels(image, border), 0) << "column border past the last line, page " << number;
         EXPECT_GT(darkPixels(image, border.translated(0, -4 * sample.detailsLineHeight())), 0) << "page " << number;
     }
+}
 
+TEST(ReportRenderer, AChangedDocumentIsMeasuredAgainBeforeItIsDrawn)
+{
     ReportDocument changed = test::sampleLabReport(60, 2);
     const ReportRenderer measured(changed);
     ASSERT_EQ(measured.pageCount(), 2);

@@ -80,7 +80,7 @@ TEST_P(ReportOfEveryModel, HeaderColumnsAndAveragesShowTheSelectedReadings)
 
 INSTANTIATE_TEST_SUITE_P(Models, ReportOfEveryModel, ::testing::ValuesIn(Cases), [](const auto &info) { return std::string(info.param.name); });
 
-TEST(ReportSetup, NoSelectedReadingLeavesAveragesEmptyLabInformationMarkedEmptyKeepsTheDesignedTextsAndALoadFrameReportIsPortraitWithTitleAndGraph)
+TEST(ReportSetup, NoSelectedReadingLeavesEveryValueBlank)
 {
     test::ReportFixture f;
     f.open(QStringLiteral("writeout/ng7700a.txt"));
@@ -89,7 +89,10 @@ TEST(ReportSetup, NoSelectedReadingLeavesAveragesEmptyLabInformationMarkedEmptyK
     for (const char *object : {"AvgLabel", "WetDensAvg", "DryDensAvg", "MoistAvg", "PMoistAvg", "CompAvg"})
         texts << f.reports.Report.text(QString::fromLatin1(object));
     EXPECT_EQ(texts, QStringList({" ", "Average of All Data", "", "", "", "", ""}));
+}
 
+TEST(ReportSetup, LabInformationMarkedEmptyKeepsTheDesignedTexts)
+{
     test::ReportFixture lab;
     lab.open(QStringLiteral("writeout/ng7700b.txt"));
     const QString designed = report::ReportLayouts::buildReport(NG7700B).text(QStringLiteral("Company"));
@@ -101,7 +104,10 @@ TEST(ReportSetup, NoSelectedReadingLeavesAveragesEmptyLabInformationMarkedEmptyK
     EXPECT_EQ(QStringList({report.text("Company"), report.text("Companyinfo"), report.text("MachNoText")}), QStringList({designed, " 12 Quarry Road\rSpringfield\r", "M-42"}));
     EXPECT_NE(report.text(QStringLiteral("TestedByText")), QStringLiteral("Empty"));
     EXPECT_EQ(report.orientation(), report::Landscape);
+}
 
+TEST(ReportSetup, ALoadFrameReportIsPortraitWithItsTestTitleAndGraph)
+{
     test::ReportFixture frame;
     frame.open(QStringLiteral("writeout/ld4800.txt"));
     QDir().mkpath(frame.home.paths().imagesFolder());

@@ -31,14 +31,16 @@ const ItemCase TextItems[] = {{ReportTextEditor::CompanyName, "Company", 0}, {Re
                                {ReportTextEditor::MachineNumber, "MachNoText", 7}, {ReportTextEditor::ProjectName, "ProjNameText", 6},
                                {ReportTextEditor::TestedBy, "TestedByText", 8}};
 
-class EditedItem : public ::testing::TestWithParam<ItemCase> {};
-
-TEST_P(EditedItem, ApplyShowsInBothReportsCancelPutsBackWhatTheEditorFoundAndOkCopiesIntoTheLabInformation)
-{
+class EditedItem : public ::testing::TestWithParam<ItemCase> {
+protected:
     const ItemCase &c = GetParam();
     EditorFixture f;
+    ReportTextEditor editor{f.reports, f.logo, f.state, c.code};
     const QString old = QStringLiteral("old ") + QString::fromLatin1(c.object);
-    ReportTextEditor editor(f.reports, f.logo, f.state, c.code);
+};
+
+TEST_P(EditedItem, ApplyShowsTheTextInBothReports)
+{
     EXPECT_EQ(std::pair(editor.text(), editor.applyEnabled()), std::pair(old, false));
     editor.setText(QStringLiteral("Acme\nTesting"));
     editor.setAlignment(RightAlign);
@@ -46,12 +48,21 @@ TEST_P(EditedItem, ApplyShowsInBothReportsCancelPutsBackWhatTheEditorFoundAndOkC
     editor.apply();
     const QString applied = QStringLiteral("Acme") + CR + QStringLiteral("Testing");
     EXPECT_EQ(std::tuple(editor.applyEnabled(), f.text(c.object), f.text(c.object, true), f.alignment(c.object)), std::tuple(false, applied, applied, int(RightAlign)));
+}
+
+TEST_P(EditedItem, CancelPutsBackWhatTheEditorFound)
+{
+    editor.setText(QStringLiteral("Acme\nTesting"));
+    editor.setAlignment(RightAlign);
+    editor.apply();
     editor.cancel();
     EXPECT_EQ(std::tuple(f.text(c.object), f.alignment(c.object), f.state.InformationChanged), std::tuple(old, int(CentreAlign), false));
+}
 
-    ReportTextEditor second(f.reports, f.logo, f.state, c.code);
-    second.setText(QStringLiteral("Kept"));
-    second.ok();
+TEST_P(EditedItem, OkCopiesTheTextIntoTheLabInformation)
+{
+    editor.setText(QStringLiteral("Kept"));
+    editor.ok();
     EXPECT_EQ(std::pair(f.text(c.object), f.state.InformationChanged), std::pair(QStringLiteral("Kept"), c.infoField >= 0));
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(f.state.CInfo[size_t(i)] == QLatin1String("Kept"), i == c.infoField) << "CInfo " << i;
@@ -59,7 +70,7 @@ TEST_P(EditedItem, ApplyShowsInBothReportsCancelPutsBackWhatTheEditorFoundAndOkC
 
 INSTANTIATE_TEST_SUITE_P(HeaderItems, EditedItem, ::testing::ValuesIn(TextItems), [](const auto &info) { return std::string(info.param.object); });
 
-TEST(ReportTextEditor, DateItemWritesOnlyAlignmentCompanyInformationOpensLineByLineALeftNameBesideALogoIsIndentedAndARemarkGoesOnItsLine)
+TEST(ReportTextEditor, TheDateItemEditsOnlyItsAlignment)
 {
     EditorFixture f;
     ReportTextEditor editor(f.reports, f.logo, f.state, ReportTextEditor::DateItem);
@@ -69,13 +80,21 @@ TEST(ReportTextEditor, DateItemWritesOnlyAlignmentCompanyInformationOpensLineByL
     editor.ok();
     for (const char *name : {"Text8", "Field1", "Field2"})
         EXPECT_EQ(std::pair(f.alignment(name), f.text(name)), std::pair(int(LeftAlign), QStringLiteral("old ") + QString::fromLatin1(name))) << name;
+}
 
-    // The company information opens line by line; an empty one opens empty.
+TEST(ReportTextEditor, CompanyInformationOpensLineByLine)
+{
+    EditorFixture f;
     f.reports.Report.setText(QStringLiteral("Companyinfo"), QStringLiteral("1 Road") + CR + QStringLiteral("Town"));
     EXPECT_EQ(ReportTextEditor(f.reports, f.logo, f.state, ReportTextEditor::CompanyInfo).text(), QStringLiteral("1 Road\nTown"));
+    // An empty one opens empty.
     f.reports.Report.setText(QStringLiteral("Companyinfo"), QStringLiteral(" Empty") + CR + QStringLiteral(" Empty"));
     EXPECT_EQ(ReportTextEditor(f.reports, f.logo, f.state, ReportTextEditor::CompanyInfo).text(), QString());
+}
 
+TEST(ReportTextEditor, OnlyALeftCompanyNameBesideALogoIsIndented)
+{
+    EditorFixture f;
     QTemporaryDir dir;
     ASSERT_TRUE(f.logo.place(test::savedPicture(dir.filePath(QStringLiteral("logo.bmp"))), NG7700A));
     ReportTextEditor name(f.reports, f.logo, f.state, ReportTextEditor::CompanyName);
@@ -85,7 +104,10 @@ TEST(ReportTextEditor, DateItemWritesOnlyAlignmentCompanyInformationOpensLineByL
         name.apply();
         EXPECT_EQ(std::pair(company->leftIndent, company->rightIndent), std::pair(alignment == LeftAlign ? int(ReportLogo::Indent) : 0, 0)) << alignment;
     }
+}
 
+TEST(ReportTextEditor, FormatRemarkPutsTheRemarkOnItsLine)
+{
     struct Case { const char *column; int line; const char *expected; };
     for (const Case &c : {Case{" ", 2, "\r\rwet\r"}, Case{" ", 0, "wet\r"}, Case{"a\rb\rc\r", 1, "a\rwet\rc\r"}, Case{"a\r", 3, "a\r\r\rwet\r"}})
         EXPECT_EQ(ReportTextEditor::FORMAT_REMARK(QString::fromLatin1(c.column), c.line, QStringLiteral("wet")), QString::fromLatin1(c.expected))

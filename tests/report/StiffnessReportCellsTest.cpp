@@ -12,7 +12,7 @@ namespace {
 
 class StiffnessReportCellsTest : public test::DatabaseFixture {};
 
-TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnOnlyARunTableGivesCellsAndRunsAboveTwentyAreMarkedWithTheirAveragesHidden)
+TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumn)
 {
     test::storeRun(home.paths(), database, "RUN3", test::runThreeRecords());
     const auto cells = StiffnessReportCells::build(database, "RUN3", test::loadedConstants());
@@ -30,7 +30,10 @@ TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnOnlyARunTableGi
     ASSERT_EQ(std::pair(snr.size(), youngsPsi.size()), std::pair(qsizetype(26), qsizetype(26)));  // a carriage return after every value
     EXPECT_EQ(QStringList({snr[0], snr[24], youngsPsi[0], youngsPsi[6], youngsPsi[17], youngsPsi[24]}), QStringList({"38.7", "42.7", "9745.7", " ", " ", "6763.2"}));
     EXPECT_FALSE(cells->averagesHidden);
+}
 
+TEST_F(StiffnessReportCellsTest, OnlyARunTableGivesCells)
+{
     EXPECT_FALSE(StiffnessReportCells::build(database, "RUN9", test::loadedConstants()));
     addTable("P12", db::Ng7700aProjectTable);
     EXPECT_FALSE(StiffnessReportCells::build(database, "P12", test::loadedConstants()));
@@ -38,7 +41,10 @@ TEST_F(StiffnessReportCellsTest, StacksOneLinePerBinInEveryColumnOnlyARunTableGi
     const auto empty = StiffnessReportCells::build(database, "RUN4", test::loadedConstants());
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->runNumber + empty->columns[report::BinNumberColumn], "");
+}
 
+TEST_F(StiffnessReportCellsTest, RunsAboveTwentyAreMarkedWithTheirAveragesHidden)
+{
     const auto twentyOne = StiffnessReportCells::fromRecords({headerRecord(21, 9.5f, 2.5f), headerRecord(22, 8.0f, 2.5f)}, test::loadedConstants());
     EXPECT_TRUE(twentyOne.averagesHidden);
     EXPECT_EQ(QStringList({twentyOne.runNumber, twentyOne.runLine(), twentyOne.columns[report::BinNumberColumn], twentyOne.columns[report::FrequencyColumn],

@@ -55,6 +55,17 @@ protected:
         trigger(entry);
         view->reportMenu()->close();
     }
+    // A logger report with a logo inserted from the report menu.
+    void showWithLogo()
+    {
+        show("writeout/ld4800.txt", "CBR_LBR1", "NONE");
+        files.choices = {test::savedPicture(home.path() + QStringLiteral("/logo.jpg")), home.path() + QStringLiteral("/logo.jpg")};
+        clickPreview();
+        trigger(QStringLiteral("Ins_Logo"));
+        ASSERT_EQ(files.shown.size(), 1u);
+        ASSERT_NE(logo(), nullptr);
+    }
+    report::PictureObject *logo() { return reports.Report.picture(report::ReportLogo::pictureName()); }
 
     test::ScriptedPrompter prompter;
     test::ScriptedFileChooser files;
@@ -76,7 +87,7 @@ TEST_F(ReportTabViewTest, AClickOnThePreviewOpensTheReportMenuWhereTheClickWas)
     view->reportMenu()->close();
 }
 
-TEST_F(ReportTabViewTest, FontEntriesChangeTheirCaptionsAndTheColumnListCountAndTheEditorAppliesWithOnlyOneOpen)
+TEST_F(ReportTabViewTest, FontEntriesChangeTheirCaptionsAndTheColumnListCount)
 {
     show("writeout/ng7700a.txt", "13", "SOIL");
     EXPECT_EQ(std::pair(view->columnList()->count(), view->columnObjects()->item(0)->text()), std::pair(17, QString("None")));
@@ -88,14 +99,22 @@ TEST_F(ReportTabViewTest, FontEntriesChangeTheirCaptionsAndTheColumnListCountAnd
     clickPreview();
     for (int size = 9; size <= 12; ++size)
         EXPECT_EQ(view->reportMenu()->entry(QStringLiteral("Font%1").arg(size))->text(), size == 11 ? QStringLiteral("11 (Current)") : QString::number(size));
+}
 
+TEST_F(ReportTabViewTest, TheEditorAppliesItsTextToTheReport)
+{
+    show("writeout/ng7700a.txt", "13", "SOIL");
     pick(QStringLiteral("PN"));
     report::AddInfo *editor = view->editor();
     ASSERT_NE(editor, nullptr);
     editor->textBox()->setPlainText(QStringLiteral("Runway 9"));
     QTest::mouseClick(editor->applyButton(), Qt::LeftButton);
     EXPECT_EQ(reports.Report.text(QStringLiteral("ProjNameText")), QStringLiteral("Runway 9"));
+}
 
+TEST_F(ReportTabViewTest, OpeningAnEditorCancelsTheOneThatWasOpen)
+{
+    show("writeout/ng7700a.txt", "13", "SOIL");
     view->openEditor(report::ReportTextEditor::MachineNumber);
     QPointer<report::AddInfo> first = view->editor();
     first->textBox()->setPlainText(QStringLiteral("never applied"));
@@ -104,24 +123,37 @@ TEST_F(ReportTabViewTest, FontEntriesChangeTheirCaptionsAndTheColumnListCountAnd
     EXPECT_TRUE(first.isNull() || !first->isVisible());
 }
 
-TEST_F(ReportTabViewTest, LogoInsertMovesAndDeleteASecondLogoIsRefusedAndPrintingLeavesOutPlaceholderHeaders)
+TEST_F(ReportTabViewTest, InsertingALogoAsksForAPicture)
 {
-    show("writeout/ld4800.txt", "CBR_LBR1", "NONE");
-    files.choices = {test::savedPicture(home.path() + QStringLiteral("/logo.jpg")), home.path() + QStringLiteral("/logo.jpg")};
-    clickPreview();
-    trigger(QStringLiteral("Ins_Logo"));
-    ASSERT_EQ(files.shown.size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(showWithLogo());
     EXPECT_EQ(files.shown[0].request.filter, report::ReportLogo::pictureFilter());
-    const auto logo = [this] { return reports.Report.picture(report::ReportLogo::pictureName()); };
-    ASSERT_NE(logo(), nullptr);
+}
+
+TEST_F(ReportTabViewTest, TheLogoMovesToTheRightEdge)
+{
+    ASSERT_NO_FATAL_FAILURE(showWithLogo());
+    pick(QStringLiteral("LR"));
+    EXPECT_EQ(logo()->left, 10250);
+}
+
+TEST_F(ReportTabViewTest, DeletingTheLogoTakesItOffTheReport)
+{
+    ASSERT_NO_FATAL_FAILURE(showWithLogo());
+    pick(QStringLiteral("DLogo"));
+    EXPECT_EQ(logo(), nullptr);
+}
+
+TEST_F(ReportTabViewTest, ASecondLogoIsRefused)
+{
+    ASSERT_NO_FATAL_FAILURE(showWithLogo());
     trigger(QStringLiteral("Ins_Logo"));
     EXPECT_EQ(prompter.texts(), QStringList{"Report can only contain one picture object."});
     EXPECT_EQ(files.shown.size(), 1u);
-    pick(QStringLiteral("LR"));
-    EXPECT_EQ(logo()->left, 10250);
-    pick(QStringLiteral("DLogo"));
-    EXPECT_EQ(logo(), nullptr);
+}
 
+TEST_F(ReportTabViewTest, PrintingLeavesOutPlaceholderHeaders)
+{
+    show("writeout/ld4800.txt", "CBR_LBR1", "NONE");
     view->columnList()->setCurrentRow(0);
     const auto found = view->columnObjects()->findItems(QStringLiteral("CH2"), Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);

@@ -12,14 +12,24 @@
 using namespace valtrane;
 using namespace valtrane::report;
 
-TEST(ReportViewer, ALeftClickReportsThePlaceInTwipsAndTheObjectZoomFitsTheWidthOrThePageAndThePrinterPrintsTheChosenPagesInTheReportsOrientation)
-{
+namespace {
+
+struct ReportViewerTest : ::testing::Test {
+    ReportViewerTest()
+    {
+        viewer.resize(900, 700);
+        viewer.setDocument(&document);
+        viewer.show();
+    }
     ReportDocument document = test::sampleLabReport(120, 3);
     ReportViewer viewer;
-    viewer.resize(900, 700);
-    viewer.setDocument(&document);
-    viewer.show();
     ReportPageView *view = viewer.pageView();
+};
+
+} // namespace
+
+TEST_F(ReportViewerTest, ALeftClickReportsThePlaceInTwipsAndTheObjectThere)
+{
     QSignalSpy clicks(&viewer, &ReportViewer::clicked);
     struct Case { int page; QPoint twips; const char *object; };
     const int detailsTop2 = ReportRenderer(document).pages().bands(2).detailsTop;
@@ -31,7 +41,10 @@ TEST(ReportViewer, ALeftClickReportsThePlaceInTwipsAndTheObjectZoomFitsTheWidthO
         EXPECT_EQ(std::pair(args[0].toInt(), args[2].toString()), std::pair(c.page, QString(c.object)));
         EXPECT_LE((args[1].toPoint() - c.twips).manhattanLength(), 2 * (int(1 / view->pixelsPerTwip()) + 1)) << c.object;
     }
+}
 
+TEST_F(ReportViewerTest, ZoomFitsTheWidthOrTheWholePage)
+{
     const int width = view->viewport()->width(), height = view->viewport()->height();
     view->setZoom(ReportPageView::Zoom::FitWidth);
     EXPECT_NEAR(document.pageWidth() * view->pixelsPerTwip(), width, 30);
@@ -40,7 +53,10 @@ TEST(ReportViewer, ALeftClickReportsThePlaceInTwipsAndTheObjectZoomFitsTheWidthO
     EXPECT_NEAR(document.pageHeight() * view->pixelsPerTwip(), height, 30);
     view->showPage(3);
     EXPECT_EQ(view->currentPage(), 3);
+}
 
+TEST(ReportPrinter, PrintsTheChosenPagesInTheReportsOrientation)
+{
     QTemporaryDir dir;
     const ReportDocument printed = test::sampleLabReport(160, 2);
     QPrinter printer;
