@@ -31,6 +31,24 @@ protected:
     AppState state;
 };
 
+// Run 7's forty bins through the table model.
+class RecordsetTableModelTest : public BrowsingTest {
+protected:
+    void SetUp() override
+    {
+        test::TableContent run{"RUN7", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "FREQUENCY", "DSNR"}, {}};
+        for (int i = 1; i <= 40; ++i)
+            run.records.push_back({"7", QString::number(i), QString::number(100 + i), QString::number(i / 4.0)});
+        put({run});
+        set = database.openRecordset("Select * From RUN7 WHERE BIN_NUMBER > 0");
+        model.setRecordset(set.get());
+    }
+    QString cell(int row, const QString &field) const { return model.data(model.index(row, set->schema().fieldIndex(field))).toString(); }
+
+    std::unique_ptr<db::Recordset> set;
+    RecordsetTableModel model;
+};
+
 // "key text parentKey" per node, in the order the nodes are added.
 QStringList describe(const std::vector<TreeNode> &nodes)
 {
@@ -51,7 +69,7 @@ QString describe(const std::optional<NodePlan> &p)
 
 } // namespace
 
-TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfTheTestsLastReadingAndNothingIsDrawnWithoutATableOnScreenOrADatabase)
+TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfTheTestsLastReading)
 {
     test::TableContent uc1 = test::loggerTest("UC1", {{1.5, 2.5, 3.5, 4.5}, {10, 20, 30, 40}, {9, 10, 11, 12}, {7, 7, 7, 7}},
                                               {"LOAD", "PEN", "DIAL", "AUX"});
@@ -66,7 +84,12 @@ TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfT
     data->rows[2][0] = -1;
     EXPECT_EQ(data->rows, (std::vector<std::array<float, 4>>{{2.5f, 1.5f, 3.5f, 1.5f}, {20, 10, 30, 10}, {-1, 9, 11, 9}}));
     EXPECT_EQ(QStringList({data->horizontalTitle, data->verticalTitle, data->secondVerticalTitle}), QStringList({"MM", "KN", "IN"}));
+}
 
+TEST_F(BrowsingTest, NothingIsDrawnWithoutATableOnScreenOrADatabase)
+{
+    put({test::loggerTest("UC1", {{1.5, 2.5, 3.5, 4.5}}, {"LOAD", "PEN", "DIAL", "AUX"})});
+    auto set = database.openRecordset("Select * From UC1");
     state.CurrentTable.clear();
     EXPECT_FALSE(ChannelGraphData::read(home.paths(), state, set.get(), 1));
     state.CurrentTable = "UC1";
@@ -74,11 +97,14 @@ TEST_F(BrowsingTest, EachGraphReadingGivesChannelTwoOneThreeOneUnderTheTitlesOfT
     database.close();
     ASSERT_TRUE(db::Database::removeFile(home.paths().database()));
     EXPECT_FALSE(ChannelGraphData::read(home.paths(), state, nullptr, 0));
-    // The picture is the chart enlarged by a third, at fifteen twips per pixel.
+}
+
+TEST(BrowsingRules, TheGraphPictureIsTheChartEnlargedByAThirdAtFifteenTwipsPerPixel)
+{
     EXPECT_EQ(std::pair(ChannelGraphData::pictureSizeTwips(), ChannelGraphData::pictureSizePixels()), std::pair(QSize(9318, 6220), QSize(621, 415)));
 }
 
-TEST(BrowsingRules, TheSurfaceOnScreenGetsDensityOverTheMaximumHeaderFieldsGoToTheInformationGridColumnsShareItsWidthAndTheRegistryOrAListInMemoryGivesTheTreeNodes)
+TEST(BrowsingRules, TheSurfaceOnScreenGetsDensityOverTheMaximum)
 {
     const float Empty = NAN;
     // surface, maximum (invalid: as stored, 120), reading 3 without dry density, table, succeeds, percent of readings 1 to 4
@@ -125,7 +151,10 @@ TEST(BrowsingRules, TheSurfaceOnScreenGetsDensityOverTheMaximumHeaderFieldsGoToT
             }
         }
     }
+}
 
+TEST(BrowsingRules, HeaderFieldsGoToTheInformationGridTheOthersToTheDataGrid)
+{
     const QStringList header{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME",
                              "CH1NAME", "CH4NAME", "RUN_NUMBER", "MEASURE", "CALFACTOR", "maxd"};
     QStringList fields{"CH1", "READNUMBER", "BIN_NUMBER", "FREQUENCY", "RDATE", "PERC_COMP"};
@@ -135,7 +164,10 @@ TEST(BrowsingRules, TheSurfaceOnScreenGetsDensityOverTheMaximumHeaderFieldsGoToT
         EXPECT_EQ(GridColumns::isShown(Grid::Information, f), header.contains(f)) << f.toStdString();
         EXPECT_EQ(GridColumns::isShown(Grid::Data, f), !header.contains(f)) << f.toStdString();
     }
+}
 
+TEST(BrowsingRules, ColumnsShareTheGridsWidthByTheModelsFactor)
+{
     // Every column gets the grid width times the model's factor over columns less one.
     const std::tuple<int, Grid, int, std::optional<int>> cases[] = {   // 1000 pixels wide
         {LD4800, Grid::Data, 11, 200},   {LD4800, Grid::Information, 11, 222},  {NG7700A, Grid::Data, 11, 300},
@@ -144,11 +176,20 @@ TEST(BrowsingRules, TheSurfaceOnScreenGetsDensityOverTheMaximumHeaderFieldsGoToT
         // No width for a single column or an unknown model.
         {LD4800, Grid::Data, 1, std::nullopt}, {LD4800, Grid::Data, 0, std::nullopt}, {99, Grid::Data, 10, std::nullopt},
     };
-    for (const auto &[device, grid, columns, expected] : cases) {
+    for (const auto &[device, grid, columns, expected] : cases)
         EXPECT_EQ(GridColumns::columnWidth(grid, device, 1000, columns), expected) << device << " " << columns;
-        EXPECT_EQ(GridColumns::editableField(grid, device), device == NG7700B && grid == Grid::Information ? "MAXD" : "") << device;
-    }
+}
 
+TEST(BrowsingRules, OnlyTheNg7700bMaximumDensityCanBeEdited)
+{
+    for (int device : std::initializer_list<int>{LD4800, NG7700A, NG7700B, SG2150, 99}) {
+        for (Grid grid : {Grid::Data, Grid::Information})
+            EXPECT_EQ(GridColumns::editableField(grid, device), device == NG7700B && grid == Grid::Information ? "MAXD" : "") << device;
+    }
+}
+
+TEST(BrowsingRules, TheRegistryOrAListInMemoryGivesTheTreeNodes)
+{
     // registry, LD4800 list in memory, root caption, nodes
     const std::tuple<int, QString, QString, QString, QStringList> trees[] = {
         {NG7700B, "12.5 13 ", "", "", {"Top Projects -", "T1 12.5 Top", "C1 Asphalt T1", "C2 Soil T1", "C3 Thin T1", "T2 13 Top",
@@ -172,22 +213,16 @@ TEST(BrowsingRules, TheSurfaceOnScreenGetsDensityOverTheMaximumHeaderFieldsGoToT
         EXPECT_EQ(describe(ProjectTree::build(home.paths(), state)), expected);
         EXPECT_EQ(std::pair(state.Table_List, state.DeviceCode), memory.isEmpty() ? std::pair(list, model) : std::pair(memory, int(LD4800)));
     }
+}
+
+TEST(BrowsingRules, TheSummaryRunsNodeTextStandsForItsTable)
+{
     EXPECT_EQ(QStringList({ProjectTree::tableName("RUN21+"), ProjectTree::tableText("RUN2"), ProjectTree::tableName("RUN2")}),
               QStringList({"RUN21", "RUN2", "RUN2"}));
 }
 
-TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderAndOnlyTheEditableFieldTakesEdits)
+TEST_F(RecordsetTableModelTest, ShowsEveryRecordInAnyOrder)
 {
-    test::TableContent run{"RUN7", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "FREQUENCY", "DSNR"}, {}};
-    for (int i = 1; i <= 40; ++i)
-        run.records.push_back({"7", QString::number(i), QString::number(100 + i), QString::number(i / 4.0)});
-    put({run});
-    auto set = database.openRecordset("Select * From RUN7 WHERE BIN_NUMBER > 0");
-    RecordsetTableModel model;
-    model.setRecordset(set.get());
-    const int frequency = set->schema().fieldIndex(u"FREQUENCY");
-    const auto cell = [&](int row, const QString &field) { return model.data(model.index(row, set->schema().fieldIndex(field))).toString(); };
-
     EXPECT_EQ(std::pair(model.rowCount(), model.columnCount()), std::pair(40, 19));
     EXPECT_EQ(QStringList({model.headerData(0, Qt::Horizontal).toString(), model.headerData(18, Qt::Horizontal).toString(), cell(0, "FREQUENCY"),
                            cell(0, "DSNR"), cell(0, "FSNR")}), QStringList({"RUN_NUMBER", "FSNR", "101", "0.25", ""}));
@@ -198,7 +233,11 @@ TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderAndOnlyTheEditableFi
     model.resync();
     EXPECT_EQ(cell(3, "BIN_NUMBER"), "4");
     EXPECT_FALSE(model.data(model.index(40, 0)).isValid());
+}
 
+TEST_F(RecordsetTableModelTest, OnlyTheEditableFieldTakesEdits)
+{
+    const int frequency = set->schema().fieldIndex(u"FREQUENCY");
     std::vector<bool> stored;   // of every cellEdited signal
     QObject::connect(&model, &RecordsetTableModel::cellEdited, [&](int, const QString &, bool s) { stored.push_back(s); });
     EXPECT_FALSE(model.flags(model.index(4, frequency)) & Qt::ItemIsEditable);
@@ -213,12 +252,15 @@ TEST_F(BrowsingTest, TheTableModelShowsEveryRecordInAnyOrderAndOnlyTheEditableFi
     EXPECT_FALSE(model.setData(model.index(2, frequency), "fast"));
     EXPECT_EQ(stored, (std::vector<bool>{true, false}));
     EXPECT_EQ(cell(2, "FREQUENCY"), "103");
+}
 
+TEST_F(RecordsetTableModelTest, IsEmptyWithoutARecordSet)
+{
     model.setRecordset(nullptr);
     EXPECT_EQ(std::pair(model.rowCount(), model.columnCount()), std::pair(0, 0));
 }
 
-TEST_F(BrowsingTest, EachKindOfNodeQueriesItsTableAsItsModelWantsAndBindsBothGridsOrEmptiesThem)
+TEST_F(BrowsingTest, EachKindOfNodeQueriesItsTableAsItsModelWants)
 {
     const std::tuple<int, ClickedNode, QString, QString> cases[] = {   // model, node, table on screen, plan
         {NG7700B, {Level::Surface, "Soil", "12.5"}, "13",
@@ -238,7 +280,10 @@ TEST_F(BrowsingTest, EachKindOfNodeQueriesItsTableAsItsModelWantsAndBindsBothGri
         std::tie(clicked.DeviceCode, clicked.CurrentTable) = std::tuple(device, onScreen);
         EXPECT_EQ(describe(NodeSelection::plan(node, clicked)), plan) << node.text.toStdString();
     }
+}
 
+TEST_F(BrowsingTest, OpeningANodeBindsBothGridsOrEmptiesThem)
+{
     test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, {"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"},
                                     {{"3", "0", "1.5", "~"}, {"~", "1", "~", "100"}, {"~", "2", "~", "104"}}},
                                    {"P4", db::Ng7700aProjectTable, {"RDNUM", "SA", "MAXD"}, {{"0", "X", "99"}, {"3", "S", "120"}, {"5", "S", "121"}}}});

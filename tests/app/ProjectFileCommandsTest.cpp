@@ -34,9 +34,9 @@ protected:
 
 } // namespace
 
-TEST_F(ProjectFileCommandsTest, SavingWritesEveryProjectOrTheOneOnScreenAndSaysWhere)
+TEST_F(ProjectFileCommandsTest, SaveAllWritesEveryProjectToTheChosenFileSayingWhere)
 {
-    chooser.choices = {file("new.txt"), file("all.txt"), file("one.txt")};
+    chooser.choices = {file("new.txt")};
     commands.save(false);
     ASSERT_EQ(chooser.shown.size(), 1u);
     EXPECT_EQ(std::tuple(chooser.shown[0].save, chooser.shown[0].request.folder, chooser.shown[0].request.filter),
@@ -46,8 +46,11 @@ TEST_F(ProjectFileCommandsTest, SavingWritesEveryProjectOrTheOneOnScreenAndSaysW
     EXPECT_EQ(std::pair(prompter.shown[0].title, prompter.shown[0].buttons),
               std::pair(QString("Valtrane Download Save Results"), Prompter::Buttons::Ok));
     EXPECT_EQ(state.LastFolder, home.path() + "/projects");
+}
 
-    // Saving the selected project with none on screen saves them all.
+TEST_F(ProjectFileCommandsTest, SaveSelectedWritesTheProjectOnScreenOrAllWhenNoneIs)
+{
+    chooser.choices = {file("all.txt"), file("one.txt")};
     commands.save(true);
     EXPECT_EQ(home.readFile("projects/all.txt"), written(state.Table_List));
     state.CurrentTable = "77";
@@ -56,7 +59,7 @@ TEST_F(ProjectFileCommandsTest, SavingWritesEveryProjectOrTheOneOnScreenAndSaysW
     EXPECT_NE(written("7.7 "), written(state.Table_List));
 }
 
-TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsTheDialogAgainYesReplacesAndAFailedSaveClaimsNothing)
+TEST_F(ProjectFileCommandsTest, CancelInTheDialogOrAtTheQuestionSavesNothing)
 {
     commands.save(false);
     chooser.choices = {existing};
@@ -66,14 +69,19 @@ TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsT
     EXPECT_EQ(prompter.texts(), QStringList{existing + " already exists.  Do you want to overwrite?"});
     EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNoCancel);
     EXPECT_EQ(std::pair(state.LastFolder, home.readFile("projects/site.txt")), std::pair(home.path() + "/projects", QByteArray("old")));
+}
 
+TEST_F(ProjectFileCommandsTest, OverwriteQuestionNoShowsTheDialogAgainUntilYesReplacesTheFile)
+{
     chooser.choices = {existing, existing};
     prompter = test::ScriptedPrompter({Answer::No, Answer::Yes});
     commands.save(false);
-    EXPECT_EQ(std::pair(chooser.shown.size(), prompter.shown.size()), std::pair(size_t(4), size_t(3)));
+    EXPECT_EQ(std::pair(chooser.shown.size(), prompter.shown.size()), std::pair(size_t(2), size_t(3)));
     EXPECT_EQ(home.readFile("projects/site.txt"), written(state.Table_List));
+}
 
-    // A save that fails ends quietly.
+TEST_F(ProjectFileCommandsTest, ASaveThatFailsEndsQuietly)
+{
     QDir().mkpath(file("folder.txt"));
     chooser.choices = {file("folder.txt")};
     prompter = test::ScriptedPrompter({Answer::Yes});
@@ -82,20 +90,26 @@ TEST_F(ProjectFileCommandsTest, CancelSavesNothingNoAtTheOverwriteQuestionShowsT
     EXPECT_TRUE(QFileInfo(file("folder.txt")).isDir());
 }
 
-TEST_F(ProjectFileCommandsTest, OpeningChoosesNothingOnCancelSaysWhenAFileIsMissingAndAsksAgainAndRefusesAFileThatIsNoSavedProject)
+TEST_F(ProjectFileCommandsTest, CancelInTheOpenDialogChoosesNothing)
 {
     EXPECT_FALSE(commands.chooseOpenFile());
     EXPECT_EQ(state.LastFolder, home.path());
+}
 
+TEST_F(ProjectFileCommandsTest, OpeningAMissingFileShowsTheDialogAgainAfterSayingSo)
+{
     chooser.choices = {file("gone.txt"), existing};
     EXPECT_EQ(commands.chooseOpenFile(), existing);
     EXPECT_EQ(prompter.texts(), QStringList{"Selected File does not exist.  Check file name and path."});
-    ASSERT_EQ(chooser.shown.size(), 3u);
-    EXPECT_EQ(std::pair(chooser.shown[1].save, chooser.shown[2].request.folder), std::pair(false, home.path() + "/projects"));
+    ASSERT_EQ(chooser.shown.size(), 2u);
+    EXPECT_EQ(std::pair(chooser.shown[0].save, chooser.shown[1].request.folder), std::pair(false, home.path() + "/projects"));
+}
 
+TEST_F(ProjectFileCommandsTest, AFileThatIsNoSavedProjectIsRefusedWithAMessage)
+{
     home.writeFile("projects/notes.txt", "Notes from the site visit\r\n 1 \r\n");
     EXPECT_FALSE(commands.openFile(file("notes.txt")));
-    ASSERT_EQ(prompter.shown.size(), 2u);
-    EXPECT_TRUE(prompter.shown[1].text.contains("notes.txt"));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown[0].text.contains("notes.txt"));
     EXPECT_EQ(state.Table_List, test::sampleTableList(NG7700B));
 }

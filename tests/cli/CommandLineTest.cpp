@@ -30,15 +30,26 @@ void projectTwelveFive(test::TempHome &home)
     home.writeFile("info/DBTbles.vkt", "2\r\n\"12.5 \"\r\n");
 }
 
+test::CliResult openLab(test::TempHome &home)
+{
+    home.writeFile("lab.txt", test::savedProject(LD4800, Marshall + Marshall));
+    return test::runCli(home.path(), {"open", home.path() + "/lab.txt"});
+}
+
 } // namespace
 
-TEST(CliFrame, HelpListsEverySubCommandAndAnUnknownCommandOrAHomeOptionWithoutItsFolderIsAUsageError)
+TEST(CliFrame, HelpListsEverySubCommand)
 {
     test::TempHome home;
     const auto help = test::runCli(home.path(), {"--help"});
     ASSERT_EQ(help.exitCode, 0);
     for (const char *name : {"ports", "download", "replay", "open", "save", "tables", "dump", "constants", "stiffness-summary", "simulate"})
         EXPECT_TRUE(help.out.contains(QByteArray("  ") + name)) << name;
+}
+
+TEST(CliFrame, AnUnknownCommandOrAHomeOptionWithoutItsFolderIsAUsageError)
+{
+    test::TempHome home;
     const std::pair<QStringList, const char *> cases[] = {{{"frobnicate"}, "unknown command"}, {{"tables", "--home"}, "--home needs a folder"}};
     for (const auto &[args, says] : cases) {
         const auto r = test::runCli(home.path(), args);
@@ -47,18 +58,22 @@ TEST(CliFrame, HelpListsEverySubCommandAndAnUnknownCommandOrAHomeOptionWithoutIt
     }
 }
 
-TEST(OpenCommand, OpensAProjectAndPrintsTheModelCodeAndTablesButNotWhileTheDatabaseIsInUse)
+TEST(OpenCommand, OpensAProjectPrintingItsModelCodeAndTables)
 {
     test::TempHome home;
     const QByteArray info = "\"Acme Soils\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\r";
     home.writeFile("info/Info.vkt", info + "Old caption\r\"\r\n");
-    home.writeFile("lab.txt", test::savedProject(LD4800, Marshall + Marshall));
-    const auto r = test::runCli(home.path(), {"open", home.path() + "/lab.txt"});
+    const auto r = openLab(home);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(r.out, QByteArray("DeviceCode: 0\nTable_List: MARSHALL1 MARSHALL2 \n"));
     EXPECT_EQ(home.readFile("info/Info.vkt"), info + "Tests (lab.txt)\r\"\r\n");
     EXPECT_EQ(test::runCli(home.path(), {"tables"}).out, r.out);
+}
 
+TEST(DatabaseInUse, EveryCommandOnTheDatabaseIsRefusedWithStatus789)
+{
+    test::TempHome home;
+    ASSERT_EQ(openLab(home).exitCode, 0);
     const auto before = test::HomeProjectState::of(home);
     ASSERT_EQ(db::DatabaseLock::tryAcquire(home.paths().lockFile()), db::DatabaseLock::Attempt::Acquired);
     for (const QStringList &args : {QStringList{"open", home.path() + "/lab.txt"}, QStringList{"save", home.path() + "/saved.txt"},
@@ -74,7 +89,29 @@ TEST(OpenCommand, OpensAProjectAndPrintsTheModelCodeAndTablesButNotWhileTheDatab
     EXPECT_EQ(test::runCli(home.path(), {"tables"}).exitCode, 0);
 }
 
-TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWritesNothingWithoutTablesOrWhenOneIsMissing)
+TEST(SaveCommand, SavesTheRegisteredTables)
+{
+    test::TempHome home;
+    test::addTables(home.paths(), test::sampleProject(SG2150));
+    home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN2 RUN21 \"\r\n");
+    const auto saved = test::runCli(home.path(), {"save", home.path() + "/runs.txt"});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.constData();
+    EXPECT_EQ(home.readFile("runs.txt"), test::sampleProjectFile(SG2150));
+}
+
+TEST(SaveCommand, ReplacesAFileOnlyWithForce)
+{
+    test::TempHome home;
+    test::addTables(home.paths(), test::sampleProject(SG2150));
+    home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN2 RUN21 \"\r\n");
+    home.writeFile("runs.txt", "old");
+    const QString file = home.path() + "/runs.txt";
+    expectRefused(home, {"save", file, "--table", "RUN2"}, "--force");
+    ASSERT_EQ(test::runCli(home.path(), {"save", file, "--table", "RUN2", "--force"}).exitCode, 0);
+    EXPECT_EQ(home.readFile("runs.txt"), " 3 \r\nRun#,  2,Meas:, 16.1,CalFac:, 1.02,Date:, 01/15/04,Time:, 10:20\r\n\r\n");
+}
+
+TEST(SaveCommand, WritesNothingWithoutADatabaseOrTablesOrWhenOneIsMissing)
 {
     test::TempHome home;
     const QString file = home.path() + "/runs.txt";
@@ -84,19 +121,10 @@ TEST(SaveCommand, SavesTheRegisteredTablesRefusesToReplaceAFileWithoutForceAndWr
     expectRefused(home, {"save", file}, "no tables to save");
     EXPECT_FALSE(home.exists("runs.txt"));
 
-    home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN2 RUN21 \"\r\n");
-    const auto saved = test::runCli(home.path(), {"save", file});
-    ASSERT_EQ(saved.exitCode, 0) << saved.err.constData();
-    EXPECT_EQ(home.readFile("runs.txt"), test::sampleProjectFile(SG2150));
-
-    expectRefused(home, {"save", file, "--table", "RUN2"}, "--force");
-    ASSERT_EQ(test::runCli(home.path(), {"save", file, "--table", "RUN2", "--force"}).exitCode, 0);
-    const QByteArray runTwo = " 3 \r\nRun#,  2,Meas:, 16.1,CalFac:, 1.02,Date:, 01/15/04,Time:, 10:20\r\n\r\n";
-    EXPECT_EQ(home.readFile("runs.txt"), runTwo);
-
+    home.writeFile("runs.txt", "old");
     home.writeFile("info/DBTbles.vkt", "3\r\n\"RUN1 RUN9 \"\r\n");
     expectRefused(home, {"save", file, "--force"}, "RUN9");
-    EXPECT_EQ(home.readFile("runs.txt"), runTwo);
+    EXPECT_EQ(home.readFile("runs.txt"), "old");
 }
 
 TEST(DumpCommand, WritesRowsAsCsvOfATableNamedAsTablesListsItOrByItsStoredName)

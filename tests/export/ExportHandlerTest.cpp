@@ -85,7 +85,7 @@ TEST_P(CsvExportOfEachModel, WritesWhatWriteoutWritesForTheTableOnScreen)
 
 INSTANTIATE_TEST_SUITE_P(Models, CsvExportOfEachModel, ::testing::Values(LD4800, NG7700A, NG7700B, SG2150));
 
-TEST_F(ExportHandlerTest, AFailedExportLeavesTheOldFileReportsGetTheirDestinationNameFormatAndPagesAnUnwritableStiffnessSummaryIsToldCurrentDataWritesOnlyTheFileOnScreenAndCancelOrAFailedReportEndsTheExport)
+TEST_F(ExportHandlerTest, AFailedExportLeavesTheOldFile)
 {
     const std::vector<std::pair<const char *, std::function<void()>>> spoilers{{"no tables listed", [this] { state.Table_List.clear(); }},
                                                                              {"table not in the database", [this] { state.CurrentTable = "CBR_LBR9"; }},
@@ -97,7 +97,10 @@ TEST_F(ExportHandlerTest, AFailedExportLeavesTheOldFileReportsGetTheirDestinatio
         EXPECT_FALSE(run()) << what;
         EXPECT_EQ(std::pair(handler.errorText().isEmpty(), home.readFile("DataRaw.csv")), std::pair(false, QByteArray("old export\r\n"))) << what;
     }
+}
 
+TEST_F(ExportHandlerTest, ReportsGetTheirDestinationNameFormatAndPages)
+{
     using Call = std::tuple<ReportOnScreen, int, QString, int, bool, int, int>;
     const auto Main = ReportOnScreen::Main, Stiff = ReportOnScreen::Stiffness;
     struct Case { int model; QStringList choices; ReportOnScreen shown; std::vector<Call> calls; };  // choices: destination, format, range, what
@@ -123,16 +126,21 @@ TEST_F(ExportHandlerTest, AFailedExportLeavesTheOldFileReportsGetTheirDestinatio
                                o.allPages ? 1 : o.lastPage);
         EXPECT_EQ(calls, c.calls);
     }
-    prompter.shown.clear();
+}
 
+TEST_F(ExportHandlerTest, AnUnwritableStiffnessSummaryIsToldWhileTheRawDataIsWritten)
+{
     project(SG2150);
     home.writeFile("blocker", "a file where a folder should be");
     choices.StiffnessExportFile = home.path() + "/blocker/DataStif.csv";
     EXPECT_FALSE(run());
     EXPECT_EQ(prompter.texts(), QStringList{"Error Opening File.  Make sure file is closed."});
     EXPECT_EQ(std::pair(handler.errorText(), home.readFile("DataRaw.csv")), std::pair(QString(), rawData(false)));  // already told
+}
 
-    choices.StiffnessExportFile = home.path() + "/DataStif.csv";
+TEST_F(ExportHandlerTest, CurrentDataWritesOnlyTheFileOfTheReportOnScreen)
+{
+    project(SG2150);
     choices.ExportWhatChoice = "CURRENT";
     for (const auto &[shown, file, other] : {std::tuple(ReportOnScreen::Stiffness, "DataStif.csv", "DataRaw.csv"), std::tuple(ReportOnScreen::Main, "DataRaw.csv", "DataStif.csv")}) {
         QFile::remove(home.path() + '/' + other);
@@ -141,8 +149,11 @@ TEST_F(ExportHandlerTest, AFailedExportLeavesTheOldFileReportsGetTheirDestinatio
         EXPECT_EQ(handler.writtenFiles(), QStringList{home.path() + '/' + file});
         EXPECT_FALSE(home.exists(other));
     }
+}
 
-    choices.ExportWhatChoice = "ALL";
+TEST_F(ExportHandlerTest, CancelOrAFailedReportEndsTheExport)
+{
+    project(SG2150);
     choices.ExportFormatChoice = "PDF";
     state.ExportConfirmed = false;
     EXPECT_TRUE(run());

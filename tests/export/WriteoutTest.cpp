@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(EveryGaugeModel, WriteoutGolden,
                                            Golden{"ng7700a_comma", "ng7700a_comma.txt", NG7700A, true}, Golden{"ng7700b_comma", "ng7700b.txt", NG7700B, true}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableASingleTableReplacesTheListEachLoggerTestIsTitledByItsTableNameAndTheDatabaseClosesUnlessAnExportIsInProgress)
+TEST_F(WriteoutTest, AnEmptyTableListWritesNothingEvenWithASingleTable)
 {
     test::addTables(home.paths(), test::sampleProject(NG7700A));
     ASSERT_TRUE(write(QString(), NG7700A, QStringLiteral("125")));
@@ -66,12 +66,19 @@ TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableASingleTable
     home.writeFile(QStringLiteral("project.txt"), "kept");
     ASSERT_TRUE(write(QString(), NG7700A, QStringLiteral("125")));
     EXPECT_EQ(written(), QByteArray("kept"));
+}
 
+TEST_F(WriteoutTest, ASingleTableReplacesTheList)
+{
+    test::addTables(home.paths(), test::sampleProject(NG7700A));
     ASSERT_TRUE(write(test::sampleTableList(NG7700A), NG7700A, QStringLiteral("13")));
     const QByteArray text = written();
     EXPECT_TRUE(text.startsWith(" 1 \r\n   \r\nCOMPACTION CONTROL DATA REPORT"));
     EXPECT_EQ(std::tuple(text.count("COMPACTION CONTROL DATA REPORT"), text.contains("02/01/04"), text.contains("01/15/04")), std::tuple(1, true, false));
+}
 
+TEST_F(WriteoutTest, EachLoggerTestIsTitledByItsTableName)
+{
     const std::vector<std::pair<QString, QByteArray>> tests{
         {"CBR_LBR1", "CBR/LBR TEST"}, {"MARSHALL2", "MARSHALL TEST"},     {"UC3", "U.C. TEST"},
         {"TRIAXIAL4", "TRIAXIAL TEST"}, {"S_C_TEST5", "SOIL CEMENT TEST"}, {"DSHEARTEST6", "DIRECT SHEAR TEST"}};
@@ -84,7 +91,10 @@ TEST_F(WriteoutTest, EmptyTableListWritesNothingEvenWithASingleTableASingleTable
     }
     ASSERT_TRUE(write(list, LD4800));
     EXPECT_EQ(written(), expected);
+}
 
+TEST_F(WriteoutTest, ClosesTheDatabaseItOpenedUnlessAnExportIsInProgress)
+{
     test::addTables(home.paths(), test::sampleProject(LD4800));
     db::Database connection;
     exporting::Writeout writer(home.paths());
@@ -107,7 +117,7 @@ QStringList ng7700aLines(test::TempHome &home, const std::vector<QStringList> &r
     return QString::fromLatin1(test::writtenText(home.paths(), NG7700A, QStringLiteral("1 "))).split(QStringLiteral("\r\n"));
 }
 
-TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlaceNg7700aValuesStayFieldsOfTheirOwnEmptyValuesStayOutOfTheAveragesAndTheNg7700bAndStiffnessLayouts)
+TEST_F(WriteoutTest, EveryFailureSaysWhyLeavingTheOldFileInPlace)
 {
     home.writeFile(QStringLiteral("project.txt"), "a good old file");
     EXPECT_FALSE(write(QStringLiteral("12.5 "), NG7700A)) << "no database";
@@ -123,14 +133,20 @@ TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlaceNg7700aValuesS
     out = home.path() + QStringLiteral("/no/such/folder/project.txt");
     EXPECT_FALSE(write(QStringLiteral("12.5 "), NG7700A));
     EXPECT_FALSE(error.isEmpty());
+}
 
+TEST_F(WriteoutTest, Ng7700aValuesStayFieldsOfTheirOwnWhenTheyOverflowTheirColumns)
+{
     const QStringList wide{"123456", "01/15/2004", "PROJECT1", "1234567", "-123456", "1234", "S",      "1234567", "123456", "1234567", "123456",
                            "1234567", "123456",    "12345",    "1234",    "123456",  "123456", "123456", "12345",   "12345",  "123456"};
     const QStringList overflowing = ng7700aLines(home, {wide});
     ASSERT_GT(overflowing.size(), 6);
     EXPECT_EQ(overflowing[6].split(QLatin1Char(' '), Qt::SkipEmptyParts), wide);
     EXPECT_EQ(overflowing[6].left(7), QStringLiteral("123456 "));
+}
 
+TEST_F(WriteoutTest, Ng7700aEmptyValuesAreBlankCellsOutsideTheAverages)
+{
     std::vector<QStringList> records;
     for (const QStringList &v : {QStringList{"1", "100", "~", "100", "95"}, QStringList{"2", "110", "6", "~", "96"}, QStringList{"3", "120", "6", "110", "97"}})
         records.push_back({v[0], "01/15/04", "1", v[1], "5", v[2], "S", "0", "0", "2345", "678", "1234", "234", "2.7", "4", "125.5", v[3],
@@ -146,7 +162,10 @@ TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlaceNg7700aValuesS
     EXPECT_EQ(QStringList({averages.mid(104, 5) + deviations.mid(104, 5), averages.mid(118, 4) + deviations.mid(118, 4),
                            averages.mid(124, 4) + deviations.mid(124, 4), averages.mid(131, 5)}),
               QStringList({"105.0  7.1", "10.0 0.0", "        ", " 96.0"}));
+}
 
+TEST_F(WriteoutTest, Ng7700bTableWithoutHeaderRecordWritesEveryRecordAsAReading)
+{
     const QStringList fields{"RDNUM", "Time", "SA", "WD", "VR"};
     test::addTables(home.paths(), {{"P5", db::Ng7700bProjectTable, fields, {{"1", "9:30", "S", "120", "A"}, {"2", "9:45", "A", "121", "B"}}}});
     const QList<QByteArray> ng7700b = test::writtenText(home.paths(), NG7700B, QStringLiteral("5 ")).split('\n');
@@ -154,13 +173,18 @@ TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlaceNg7700aValuesS
     EXPECT_TRUE(ng7700b[7].startsWith("   1,  9:30,         ,       ,       ,       ,     ,    ,   S,       ,"));
     EXPECT_EQ(QList<QByteArray>({ng7700b[4], ng7700b[8], ng7700b[9]}),
               QList<QByteArray>({"PROJECT ID:  DATE:  D STD= M STD= KVAL=  SPG= MAXD= LOWD=\r", "2, 9:45, , , , , , , A, , , , , 121, , , , , B\r", "\r"}));
+}
 
-    const report::StiffnessReportCells cells{
-        "3", "04/12/03", "10:15:00", "11.25", {},
-        {"1\r2\r3\r", "100\r104\r108\r", "38.7\r38.1\r39.0\r", "45.7\r43.1\r-1.0\r", "7.7\r \r7.0\r", "44244.1\r \r40000.0\r",
-         "67.2\r \r60.7\r", "9745.7\r \r8800.0\r", "24.9\r \r22.5\r", "3609.5\r \r3260.9\r"},
-        {"7.4", "42122.1", "64.0", "9272.9", "23.7", "3435.2"}, false, "0.12", "145", "2324.0"};
-    ASSERT_TRUE(exporting::writeoutStiffy(cells, home.path() + "/DataStif.csv", prompter));
+// Run 3 of three bins, the second without results.
+const report::StiffnessReportCells RunThree{
+    "3", "04/12/03", "10:15:00", "11.25", {},
+    {"1\r2\r3\r", "100\r104\r108\r", "38.7\r38.1\r39.0\r", "45.7\r43.1\r-1.0\r", "7.7\r \r7.0\r", "44244.1\r \r40000.0\r",
+     "67.2\r \r60.7\r", "9745.7\r \r8800.0\r", "24.9\r \r22.5\r", "3609.5\r \r3260.9\r"},
+    {"7.4", "42122.1", "64.0", "9272.9", "23.7", "3435.2"}, false, "0.12", "145", "2324.0"};
+
+TEST_F(WriteoutTest, StiffnessSummaryLaysTheRunOutInTwentyFiveRowsAboveTheAverages)
+{
+    ASSERT_TRUE(exporting::writeoutStiffy(RunThree, home.path() + "/DataStif.csv", prompter));
     EXPECT_EQ(home.readFile("DataStif.csv"),
               "RUN#:  3   MEAS:  11.25   DATE:  04/12/03   TIME:  10:15:00\r\n\r\n\r\n"
               ",,SNR,db,Meas Stiff,Meas Stiff,Calc Yngs Mod,Calc Yngs Mod,Calc Shr Mod,Calc Shr Mod,Meas Mois Cont,Est Dry Dens,Est Dry Dens\r\n"
@@ -169,14 +193,20 @@ TEST_F(WriteoutTest, EveryFailureSaysWhyAndLeavesTheOldFileInPlaceNg7700aValuesS
               "3,108,39.0,-1.0,7.0,40000.0,60.7,8800.0,22.5,3260.9,\r\n"
                   + QByteArray(",,,,,,,,,,\r\n").repeated(22) + ",,,AVG:,7.4,42122.1,64.0,9272.9,23.7,3435.2\r\n");
     EXPECT_TRUE(prompter.shown.empty());
+}
 
+TEST_F(WriteoutTest, AStiffnessSummaryThatCannotBeWrittenIsTold)
+{
     home.writeFile("blocker", "not a folder");
-    EXPECT_FALSE(exporting::writeoutStiffy(cells, home.path() + "/blocker/DataStif.csv", prompter));
+    EXPECT_FALSE(exporting::writeoutStiffy(RunThree, home.path() + "/blocker/DataStif.csv", prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(std::tuple(prompter.shown[0].text, prompter.shown[0].title, prompter.shown[0].buttons),
               std::tuple(QString("Error Opening File.  Make sure file is closed."), program::title(), Prompter::Buttons::Ok));
+}
 
-    // Columns are read value by value and only the first twenty-five are kept.
+// Columns are read value by value and only the first twenty-five are kept.
+TEST_F(WriteoutTest, StiffnessSummaryKeepsTheFirstTwentyFiveValuesOfEachColumn)
+{
     report::StiffnessReportCells ends;
     ends.columns[report::BinNumberColumn] = "1\r\r3";  // an empty value, no carriage return at the end
     for (int i = 1; i <= 30; ++i)

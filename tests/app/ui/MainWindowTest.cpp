@@ -54,11 +54,74 @@ protected:
     }
     QTimer *textChanged() const { return window->findChild<QTimer *>("TextChanged"); }
     void tick() { QMetaObject::invokeMethod(textChanged(), "timeout"); }
+    app::AboutBox *openAbout() { return start(), show(), trigger("About"), window->findChild<app::AboutBox *>(); }
+    QLineSeries *curve(int i) const { return static_cast<QLineSeries *>(window->graphView()->chart()->series()[i]); }
+
+    // Starts with the company name changed and closes the window twice, answering the question to save it.
+    void closeWithChangedInformation(Answer answer, bool betweenTests)
+    {
+        home.writeFile("info/Info.vkt", "\"Old Co\r\"\r\n");
+        start();
+        ASSERT_EQ(window->serialLink()->RunTest(), 0);
+        ASSERT_TRUE(window->serialLink()->Between_Tests);
+        window->serialLink()->Between_Tests = betweenTests;
+        state.InformationChanged = true;
+        state.CInfo[0] = "New Co";
+        prompter = test::ScriptedPrompter({answer});
+        window->close();
+        window->close();
+    }
+
+    // The window over NG7700B project 12.5: maximum density 120; readings 1 and 3 on soil, 2 on asphalt.
+    void showProjectTwelveFive()
+    {
+        const QStringList fields{"RDNUM", "ID", "SERNUM", "DATE", "MAXD", "LOWD", "SA", "DD", "WD", "PERC_COMP", "STAT1"};
+        const auto reading = [](int rdnum, const char *sa, const char *dd, const char *wd) {
+            return QStringList{QString::number(rdnum), "~", "~", "~", "~", "~", sa, dd, wd, "0", QString("10+%1").arg(rdnum)};
+        };
+        test::addTables(home.paths(), {{"P12.5", db::Ng7700bProjectTable, fields,
+                                        {{"0", "12.5", "3321", "05/06/2024", "120", "90", "~", "~", "~", "~", "~"}, reading(1, "S", "110", "125"),
+                                         reading(2, "A", "140", "150"), reading(3, "S", "102", "118")}}});
+        test::writeRegistry(home.paths(), NG7700B, "12.5 ");
+        start();
+        show();
+    }
+    QModelIndex maximumDensity() const
+    {
+        const QAbstractItemModel *model = infoGrid()->model();
+        int column = 0;
+        while (column < model->columnCount() && model->headerData(column, Qt::Horizontal).toString() != "MAXD")
+            ++column;
+        return model->index(0, column);
+    }
+
+    // The window started over SG2150 runs 3 and 21 in the registry and a saved root caption.
+    void startOverRunsThreeAndTwentyOne()
+    {
+        const QStringList fields{"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"};
+        test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, fields, {{"3", "0", "2.5", "~"}, {"~", "1", "~", "100"}}},
+                                       {"RUN21", db::StiffnessRunTable, fields, {{"21", "0", "~", "~"}, {"22", "1", "~", "~"}, {"23", "2", "~", "~"}}}});
+        test::writeRegistry(home.paths(), SG2150, "RUN3 RUN21 ");
+        home.writeFile("info/Info.vkt", "\"Acme\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rRun Number (field.txt)\r\"\r\n");
+        start();
+    }
+
+    // The window over the LD4800 logger tests CBR_LBR1 of three readings and UC1 of one.
+    void showLoggerTests()
+    {
+        test::addTables(home.paths(), {test::loggerTest("CBR_LBR1", {{0, 0, 0, 0}, {1.5, 0.1, 0.2, 0}, {3.0, 0.2, 0.35, 0}}, {"LOAD", "PEN", "DIAL", "AUX"}),
+                                       test::loggerTest("UC1", {{5, 6, 7, 8}}, {"KN", "MM", "IN", "X"})});
+        test::writeRegistry(home.paths(), LD4800, "CBR_LBR1 UC1 ");
+        start();
+        show();
+    }
 };
+
+const QStringList PortCaptions{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"};
 
 } // namespace
 
-TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessageInAWindowOfAMinimumSizeAndALaterStartResetsADatabaseWithoutRegistry)
+TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessage)
 {
     start();
     EXPECT_EQ(std::pair(prompter.texts(), treeTexts()), std::pair(QStringList(), QStringList{"Tests"}));
@@ -66,13 +129,21 @@ TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessageInAWindowO
     EXPECT_EQ(QStringList({window->statusText(), window->windowTitle(), tabs->tabText(0), tabs->tabText(1), report(), state.LastFolder}),
               QStringList({"Status: Ok", "Valtrane IR Download", "View Data", "View Report", "No Project Selected", home.path()}));
     EXPECT_EQ(std::pair(tabs->isTabEnabled(1), tabs->isTabEnabled(2)), std::pair(false, true));
+}
 
+TEST_F(MainWindowTest, TheWindowNeverGetsSmallerThanItsMinimumSize)
+{
+    start();
     const QSize minimum(twips::toPixels(7635, window->logicalDpiX()), twips::toPixels(7335, window->logicalDpiY()));
     window->resize(minimum.width() / 2, 10);
     EXPECT_EQ(window->size(), minimum);
     window->resize(minimum + QSize(40, 40));
     EXPECT_EQ(window->size(), minimum + QSize(40, 40));
+}
 
+TEST_F(MainWindowTest, ATakenPageStaysShownUntilAPageIsGivenBack)
+{
+    QTabWidget *tabs = start().mainTab();
     tabs->setTabEnabled(1, true);
     QSignalSpy changes(tabs, &QTabWidget::currentChanged);
     for (int page : {0, 1, 2})
@@ -82,18 +153,25 @@ TEST_F(MainWindowTest, FirstStartShowsOnlyTheTreeRootWithoutAnyMessageInAWindowO
     EXPECT_EQ(tabs->currentIndex(), 1);
     window->setPageAvailable(0, true);
     EXPECT_EQ(tabs->currentIndex(), 1);
+}
 
+TEST_F(MainWindowTest, BecomingActiveSaysStatusOK)
+{
+    start();
     show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     EXPECT_EQ(window->statusText(), "Status: OK");
+}
 
+TEST_F(MainWindowTest, ADatabaseWithoutRegistryIsResetWithOneMessage)
+{
     db::CreateDatabase(home.paths()).Create();
     start();
     EXPECT_EQ(prompter.texts(), QStringList{"Database with no tables, reseting."});
 }
 
-TEST_F(MainWindowTest, HelpOpensTheHelpFileThereAtStartUpTheMakersSiteAndAnAboutBoxThatDoesNotBlock)
+TEST_F(MainWindowTest, HelpContentsOpensTheHelpFileOnlyWhenItWasThereAtStartUp)
 {
     start();
     trigger("Contents");
@@ -102,41 +180,65 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileThereAtStartUpTheMakersSiteAndAnAbout
     home.writeFile("help/TELVAR.hlp", "help");
     start();
     trigger("Contents");
-    trigger("Weblink");
-    EXPECT_EQ(std::pair(desktop.urls, prompter.shown.size()),
-              std::pair(std::vector<QUrl>{QUrl::fromLocalFile(home.paths().helpFile()), QUrl(program::webAddress())}, size_t(1)));
+    EXPECT_EQ(std::pair(desktop.urls, prompter.shown.size()), std::pair(std::vector<QUrl>{QUrl::fromLocalFile(home.paths().helpFile())}, size_t(1)));
+}
 
-    show();
-    trigger("About");
-    auto *about = window->findChild<app::AboutBox *>();
+TEST_F(MainWindowTest, WebLinkOpensTheMakersSite)
+{
+    start();
+    trigger("Weblink");
+    EXPECT_EQ(std::pair(desktop.urls, prompter.shown.size()), std::pair(std::vector<QUrl>{QUrl(program::webAddress())}, size_t(0)));
+}
+
+TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndVersionWithoutBlocking)
+{
+    app::AboutBox *about = openAbout();
     ASSERT_TRUE(about);
     EXPECT_EQ(std::pair(about->isVisible(), about->isModal()), std::pair(true, false));
     const QString version = QStringLiteral("Version %1.%2.%3").arg(VALTRANE_VERSION_MAJOR).arg(VALTRANE_VERSION_MINOR).arg(VALTRANE_VERSION_PATCH);
     EXPECT_EQ(QStringList({about->windowTitle(), about->findChild<QLabel *>("lblVersion")->text()}), QStringList({"About Valtrane IR Download", version}));
+    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+}
+
+TEST_F(MainWindowTest, TheAboutBoxSaysWhenSystemInformationIsUnavailable)
+{
+    app::AboutBox *about = openAbout();
+    ASSERT_TRUE(about);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
     QTest::mouseClick(about->findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
     qputenv("PATH", path);
 #ifndef Q_OS_WIN
-    EXPECT_EQ(prompter.texts().mid(1), QStringList{"System Information Is Unavailable At This Time"});
+    EXPECT_EQ(prompter.texts(), QStringList{"System Information Is Unavailable At This Time"});
 #endif
-    QTest::mouseClick(about->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
 }
 
-TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
+TEST_F(MainWindowTest, StartUpShowsEachPortsStateInThePortsMenu)
 {
     serial.setOpenError(2, link::SerialControl::PortAlreadyOpen);
     start();
     show();
     EXPECT_EQ(action("COM_STAT1")->text(), "COM2: IN USE");
+}
+
+TEST_F(MainWindowTest, PortsAreScannedAgainEveryMinute)
+{
+    start();
+    show();
     auto *timer = window->findChild<QTimer *>("Check_Timer");
     ASSERT_TRUE(timer);
     EXPECT_EQ(std::pair(timer->isActive(), timer->interval()), std::pair(true, 60000));
     serial.setOpenError(1, link::SerialControl::PortAlreadyOpen);
     QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
     EXPECT_EQ(window->portCaptions().first(), "COM1: IN USE");
+}
 
+TEST_F(MainWindowTest, ThePortCheckShowsTheSummaryOfANewScan)
+{
+    serial.setOpenError(2, link::SerialControl::PortAlreadyOpen);
+    start();
+    show();
     serial.setOpenError(3, link::SerialControl::PortAlreadyOpen);
     trigger("Check_Ports");
     auto *summary = window->findChild<app::ComSummary *>();
@@ -144,11 +246,14 @@ TEST_F(MainWindowTest, PortsAreScannedAtStartUpEveryMinuteAndOnRequest)
     EXPECT_TRUE(summary->findChild<QLabel *>("Label1")->text().contains("COM2: IN USE\nCOM3: IN USE\n"));
 }
 
-TEST(ComSummaryAndSplash, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindowsItOwnsWaitsForOkAndTheSplashShowsFor2500MillisecondsOnceThenAsksForTheMainWindow)
+TEST(ComSummary, ListsThePortsUnderAHeading)
 {
-    const QStringList captions{"COM1: AVAILABLE", "COM2: IN USE", "COM3: UNAVAILABLE", "COM4: MODEM"};
-    EXPECT_EQ(app::ComSummary::summaryText(captions),
+    EXPECT_EQ(app::ComSummary::summaryText(PortCaptions),
               "Comm port information:\r\n\r\nCOM1: AVAILABLE\r\nCOM2: IN USE\r\nCOM3: UNAVAILABLE\r\nCOM4: MODEM\r\n");
+}
+
+TEST(ComSummary, ItsOwnerButNotTheWindowsItOwnsWaitsForOk)
+{
     QMainWindow owner;
     auto *content = new QWidget;
     owner.setCentralWidget(content);
@@ -156,7 +261,7 @@ TEST(ComSummaryAndSplash, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindow
     owner.show();
     auto *wizard = new QDialog(&owner);
     wizard->show();
-    QPointer<app::ComSummary> summary = new app::ComSummary(captions, &owner);
+    QPointer<app::ComSummary> summary = new app::ComSummary(PortCaptions, &owner);
     summary->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(summary.data()));
     EXPECT_EQ(std::vector<bool>({summary->isModal(), content->isEnabled(), owner.menuBar()->isEnabled(), wizard->isEnabled(), summary->isEnabled()}),
@@ -166,7 +271,10 @@ TEST(ComSummaryAndSplash, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindow
     EXPECT_EQ(std::pair(content->isEnabled(), owner.menuBar()->isEnabled()), std::pair(true, true));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(summary.isNull());
+}
 
+TEST(Splash, ShowsFor2500MillisecondsOnceThenAsksForTheMainWindow)
+{
     test::TempHome home;
     home.writeFile("images/splash1.png", QByteArray());
     app::Splash splash(home.paths());
@@ -180,29 +288,43 @@ TEST(ComSummaryAndSplash, ListsThePortsUnderAHeadingWhileItsOwnerButNotTheWindow
     EXPECT_EQ(std::pair(int(timeUps.count()), timer->isActive()), std::pair(1, false));
 }
 
-TEST_F(MainWindowTest, ClosingAsksOnceAboutUnsavedInformationAndClosesTheSerialPortUnlessItIsBetweenTests)
+TEST_F(MainWindowTest, ClosingWithChangedInformationAsksOnceWhetherToSaveIt)
 {
     for (const Answer answer : {Answer::No, Answer::Yes}) {
         const bool yes = answer == Answer::Yes;
-        SCOPED_TRACE(yes ? "yes, between tests" : "no");
-        home.writeFile("info/Info.vkt", "\"Old Co\r\"\r\n");
-        start();
-        ASSERT_EQ(window->serialLink()->RunTest(), 0);
-        ASSERT_TRUE(window->serialLink()->Between_Tests);
-        window->serialLink()->Between_Tests = yes;
-        state.InformationChanged = true;
-        state.CInfo[0] = "New Co";
-        prompter = test::ScriptedPrompter({answer});
-        window->close();
-        window->close();
+        SCOPED_TRACE(yes ? "yes" : "no");
+        closeWithChangedInformation(answer, false);
         ASSERT_EQ(prompter.texts(), QStringList{"Information changed.  Do you want to save changes?"});
         EXPECT_EQ(prompter.shown[0].buttons, Prompter::Buttons::YesNo);
         EXPECT_TRUE(yes ? home.readFile("info/Info.vkt").startsWith("\"New Co\r") : home.readFile("info/Info.vkt") == "\"Old Co\r\"\r\n");
-        EXPECT_EQ(std::tuple(state.InformationChanged, serial.PortOpen(), window->serialLink() != nullptr), std::tuple(!yes, yes, false));
+        EXPECT_EQ(state.InformationChanged, !yes);
     }
 }
 
-TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpenAndItsTimerPassesNewConstantsOnOnce)
+TEST_F(MainWindowTest, ClosingClosesTheSerialPortUnlessItIsBetweenTests)
+{
+    for (const bool betweenTests : {false, true}) {
+        SCOPED_TRACE(betweenTests ? "between tests" : "in a test");
+        closeWithChangedInformation(Answer::No, betweenTests);
+        EXPECT_EQ(std::pair(serial.PortOpen(), window->serialLink() != nullptr), std::pair(betweenTests, false));
+    }
+}
+
+TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpen)
+{
+    start();
+    show();
+    action("SCons")->trigger();
+    StiffnessConsDialog *dialog = window->constantsDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(std::pair(dialog->isVisible(), dialog->isModal()), std::pair(true, false));
+    const auto enabled = [&] { return std::vector<bool>{action("ImportWizard")->isEnabled(), action("COM_DES")->isEnabled(), action("SCons")->isEnabled()}; };
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true}));
+    QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
+}
+
+TEST_F(MainWindowTest, TheConstantsDialogsTimerPassesNewConstantsOnOnce)
 {
     start();
     show();
@@ -210,9 +332,6 @@ TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpenAndItsTim
     action("SCons")->trigger();
     StiffnessConsDialog *dialog = window->constantsDialog();
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(std::pair(dialog->isVisible(), dialog->isModal()), std::pair(true, false));
-    const auto enabled = [&] { return std::vector<bool>{action("ImportWizard")->isEnabled(), action("COM_DES")->isEnabled(), action("SCons")->isEnabled()}; };
-    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, true}));
     EXPECT_EQ(std::pair(textChanged()->isActive(), textChanged()->interval()), std::pair(true, 1000));
 
     tick();
@@ -222,9 +341,6 @@ TEST_F(MainWindowTest, TheConstantsDialogHoldsTheImportCommandWhileOpenAndItsTim
     ASSERT_TRUE(state.ConstantsChanged);
     tick();
     EXPECT_EQ(std::tuple(int(rebuilt.count()), state.ConstantsChanged, textChanged()->isActive()), std::tuple(1, false, false));
-
-    QTest::mouseClick(dialog->button(StiffnessConsDialog::Cancel), Qt::LeftButton);
-    EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
 }
 
 TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheModalDialogWhenTheUserSaysYes)
@@ -246,34 +362,37 @@ TEST_F(MainWindowTest, MissingStiffnessConstantsAreSetUpInTheModalDialogWhenTheU
     EXPECT_EQ(std::pair(home.exists("info/StiffnessCons.vkt"), textChanged()->isActive()), std::pair(true, true));
 }
 
-TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsWhoseTypedMaximumDensityRecomputesCompaction)
+TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadings)
 {
-    const QStringList fields{"RDNUM", "ID", "SERNUM", "DATE", "MAXD", "LOWD", "SA", "DD", "WD", "PERC_COMP", "STAT1"};
-    const auto reading = [](int rdnum, const char *sa, const char *dd, const char *wd) {
-        return QStringList{QString::number(rdnum), "~", "~", "~", "~", "~", sa, dd, wd, "0", QString("10+%1").arg(rdnum)};
-    };
-    test::addTables(home.paths(), {{"P12.5", db::Ng7700bProjectTable, fields,
-                                    {{"0", "12.5", "3321", "05/06/2024", "120", "90", "~", "~", "~", "~", "~"}, reading(1, "S", "110", "125"),
-                                     reading(2, "A", "140", "150"), reading(3, "S", "102", "118")}}});
-    test::writeRegistry(home.paths(), NG7700B, "12.5 ");
-    start();
-    show();
+    showProjectTwelveFive();
     QSignalSpy chosen(window->dataPage(), &app::DataPage::nodeChosen);
     click({"12.5", "Soil"});
     EXPECT_EQ(QStringList({state.CurrentTable, state.CurrentSurface, report()}), QStringList({"125", "SOIL", "Project 125, SOIL"}));
     EXPECT_EQ(QStringList({cell(infoGrid(), 0, "ID"), cell(infoGrid(), 0, "SERNUM"), cell(dataGrid(), 1, "STAT1")}),
               QStringList({"12.5", "3321", "10+3"}));
     EXPECT_EQ(std::tuple(int(chosen.count()), dataGrid()->model()->rowCount(), window->mainTab()->isTabEnabled(1)), std::tuple(1, 2, true));
+    click({"12.5", "Soil"});
+    EXPECT_EQ(chosen.count(), 2);
+}
 
-    QTableView *grid = infoGrid();
-    int column = 0;
-    while (column < grid->model()->columnCount() && grid->model()->headerData(column, Qt::Horizontal).toString() != "MAXD")
-        ++column;
-    const QModelIndex maxd = grid->model()->index(0, column);
+TEST_F(MainWindowTest, AMaximumDensityThatCannotBeStoredIsReported)
+{
+    showProjectTwelveFive();
+    click({"12.5", "Soil"});
+    const QModelIndex maxd = maximumDensity();
     ASSERT_TRUE(maxd.isValid());
-    EXPECT_FALSE(grid->model()->setData(maxd, "dense"));
+    EXPECT_FALSE(infoGrid()->model()->setData(maxd, "dense"));
     ASSERT_EQ(prompter.texts(), QStringList{"Error Updating Database."});
-    EXPECT_EQ(std::pair(prompter.shown[0].icon, cell(grid, 0, "MAXD")), std::pair(Prompter::Icon::Critical, QString("120")));
+    EXPECT_EQ(std::pair(prompter.shown[0].icon, cell(infoGrid(), 0, "MAXD")), std::pair(Prompter::Icon::Critical, QString("120")));
+}
+
+TEST_F(MainWindowTest, ATypedMaximumDensityRecomputesCompaction)
+{
+    showProjectTwelveFive();
+    click({"12.5", "Soil"});
+    const QModelIndex maxd = maximumDensity();
+    ASSERT_TRUE(maxd.isValid());
+    QTableView *grid = infoGrid();
     grid->setCurrentIndex(maxd);
     grid->edit(maxd);
     auto *editor = grid->findChild<QLineEdit *>();
@@ -282,26 +401,22 @@ TEST_F(MainWindowTest, EachClickOnASurfaceShowsItsProjectHeaderAboveItsReadingsW
     QTest::keyClicks(editor, "100");
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();   // the grid commits the edit once the key press has been handled
-    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown.empty());
     EXPECT_EQ(QStringList({cell(dataGrid(), 0, "PERC_COMP"), cell(dataGrid(), 1, "PERC_COMP")}), QStringList({"110", "102"}));
-
-    click({"12.5", "Soil"});
-    EXPECT_EQ(chosen.count(), 2);
 }
 
-TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTreeRebuiltOnReturningToTheDataPageAndTheSummaryRunShowsInOneTallGrid)
+TEST_F(MainWindowTest, ReturningToTheDataPageRebuildsTheTreeUnderTheSavedRootCaption)
 {
-    const QStringList fields{"RUN_NUMBER", "BIN_NUMBER", "MEASURE", "FREQUENCY"};
-    test::addTables(home.paths(), {{"RUN3", db::StiffnessRunTable, fields, {{"3", "0", "2.5", "~"}, {"~", "1", "~", "100"}}},
-                                   {"RUN21", db::StiffnessRunTable, fields, {{"21", "0", "~", "~"}, {"22", "1", "~", "~"}, {"23", "2", "~", "~"}}}});
-    test::writeRegistry(home.paths(), SG2150, "RUN3 RUN21 ");
-    home.writeFile("info/Info.vkt", "\"Acme\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rEmpty\rRun Number (field.txt)\r\"\r\n");
-    start();
+    startOverRunsThreeAndTwentyOne();
     window->mainTab()->setCurrentIndex(2);
     state.Table_List = "RUN3 RUN21 RUN5 ";
     window->mainTab()->setCurrentIndex(0);
     EXPECT_EQ(treeTexts(), (QStringList{"Run Number (field.txt)", "RUN3", "RUN21+", "RUN5"}));
+}
 
+TEST_F(MainWindowTest, TheSummaryRunShowsAllItsRowsInOneTallGrid)
+{
+    startOverRunsThreeAndTwentyOne();
     show();
     click({"RUN3"});
     QCoreApplication::processEvents();
@@ -317,21 +432,21 @@ TEST_F(MainWindowTest, TheRegisteredTablesAndTheSavedRootCaptionMakeTheTreeRebui
     EXPECT_EQ(std::pair(dataGrid()->isVisible(), infoGrid()->height()), std::pair(true, normalHeight));
 }
 
-TEST_F(MainWindowTest, ALoggerTestDrawsBothChannelCurvesOnlyOnTheGraphsThreeAxesAndWritesTheGraphPicture)
+TEST_F(MainWindowTest, ALoggerTestDrawsBothChannelCurves)
 {
-    test::addTables(home.paths(), {test::loggerTest("CBR_LBR1", {{0, 0, 0, 0}, {1.5, 0.1, 0.2, 0}, {3.0, 0.2, 0.35, 0}}, {"LOAD", "PEN", "DIAL", "AUX"}),
-                                   test::loggerTest("UC1", {{5, 6, 7, 8}}, {"KN", "MM", "IN", "X"})});
-    test::writeRegistry(home.paths(), LD4800, "CBR_LBR1 UC1 ");
-    start();
-    show();
+    showLoggerTests();
     click({"CBR_LBR1"});
     QChart *chart = window->graphView()->chart();
     ASSERT_EQ(chart->series().size(), 2);
-    const auto curve = [&](int i) { return static_cast<QLineSeries *>(window->graphView()->chart()->series()[i]); };
     EXPECT_EQ(QStringList({chart->title(), curve(0)->name(), curve(1)->name()}), QStringList({"LD4800 Results", "CH1 Vs. CH2", "CH1 Vs. CH3"}));
     EXPECT_EQ(std::pair(curve(0)->at(1), curve(1)->at(2)), std::pair(QPointF(double(0.1f), 1.5), QPointF(double(0.35f), 3.0)));
     EXPECT_EQ(std::pair(window->mainTab()->isTabEnabled(2), chart->legend()->alignment()), std::pair(true, Qt::Alignment(Qt::AlignBottom)));
+}
 
+TEST_F(MainWindowTest, ALoggerTestWritesTheGraphPicture)
+{
+    showLoggerTests();
+    click({"CBR_LBR1"});
     const QImage picture(home.paths().graphImage(), "BMP");
     EXPECT_EQ(picture.size(), app::ChannelGraphData::pictureSizePixels());
     // The chart fills the picture: what is drawn spans most of its width, the title included.
@@ -345,16 +460,25 @@ TEST_F(MainWindowTest, ALoggerTestDrawsBothChannelCurvesOnlyOnTheGraphsThreeAxes
     }
     EXPECT_GT(titlePixels, 0);
     EXPECT_GT(right - left, picture.width() * 4 / 5);
+}
 
-    // A test of one reading, chosen twice: one point per curve, the chart keeps its size.
+TEST_F(MainWindowTest, ATestOfOneReadingChosenTwiceDrawsOnePointPerCurveAtTheSameSize)
+{
+    showLoggerTests();
+    click({"CBR_LBR1"});
     const QSize before = window->graphView()->size();
     click({"UC1"});
     click({"UC1"});
     ASSERT_EQ(window->graphView()->chart()->series().size(), 2);
     EXPECT_EQ(std::pair(curve(0)->count(), curve(1)->count()), std::pair(1, 1));
     EXPECT_EQ(window->graphView()->size(), before);
+}
 
-    // Only the graph's three axes, titled by the test's last reading, are left on the chart.
+TEST_F(MainWindowTest, OnlyTheGraphsThreeAxesTitledByTheLastReadingAreLeftOnTheChart)
+{
+    showLoggerTests();
+    for (const char *name : {"CBR_LBR1", "UC1", "UC1"})
+        click({name});
     window->mainTab()->setCurrentIndex(app::MainWindow::GraphPageIndex);
     QCoreApplication::processEvents();
     // Per axis: alignment (1 left, 2 right, 64 bottom), title, whether it reaches the reading (CH2 6, CH1 5).
@@ -379,12 +503,19 @@ TEST_F(MainWindowTest, ALoggerTestDrawsBothChannelCurvesOnlyOnTheGraphsThreeAxes
     EXPECT_EQ(numbersDrawn.size(), tickLabels) << numbersDrawn.join(' ').toStdString();
 }
 
-TEST_F(MainWindowTest, ASavedProjectOpensIntoTheTreeWithItsFirstSurfaceInTheGridsWhichOpeningAnotherEmptiesAndSaveAllWritesTheProjects)
+TEST_F(MainWindowTest, ASavedProjectOpensIntoTheTreeUnderItsFileName)
 {
     start();
     show();
     open(NG7700B, "site");
     EXPECT_EQ(std::tuple(prompter.shown.size(), state.DeviceCode, treeTexts().first()), std::tuple(size_t(0), int(NG7700B), QString("Projects (site.txt)")));
+}
+
+TEST_F(MainWindowTest, AnOpenedProjectsSurfaceShowsOnlyTheColumnsOfEachGrid)
+{
+    start();
+    show();
+    open(NG7700B, "site");
     click({tableListNames(state.Table_List).first(), "Soil"});
     const auto shown = [](const QTableView *grid) {
         QStringList captions;
@@ -395,11 +526,25 @@ TEST_F(MainWindowTest, ASavedProjectOpensIntoTheTreeWithItsFirstSurfaceInTheGrid
     };
     EXPECT_EQ(shown(infoGrid()), (QStringList{"ID", "SERNUM", "CDATE", "DATE", "DSTD", "MSTD", "KVAL", "SPG", "MAXD", "LOWD", "TIME"}));
     EXPECT_EQ(shown(dataGrid()).mid(0, 4), (QStringList{"RDNUM", "STAT1TO", "STAT1", "OFFSET"}));
+}
 
+TEST_F(MainWindowTest, OpeningAnotherProjectEmptiesTheGridsButKeepsTheTableOnScreen)
+{
+    start();
+    show();
+    open(NG7700B, "site");
+    click({tableListNames(state.Table_List).first(), "Soil"});
     const QString onScreen = state.CurrentTable;
     open(SG2150, "again");
     EXPECT_EQ(std::pair(dataGrid()->model()->columnCount(), infoGrid()->model()->columnCount()), std::pair(0, 0));
     EXPECT_EQ(QStringList({state.CurrentTable, state.TreeRootCaption}), QStringList({onScreen, "Run Number (again.txt)"}));
+}
+
+TEST_F(MainWindowTest, SaveAllWritesTheOpenedProjects)
+{
+    start();
+    show();
+    open(SG2150, "again");
     files.choices = {home.path() + "/projects/saved.txt"};
     QTest::mouseClick(window->dataPage()->saveAllButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.shown.size(), 1u);

@@ -45,7 +45,7 @@ protected:
     QPointer<ExportForm> form;
 };
 
-TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGaugeOpensOnDiskCsvAllPagesAndFormatBrowseDestinationAndRangeFollowTheClicks)
+TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGauge)
 {
     for (int model : {LD4800, NG7700A, NG7700B, SG2150}) {
         ExportForm &f = open(model);
@@ -58,7 +58,10 @@ TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGaugeOpensOnDisk
         EXPECT_EQ(f.location(1)->text(), stiffness ? file("DataStif.pdf") : QString("N/A"));
         delete form.data();
     }
+}
 
+TEST_F(ExportFormTest, OpensUnconfirmedOnDiskCsvAllPagesWithTheRawFileInLastFolder)
+{
     state.ExportConfirmed = true;
     ExportForm &d = open(NG7700B);
     EXPECT_FALSE(state.ExportConfirmed);
@@ -68,11 +71,10 @@ TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGaugeOpensOnDisk
               std::vector<bool>({true, true, true, true, false, false}));
     EXPECT_EQ(QStringList({d.location(0)->text(), d.rangeBox(0)->text(), d.rangeBox(1)->text(), d.whatOption(1)->text()}),
               QStringList({file("DataRaw.csv"), "1", "1", "Export Raw Data"}));
-    delete form.data();
+}
 
-    QDir(home.path()).mkdir("out");
-    const QString chosen = home.path() + "/out/lab.pdf";
-    files.choices = {chosen, std::nullopt};
+TEST_F(ExportFormTest, FormatReplacesTheLastThreeCharactersOfEachName)
+{
     ExportForm &f = open(SG2150);
     click(f.formatOption(ExportSelect::Rtf));
     EXPECT_EQ(QStringList({f.location(0)->text(), f.location(1)->text()}), QStringList({file("DataRaw.rtf"), file("DataStif.rtf")}));
@@ -80,14 +82,25 @@ TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGaugeOpensOnDisk
     QTest::keyClicks(f.location(0), "/tmp/result");
     click(f.formatOption(ExportSelect::Pdf));
     EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
+}
+
+TEST_F(ExportFormTest, BrowseTakesAFileOfTheChosenFormatIntoTheBoxUnlessCancelled)
+{
+    QDir(home.path()).mkdir("out");
+    const QString chosen = home.path() + "/out/lab.pdf";
+    files.choices = {chosen, std::nullopt};
+    ExportForm &f = open(SG2150);
+    click(f.formatOption(ExportSelect::Pdf));
     click(f.browseButton(1));
     ASSERT_EQ(files.shown.size(), 1u);
     EXPECT_EQ(QStringList({files.shown[0].request.filter, files.shown[0].request.folder, f.location(1)->text(), state.LastFolder}),
               QStringList({"Adobe Format (*.pdf)", home.path(), QDir::toNativeSeparators(chosen), home.path() + "/out"}));
     click(f.browseButton(0));  // cancelled: the name stays
-    EXPECT_EQ(f.location(0)->text(), "/tmp/respdf");
-    delete form.data();
+    EXPECT_EQ(f.location(0)->text(), file("DataRaw.pdf"));
+}
 
+TEST_F(ExportFormTest, ApplicationTakesCsvAwayInFavourOfRichTextUntilDiskGivesItBack)
+{
     ExportForm &g = open(LD4800);
     click(g.destOption(ExportSelect::Application));
     EXPECT_EQ(std::tuple(g.formatOption(ExportSelect::Csv)->isEnabled(), g.formatOption(ExportSelect::Rtf)->isChecked(), g.location(0)->text()),
@@ -95,7 +108,11 @@ TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGaugeOpensOnDisk
     click(g.formatOption(ExportSelect::Pdf));
     click(g.destOption(ExportSelect::Disk));
     EXPECT_EQ(std::pair(g.formatOption(ExportSelect::Csv)->isEnabled(), g.formatOption(ExportSelect::Pdf)->isChecked()), std::pair(true, true));
+}
 
+TEST_F(ExportFormTest, TheRangeBoxesTakePageNumbersWhileRangeIsChosen)
+{
+    ExportForm &g = open(LD4800);
     click(g.rangeOption(ExportSelect::PageRange));
     ASSERT_TRUE(g.rangeBox(1)->isEnabled());
     g.rangeBox(1)->setFocus(Qt::MouseFocusReason);
@@ -108,23 +125,34 @@ TEST_F(ExportFormTest, OffersTheStiffnessFileOnlyForTheStiffnessGaugeOpensOnDisk
     EXPECT_FALSE(g.rangeBox(0)->isEnabled());
 }
 
-TEST_F(ExportFormTest, CancelConfirmsNothingAndKeepsTheStoredChoicesExportStoresEveryChoiceAndClosesAndAFileNameOutsideAWritableFolderKeepsTheDialogOpen)
+TEST_F(ExportFormTest, CancelKeepsTheStoredChoicesUnconfirmed)
 {
     choices.ExportFormatChoice = "PDF";
     click(open(LD4800).formatOption(ExportSelect::Rtf));
     click(form->cancelButton());
     EXPECT_TRUE(form.isNull() || !form->isVisible());
     EXPECT_EQ(std::pair(state.ExportConfirmed, choices.ExportFormatChoice), std::pair(false, QString("PDF")));
-    delete form.data();
+}
 
+TEST_F(ExportFormTest, TheCurrentDataChoiceIsCaptionedAfterTheReportOnScreen)
+{
+    EXPECT_EQ(open(SG2150, ReportOnScreen::Stiffness).whatOption(1)->text(), "Export Stiffness Data");
+}
+
+TEST_F(ExportFormTest, CurrentDataTakesTheRawBrowseButtonAway)
+{
+    click(open(SG2150, ReportOnScreen::Stiffness).whatOption(ExportSelect::CurrentData));
+    EXPECT_FALSE(form->browseButton(0)->isEnabled());
+}
+
+TEST_F(ExportFormTest, ExportClosesTheDialogStoringEveryChoice)
+{
     ExportForm &f = open(SG2150, ReportOnScreen::Stiffness);
     click(f.formatOption(ExportSelect::Rtf));
     click(f.rangeOption(ExportSelect::PageRange));
     f.rangeBox(0)->setText("2");
     f.rangeBox(1)->setText("3");
-    EXPECT_EQ(f.whatOption(1)->text(), "Export Stiffness Data");
     click(f.whatOption(ExportSelect::CurrentData));
-    EXPECT_FALSE(f.browseButton(0)->isEnabled());
     click(f.exportButton());
     EXPECT_TRUE(form.isNull() || !form->isVisible());
     EXPECT_TRUE(state.ExportConfirmed);
@@ -132,8 +160,10 @@ TEST_F(ExportFormTest, CancelConfirmsNothingAndKeepsTheStoredChoicesExportStores
     EXPECT_EQ(QStringList({c.ExportDestChoice, c.ExportFormatChoice, c.ExportRangeChoice, c.ExportRangeFirst, c.ExportRangeLast,
                            c.ExportWhatChoice, c.RawExportFile, c.StiffnessExportFile}),
               QStringList({"DISK", "RTF", "RANGE", "2", "3", "CURRENT", home.path() + "/DataRaw.rtf", home.path() + "/DataStif.rtf"}));
+}
 
-    delete form.data();
+TEST_F(ExportFormTest, AFileNameOutsideAWritableFolderKeepsTheDialogOpen)
+{
     struct Case { const char *what; int box; QString name; const char *message; };
     const QString missing = home.path() + "/no such folder/DataRaw.csv";
     const char *raw = "Invalid raw data export file name.";
