@@ -132,7 +132,6 @@ TEST(LayoutFiles, AStiffnessGroupSavesOneToken)
     EXPECT_EQ(tokens.mid(0, 4) << QString::number(tokens.size()), (QStringList{"Freq.", "Col 2", "Noise Data", "SO Flag", "15"}));
 }
 
-// expectedHeaders: the headers after the first column that are not placeholders.
 struct HandFile { const char *name; int model; QByteArray columns, header; const char *expectedHeaders; int font, companyAlignment; };
 
 const HandFile HandFiles[] = {

@@ -11,8 +11,7 @@ using namespace valtrane::report;
 
 TEST(ReportDocument, RowsPerColumnFollowTheReportFontSize)
 {
-    EXPECT_EQ(std::vector({ReportDocument::rowsPerColumn(9), ReportDocument::rowsPerColumn(10), ReportDocument::rowsPerColumn(11), ReportDocument::rowsPerColumn(12)}),
-              std::vector({50, 45, 40, 35}));
+    EXPECT_EQ(std::vector({ReportDocument::rowsPerColumn(9), ReportDocument::rowsPerColumn(10), ReportDocument::rowsPerColumn(11), ReportDocument::rowsPerColumn(12)}), std::vector({50, 45, 40, 35}));
 }
 
 TEST(ReportDocument, OrientationSetsThePaperIgnoringOtherCodes)
@@ -42,16 +41,6 @@ TEST(ReportDocument, APictureTakesItsSizeFromItsResolution)
     ReportDocument p;
     ASSERT_TRUE(p.addPicture(Section::ReportHeader, "Logo", dir.filePath("logo.png"), 500, 400));
     EXPECT_EQ(QSize(p.picture("Logo")->width, p.picture("Logo")->height), QSize(1440, 720));
-}
-
-TEST(ReportDocument, SettingItsLeftMovesAPicture)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(QImage(40, 20, QImage::Format_RGB32).save(dir.filePath("logo.png")));
-    ReportDocument p;
-    ASSERT_TRUE(p.addPicture(Section::ReportHeader, "Logo", dir.filePath("logo.png"), 500, 400));
-    p.setLeft("Logo", 13750);
-    EXPECT_EQ(p.picture("Logo")->left, 13750);
 }
 
 TEST(ReportDocument, CallsOnAMissingObjectChangeNothingAndReadAsEmpty)

@@ -37,7 +37,6 @@ QStringList rtfPages(const QByteArray &rtf, int *depth)
     return text.replace("\\{", "{").replace("\\}", "}").replace(QChar(1), "\\").split('\f');
 }
 
-// The PDF written for the pages; empty when the export failed.
 QString exportPdf(const QTemporaryDir &dir, const ReportDocument &document, bool all, int first = 1, int last = 1)
 {
     const ReportExportOptions options{.diskFileName = dir.filePath("report.pdf"), .allPages = all, .firstPage = first, .lastPage = last};
@@ -46,7 +45,6 @@ QString exportPdf(const QTemporaryDir &dir, const ReportDocument &document, bool
 
 } // namespace
 
-// Both the rich text file and the PDF hold each page of the report as a page of their own, with its texts.
 TEST(ReportExport, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
 {
     int depth = -1;
@@ -59,7 +57,6 @@ TEST(ReportExport, EachPageReadsBackWithItsHeadersValuesAndPageNumberInOrder)
     for (int page = 1; page <= 3; ++page) {
         const int firstRow = (page - 1) * 50 + 1, lastRow = std::min(120, page * 50);
         const QString &text = rtf[page - 1], printed = test::pdfText(pdf, page);
-        SCOPED_TRACE(text.toStdString() + "\n\nprinted:\n" + printed.toStdString());
         for (const QString &either : {text, printed})
             EXPECT_EQ(std::pair(either.contains("Acme Soil Testing Laboratory"), either.contains(QString("Page %1 of 3").arg(page))), std::pair(page == 1, true));
         EXPECT_EQ(std::tuple(text.contains("Col 2\n"), text.contains(QString("\n2.%1\n").arg(firstRow)) && text.contains(QString("\n2.%1\n").arg(lastRow)),

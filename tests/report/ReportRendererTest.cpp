@@ -23,7 +23,6 @@ int darkPixels(const QImage &image, const QRect &t = QRect(0, 0, 1 << 20, 1 << 2
 
 QImage page(const ReportDocument &document) { return reportPageImage(ReportRenderer(document), 1, 144); }
 
-// A portrait page with one text object, "Probe", in the report header at ProbeBox.
 const QRect ProbeBox(1440, 1440, 6000, 600);
 ReportDocument oneText(const QString &content, int alignment = DefaultAlign)
 {
@@ -130,8 +129,7 @@ TEST(ReportRenderer, ColumnBordersEndWithTheLastValueLineOfEachPage)
     ASSERT_EQ(pagesOf.pageCount(), 3);
     for (int number = 1; number <= 3; ++number) {
         const QImage image = reportPageImage(pagesOf, number, 144);
-        const int lines = number < 3 ? 50 : 20;
-        const QRect border(sample.textObject("Data1")->left - 20, pagesOf.pages().bands(number).detailsTop + lines * sample.detailsLineHeight() + 20, 40, 80);
+        const QRect border(sample.textObject("Data1")->left - 20, pagesOf.pages().bands(number).detailsTop + (number < 3 ? 50 : 20) * sample.detailsLineHeight() + 20, 40, 80);
         EXPECT_EQ(darkPixels(image, border), 0) << "column border past the last line, page " << number;
         EXPECT_GT(darkPixels(image, border.translated(0, -4 * sample.detailsLineHeight())), 0) << "page " << number;
     }

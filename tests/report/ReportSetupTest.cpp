@@ -11,7 +11,6 @@ using report::ReportLayouts;
 
 namespace {
 
-// Entries placed into Col 1, Col 2, ... and the field each shows; header objects and the field of the first record each shows.
 struct ModelCase {
     const char *name, *file, *table, *surface;
     QStringList entries, fields;
@@ -22,7 +21,6 @@ struct ModelCase {
 const ModelCase Cases[] = {
     {"Ng7700aSoil", "writeout/ng7700a.txt", "125", "S", {"Stat", "Wet Dens", "%Comp"}, {"STAT", "WETD", "PCOMP"}, "RDNUM",
      {{"SerialNumber", "SERNUM"}, {"CalDate", "CDATE"}, {"ProjectId", "ID"}, {"ReadDate", "RDATE"}, {"DensStd", "DSTD"}, {"Spg", "SPG"}}},
-    {"Ng7700aAsphalt", "writeout/ng7700a.txt", "125", "A", {"%AC", "Dens"}, {"PAC", "DENS"}, "RDNUM", {{"MaxDens", "MAXD"}}},
     {"Ng7700bSoil", "writeout/ng7700b.txt", "77", "S", {"Time", "Stat1", "Wet Dens", "%M Cont"}, {"TIME", "STAT1", "WD", "PERCM"},
      "RDNUM", {{"SerialNumber", "SERNUM"}, {"ReadDate", "DATE"}, {"MoistStd", "MSTD"}, {"LowDens", "LOWD"}}},
     {"Ld4800", "writeout/ld4800.txt", "CBR_LBR1", "N", {"Time", "CH2"}, {"TIME", "CH2"}, "READNUMBER", {}},
@@ -102,7 +100,6 @@ TEST(ReportSetup, LabInformationMarkedEmptyKeepsTheDesignedTexts)
     lab.setUp(QStringLiteral("77"), QStringLiteral("S"));
     const report::ReportDocument &report = lab.reports.Report;
     EXPECT_EQ(QStringList({report.text("Company"), report.text("Companyinfo"), report.text("MachNoText")}), QStringList({designed, " 12 Quarry Road\rSpringfield\r", "M-42"}));
-    EXPECT_NE(report.text(QStringLiteral("TestedByText")), QStringLiteral("Empty"));
     EXPECT_EQ(report.orientation(), report::Landscape);
 }
 

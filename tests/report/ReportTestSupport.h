@@ -13,7 +13,6 @@
 
 namespace valtrane::test {
 
-// A sample project opened with its database, its reports set up for a table as the report tab does it.
 struct ReportFixture {
     TempHome home;
     AppState state;

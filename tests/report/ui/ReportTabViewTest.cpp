@@ -35,7 +35,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
         view->enter();
     }
-    // A left click on the middle of the preview's first page.
     QPoint clickPreview()
     {
         report::ReportPageView *pages = view->viewer()->pageView();
@@ -55,7 +54,6 @@ protected:
         trigger(entry);
         view->reportMenu()->close();
     }
-    // A logger report with a logo inserted from the report menu.
     void showWithLogo()
     {
         show("writeout/ld4800.txt", "CBR_LBR1", "NONE");
@@ -63,9 +61,8 @@ protected:
         clickPreview();
         trigger(QStringLiteral("Ins_Logo"));
         ASSERT_EQ(files.shown.size(), 1u);
-        ASSERT_NE(logo(), nullptr);
+        ASSERT_NE(reports.Report.picture(report::ReportLogo::pictureName()), nullptr);
     }
-    report::PictureObject *logo() { return reports.Report.picture(report::ReportLogo::pictureName()); }
 
     test::ScriptedPrompter prompter;
     test::ScriptedFileChooser files;
@@ -82,23 +79,16 @@ TEST_F(ReportTabViewTest, AClickOnThePreviewOpensTheReportMenuWhereTheClickWas)
     menu->close();
     trigger(QStringLiteral("StiffyToggle"));
     EXPECT_EQ(view->viewer()->pageView()->document(), &reports.StiffyReport);
-    clickPreview();
-    EXPECT_EQ(view->reportMenu()->entry(QStringLiteral("StiffyToggle"))->text(), QStringLiteral("View SG2150 Report A"));
-    view->reportMenu()->close();
 }
 
-TEST_F(ReportTabViewTest, FontEntriesChangeTheirCaptionsAndTheColumnListCount)
+TEST_F(ReportTabViewTest, AFontEntrySetsTheColumnListCount)
 {
     show("writeout/ng7700a.txt", "13", "SOIL");
-    EXPECT_EQ(std::pair(view->columnList()->count(), view->columnObjects()->item(0)->text()), std::pair(17, QString("None")));
     for (auto [size, count] : {std::pair(12, 12), std::pair(9, 17), std::pair(10, 15), std::pair(11, 13)}) {
         pick(QStringLiteral("Font%1").arg(size));
         ASSERT_EQ(view->columnList()->count(), count) << size;
         EXPECT_EQ(std::pair(view->columnList()->item(count - 1)->text(), view->columnList()->currentRow()), std::pair(QStringLiteral("Column%1").arg(count), 0)) << size;
     }
-    clickPreview();
-    for (int size = 9; size <= 12; ++size)
-        EXPECT_EQ(view->reportMenu()->entry(QStringLiteral("Font%1").arg(size))->text(), size == 11 ? QStringLiteral("11 (Current)") : QString::number(size));
 }
 
 TEST_F(ReportTabViewTest, TheEditorAppliesItsTextToTheReport)
@@ -123,24 +113,11 @@ TEST_F(ReportTabViewTest, OpeningAnEditorCancelsTheOneThatWasOpen)
     EXPECT_TRUE(first.isNull() || !first->isVisible());
 }
 
-TEST_F(ReportTabViewTest, InsertingALogoAsksForAPicture)
-{
-    ASSERT_NO_FATAL_FAILURE(showWithLogo());
-    EXPECT_EQ(files.shown[0].request.filter, report::ReportLogo::pictureFilter());
-}
-
 TEST_F(ReportTabViewTest, TheLogoMovesToTheRightEdge)
 {
     ASSERT_NO_FATAL_FAILURE(showWithLogo());
     pick(QStringLiteral("LR"));
-    EXPECT_EQ(logo()->left, 10250);
-}
-
-TEST_F(ReportTabViewTest, DeletingTheLogoTakesItOffTheReport)
-{
-    ASSERT_NO_FATAL_FAILURE(showWithLogo());
-    pick(QStringLiteral("DLogo"));
-    EXPECT_EQ(logo(), nullptr);
+    EXPECT_EQ(reports.Report.picture(report::ReportLogo::pictureName())->left, 10250);
 }
 
 TEST_F(ReportTabViewTest, ASecondLogoIsRefused)
@@ -164,7 +141,6 @@ TEST_F(ReportTabViewTest, PrintingLeavesOutPlaceholderHeaders)
     printer.setOutputFileName(pdf);
     ASSERT_TRUE(view->printOn(printer));
     const QString printed = test::pdfText(pdf);
-    SCOPED_TRACE(printed.left(2000).toStdString());
     EXPECT_EQ(std::tuple(printer.pageLayout().orientation(), printed.contains(QStringLiteral("CH2")), printed.contains(QStringLiteral("Col 5")),
                          printed.contains(QStringLiteral("Co1 ")), reports.Report.suppressed(report::ReportLayouts::headerName(6))),
               std::tuple(QPageLayout::Portrait, true, false, false, false));
