@@ -10,12 +10,11 @@ TEST(AppPaths, NamesMatchFilesOnDiskWithoutRegardToCase)
     test::TempHome home;
     home.writeFile("info/DBTBLES.VKT", "1\r\n");
     home.writeFile("Images/IRICON.ICO", "x");
-    EXPECT_EQ(home.paths().tableRegistry(), home.path() + "/info/DBTBLES.VKT");
-    EXPECT_EQ(home.paths().image("iricon.ico"), home.path() + "/Images/IRICON.ICO");
+    EXPECT_EQ((QStringList{home.paths().tableRegistry(), home.paths().image("iricon.ico")}),
+              (QStringList{home.path() + "/info/DBTBLES.VKT", home.path() + "/Images/IRICON.ICO"}));
     // Each model keeps its own grid layouts; a code that is no model has none.
-    EXPECT_EQ(home.paths().columnLayout(0), home.path() + "/info/LayoutM.vkt");
-    EXPECT_EQ(home.paths().headerLayout(2), home.path() + "/info/LayoutZhdr.vkt");
-    EXPECT_TRUE(home.paths().columnLayout(7).isEmpty());
+    EXPECT_EQ((QStringList{home.paths().columnLayout(0), home.paths().headerLayout(2), home.paths().columnLayout(7)}),
+              (QStringList{home.path() + "/info/LayoutM.vkt", home.path() + "/info/LayoutZhdr.vkt", ""}));
 }
 
 TEST(AppPaths, HomeOptionWinsOverEnvironmentAndExecutableFolderAndNeedsAFolder)

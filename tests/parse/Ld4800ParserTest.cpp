@@ -22,24 +22,20 @@ TEST_F(Ld4800Parser, FilesEachTestAsATableNamedByKindAndCount)
     EXPECT_EQ(feed(LD, stream), (std::vector<int>{89, 89, 89}));
     EXPECT_EQ(openSaved(LD4800, stream), "CBR_LBR1 MARSHALL1 CBR_LBR2 ");
     const auto cbr = rows("CBR_LBR2");
-    ASSERT_EQ(cbr.size(), 2u);
-    EXPECT_TRUE(test::rowHolds(cbr[1], RowFields, {"2", "00:00:30", "38.5", "0.025", "0.0125", "20.5", "LOAD", "PENETRATN", "SWELL", "TEMP"}));
+    EXPECT_TRUE(cbr.size() == 2 && test::rowHolds(cbr[1], RowFields, {"2", "00:00:30", "38.5", "0.025", "0.0125", "20.5", "LOAD", "PENETRATN", "SWELL", "TEMP"}));
     const auto marshall = rows("MARSHALL1");
-    ASSERT_EQ(marshall.size(), 2u);
-    EXPECT_TRUE(test::rowHolds(marshall[1], {"CH1"}, {"812"}));
+    EXPECT_TRUE(marshall.size() == 2 && test::rowHolds(marshall[1], {"CH1"}, {"812"}));
 }
 
 TEST_F(Ld4800Parser, KeepsChannelValuesToFourDecimalsAndATrailingCommaLeavesTheReadingUnsaved)
 {
     feed(LD, "U.C. TEST\r\nRD #, TIME, A, B, C, D\r\n1, 00:00:01, 1.23456, 2.5, 3.00004, 4.99996\r\n");
     const auto uc = rows("UC1");
-    ASSERT_EQ(uc.size(), 1u);
-    EXPECT_TRUE(test::rowHolds(uc[0], {"CH1", "CH2", "CH3", "CH4"}, {"1.2346", "2.5", "3", "5"}));
+    EXPECT_TRUE(uc.size() == 1 && test::rowHolds(uc[0], {"CH1", "CH2", "CH3", "CH4"}, {"1.2346", "2.5", "3", "5"}));
 
     feed(LD, "END\r\nDIRECT SHEAR TEST\r\nRD #, TIME, A, B, C, D\r\n1, 00:00:01, 1, 2, 3, 3.2,\r\n2, 00:00:02, 1, 2, 3, 4\r\n");
     const auto shear = rows("DSHEARTEST1");
-    ASSERT_EQ(shear.size(), 1u);
-    EXPECT_TRUE(test::rowHolds(shear[0], {"READNUMBER", "CH4"}, {"2", "4"}));
+    EXPECT_TRUE(shear.size() == 1 && test::rowHolds(shear[0], {"READNUMBER", "CH4"}, {"2", "4"}));
 }
 
 TEST_F(Ld4800Parser, ChannelNameLinesOfOtherShapes)
@@ -47,13 +43,11 @@ TEST_F(Ld4800Parser, ChannelNameLinesOfOtherShapes)
     // "()" names an unused channel; a comma right after the third name leaves channel 4 "CH 4".
     feed(LD, "TRIAXIAL TEST\r\nRD #, TIME, LOAD, (), DEFL,\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
     const auto triaxial = rows("TRIAXIAL1");
-    ASSERT_EQ(triaxial.size(), 1u);
-    EXPECT_TRUE(test::rowHolds(triaxial[0], {"CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"LOAD", "NONE", "DEFL", "CH 4"}));
+    EXPECT_TRUE(triaxial.size() == 1 && test::rowHolds(triaxial[0], {"CH1NAME", "CH2NAME", "CH3NAME", "CH4NAME"}, {"LOAD", "NONE", "DEFL", "CH 4"}));
     // With five fields the fifth names channel 4.
     feed(LD, "END\r\nSOIL CEMENT TEST\r\nRD #, TIME, LOAD, DEFL, STRAIN\r\n1, 00:00:01, 1, 2, 3, 4\r\n");
     const auto soilCement = rows("S_C_TEST1");
-    ASSERT_EQ(soilCement.size(), 1u);
-    EXPECT_TRUE(test::rowHolds(soilCement[0], {"CH2NAME", "CH4NAME"}, {"DEFL", "STRAIN"}));
+    EXPECT_TRUE(soilCement.size() == 1 && test::rowHolds(soilCement[0], {"CH2NAME", "CH4NAME"}, {"DEFL", "STRAIN"}));
 }
 
 TEST_F(Ld4800Parser, HeadingsMustMatchExactlyAndATokenBeginningWithEndCompletesTheTest)

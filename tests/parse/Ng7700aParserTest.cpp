@@ -69,6 +69,5 @@ TEST_F(Ng7700aParser, UnreadableColumnLeavesTheReadingUnsaved)
     const QList<test::Ng7700aSection> report{{"23817", "03/14/05", {soil("1", "12.4"), bad}}};
     feed(NGA, test::ng7700aReport(report));
     const auto p124 = rows("P124");
-    ASSERT_EQ(p124.size(), 1u);
-    EXPECT_TRUE(test::rowHolds(p124[0], {"RDNUM"}, {"1"}));
+    EXPECT_TRUE(p124.size() == 1 && test::rowHolds(p124[0], {"RDNUM"}, {"1"}));
 }

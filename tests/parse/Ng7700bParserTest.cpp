@@ -32,8 +32,7 @@ TEST_F(Ng7700bParser, FilesHeaderRecordsAndReadingsPerProject)
     const auto p124 = rows("P124");
     ASSERT_EQ(p124.size(), 4u);
     EXPECT_TRUE(test::rowHolds(p124[0], QStringList{"RDNUM", "ID", "SERNUM", "CDATE"} + HeaderFields, QStringList{"0", "12.4", "31560", "06/21/05"} + Header124));
-    EXPECT_TRUE(test::rowHolds(p124[1], ReadingFields, reading("1", "09:12")));
-    EXPECT_TRUE(test::rowHolds(p124[2], ReadingFields, reading("2", "12:30")));
+    EXPECT_TRUE(test::rowHolds(p124[1], ReadingFields, reading("1", "09:12")) && test::rowHolds(p124[2], ReadingFields, reading("2", "12:30")));
     // Empty percentages store 0, an empty VR an empty text.
     QStringList stored = empties;
     stored[16] = stored[17] = "0";
@@ -58,8 +57,7 @@ TEST_F(Ng7700bParser, TheLineAfterTheAveragesLabelIsNeverStoredEvenWhenItReadsLi
     stream.replace("AVERAGE OF ALL DATA:", "LAST READING:");
     feed(NGB, stream);
     const auto p7 = rows("P7");
-    ASSERT_EQ(p7.size(), 3u);
-    EXPECT_TRUE(test::rowHolds(p7[2], ReadingFields, reading("9", "15:00")));
+    EXPECT_TRUE(p7.size() == 3 && test::rowHolds(p7[2], ReadingFields, reading("9", "15:00")));
 }
 
 TEST_F(Ng7700bParser, RepeatedProjectReopensItsTableWithoutNewHeaderValues)
@@ -73,8 +71,7 @@ TEST_F(Ng7700bParser, RepeatedProjectReopensItsTableWithoutNewHeaderValues)
     EXPECT_EQ(parse.retrn_message(), "12.4 ");
     const auto p124 = rows("P124");
     ASSERT_EQ(p124.size(), 3u);
-    EXPECT_TRUE(test::rowHolds(p124[0], HeaderFields, Header124));
-    EXPECT_TRUE(test::rowHolds(p124[2], ReadingFields, reading("2", "10:00")));
+    EXPECT_TRUE(test::rowHolds(p124[0], HeaderFields, Header124) && test::rowHolds(p124[2], ReadingFields, reading("2", "10:00")));
 }
 
 TEST_F(Ng7700bParser, ReadingEndingAfterItsMoistureColumnIsSaved)

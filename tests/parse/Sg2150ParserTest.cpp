@@ -64,8 +64,7 @@ TEST_F(Sg2150Parser, ReadsRunLabelsDatesTimesAndSignalToNoisePairs)
     ASSERT_EQ(run3.size(), 3u);
     EXPECT_TRUE(test::rowHolds(run3[0], HeaderFields, {"3", "2", "1.5", "2006-01-16", "NOON"}));
     // 100.5 rounds to the even 100; the empty token after the trailing comma is dropped.
-    EXPECT_TRUE(test::rowHolds(run3[1], {"FREQUENCY", "DSNR", "FSNR"}, {"100", "12.5", "13.2"}));
-    EXPECT_TRUE(test::rowHolds(run3[2], {"DSNR", "FSNR"}, {"14.1", ""}));
+    EXPECT_TRUE(test::rowHolds(run3[1], {"FREQUENCY", "DSNR", "FSNR"}, {"100", "12.5", "13.2"}) && test::rowHolds(run3[2], {"DSNR", "FSNR"}, {"14.1", ""}));
 }
 
 TEST_F(Sg2150Parser, ReportsAnErrorForAValueItCannotStore)

@@ -17,18 +17,6 @@ QString decimal(double value, int decimals) { return QString::number(value, 'f',
 QString whole(int value) { return QString::number(value); }
 QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QChar('0')); }
 
-QByteArray ld4800Download()
-{
-    QList<test::Ld4800Test> tests{{"CBR/LBR TEST", {"LOAD", "PENETRATN", "SWELL", "()"}, {}},
-                                  {"TRIAXIAL TEST", {"LOAD", "DEFORM", "()", "PRESSURE"}, {}}};
-    for (int n = 1; n <= 500; ++n) {
-        const int r = n <= 300 ? n : n - 300;
-        tests[n <= 300 ? 0 : 1].readings.append({whole(r), "00:" + twoDigits(r / 60) + ":" + twoDigits(r % 60), decimal(r * 1.3125, 4),
-                                                 decimal(r * 0.0025, 4), decimal((n % 17) * 0.0125, 4), decimal(-(n % 5) * 0.5, 4)});
-    }
-    return test::savedProject(LD4800, test::ld4800Report(tests));
-}
-
 QByteArray ng7700aDownload()
 {
     const QStringList projects{"12.4", "7", "15.2"};
@@ -113,15 +101,15 @@ protected:
     AppState state;
 };
 
-TEST_P(RoundTrip, GaugeReportAndDownloadOfFiveHundredReadingsComeBackTheSame)
+TEST_P(RoundTrip, GaugeReportsAndLargeNuclearAndStiffnessDownloadsComeBackTheSame)
 {
     const int model = GetParam();
     roundTrip(test::savedProject(model, parse::sampleStream(model)));
-    const std::array downloads{ld4800Download, ng7700aDownload, ng7700bDownload, sg2150Download};
+    const std::array<QByteArray (*)(), 4> downloads{nullptr, ng7700aDownload, ng7700bDownload, sg2150Download};
     // Besides the readings: the project header records of the NG7700B, the run header records of
     // the SG2150 and its three summary runs.
-    const std::array<size_t, 4> rows{500, 500, 502, 523};
-    EXPECT_EQ(roundTrip(downloads[size_t(model)]()), rows[size_t(model)]);
+    const std::array<size_t, 4> rows{0, 500, 502, 523};
+    EXPECT_EQ(downloads[size_t(model)] ? roundTrip(downloads[size_t(model)]()) : 0, rows[size_t(model)]);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGaugeModel, RoundTrip, ::testing::Values(LD4800, NG7700A, NG7700B, SG2150),

@@ -53,8 +53,7 @@ TEST(TextFileLimits, Ld4800TestSavedAloneComesBackAsTheFirstOfItsKind)
         {"CBR_LBR1", db::LoggerTestTable, Ld4800Fields, {{"1", "00:30", "1", "2", "3", "4", "A", "B", "C", "D"}}},
         {"CBR_LBR2", db::LoggerTestTable, Ld4800Fields, {{"1", "00:45", "5", "6", "7", "8", "A", "B", "C", "D"}}},
     }, "CBR_LBR2");
-    EXPECT_EQ(r.state.Table_List, QStringLiteral("CBR_LBR1 "));
-    EXPECT_EQ(r.after.tables.at("CBR_LBR1"), r.before.tables.at("CBR_LBR2"));
+    EXPECT_EQ(std::pair(r.state.Table_List, r.after.tables.at("CBR_LBR1")), std::pair(QStringLiteral("CBR_LBR1 "), r.before.tables.at("CBR_LBR2")));
 }
 
 TEST(TextFileLimits, ValuesWiderThanTheirColumnsComeBack)

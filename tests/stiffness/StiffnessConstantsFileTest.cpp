@@ -10,8 +10,6 @@ using stiffness::StiffnessConstantsFile;
 
 namespace {
 
-const char *const Question = "SG2150 Constants do not exist.  Do you want to setup constants now?";
-
 QStringList texts(const StiffnessConstants &constants)
 {
     QStringList list;
@@ -80,7 +78,7 @@ TEST_F(StiffnessConstantsFileTest, AMissingFileAsksAndNoGivesZerosWhileOtherMode
     load();
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(std::tuple(prompter.shown[0].text, prompter.shown[0].title, prompter.shown[0].buttons),
-              std::tuple(QString(Question), program::title(), Prompter::Buttons::YesNo));
+              std::tuple(QString("SG2150 Constants do not exist.  Do you want to setup constants now?"), program::title(), Prompter::Buttons::YesNo));
     for (const StiffnessConstant &c : state.StiffnessConstants)
         EXPECT_EQ(c, StiffnessConstant::fromNumber(0.0));
     EXPECT_FALSE(home.exists("info/StiffnessCons.vkt"));

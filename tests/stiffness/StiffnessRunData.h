@@ -78,11 +78,8 @@ inline void storeRun(const AppPaths &paths, db::Database &database, QString name
             {u"IMAG_FORCE_ND", r.imagForceNd}, {u"REAL_DISPL_SD", r.realDisplSd}, {u"REAL_FORCE_SD", r.realForceSd},
             {u"IMAG_DISPL_SD", r.imagDisplSd}, {u"IMAG_FORCE_SD", r.imagForceSd}, {u"NOISE_OL_FLAG", r.noiseOverload},
             {u"SIGNL_OL_FLAG", r.signalOverload}};
-        for (const auto &[field, value] : fields) {
-            if (value.isValid()) {
-                ASSERT_TRUE(rs->setField(QStringView(field), value));
-            }
-        }
+        for (const auto &[field, value] : fields)
+            ASSERT_TRUE(!value.isValid() || rs->setField(QStringView(field), value)) << QString::fromUtf16(field).toStdString();
         ASSERT_TRUE(rs->update());
     }
 }

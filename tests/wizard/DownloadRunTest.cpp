@@ -199,8 +199,7 @@ TEST_F(DownloadRunTest, ALiveDownloadKeepsACaptureOfEveryByteItReceivedUnlessCap
     port.queueBytes(stream);
     ASSERT_TRUE(run.start({0, NG7700B, 0}));
     const QStringList files = captures();
-    ASSERT_EQ(files.size(), 1);
-    EXPECT_TRUE(files.first().endsWith("-NG7700B.cap"));
+    ASSERT_TRUE(files.size() == 1 && files.first().endsWith("-NG7700B.cap")) << qPrintable(files.join(' '));
     EXPECT_EQ(std::pair(home.readFile("captures/" + files.first()), run.capturePath()), std::pair(stream, home.paths().capturesFolder() + "/" + files.first()));
 
     port.queueBytes("#CEND\r\n\r\n");

@@ -66,9 +66,7 @@ TEST(WizardPages, NextWaitsForAChoiceOnEachChoicePage)
     EXPECT_EQ(view.portPanel, "Port: COM3");
     choices.model = LD4800;
     view = WizardPages::next(WizardPages::chosen(view), choices);
-    ASSERT_EQ(view.page, 3);
-    EXPECT_FALSE(view.nextEnabled);
-    EXPECT_EQ(view.devicePanel, "Dev: LD4800");
+    EXPECT_EQ(std::tuple(view.page, view.nextEnabled, view.devicePanel), std::tuple(3, false, QString("Dev: LD4800")));
 
     view = WizardPages::previous(WizardPages::previous(view, choices), choices);
     EXPECT_EQ(std::tuple(view.page, view.nextEnabled, view.devicePanel), std::tuple(1, true, QString("Dev: None")));
@@ -106,21 +104,18 @@ TEST(WizardPages, EachGaugeGetsItsOwnInstructionsAndStartText)
 TEST(WizardPages, TheStartPageLocksTheChoicesAndOffersDoneOnlyForAContinuousDownload)
 {
     const WizardView continuous = walkTo(6, picks(0, LD4800, 1));
-    EXPECT_TRUE(continuous.startsDownload);
-    EXPECT_EQ(switches(continuous), (std::vector<bool>{false, true, false, false, false, false}));
-    EXPECT_EQ(continuous.previousCaption, "Done");
+    EXPECT_EQ(std::tuple(continuous.startsDownload, switches(continuous), continuous.previousCaption),
+              std::tuple(true, std::vector<bool>{false, true, false, false, false, false}, QString("Done")));
 
     const WizardView single = walkTo(6, picks(0, LD4800, 0));
-    EXPECT_EQ(single.previousCaption, "Previous");
-    EXPECT_FALSE(WizardPages::next(single, picks(0, LD4800, 0)).startsDownload);
+    EXPECT_EQ(std::pair(single.previousCaption, WizardPages::next(single, picks(0, LD4800, 0)).startsDownload), std::pair(QString("Previous"), false));
 }
 
 TEST(WizardPages, AFailedDownloadLeavesTheWayBackOpenButNotTheWayOn)
 {
     const WizardChoices choices = picks(0, LD4800, 1);
     const WizardView failed = WizardPages::downloadEnded(walkTo(6, choices));
-    EXPECT_EQ(switches(failed), (std::vector<bool>{false, true, false, false, false, true}));
-    EXPECT_EQ(failed.previousCaption, "Previous");
+    EXPECT_EQ(std::pair(switches(failed), failed.previousCaption), std::pair(std::vector<bool>{false, true, false, false, false, true}, QString("Previous")));
     const WizardView instructions = WizardPages::previous(failed, choices);
     const WizardView warning = WizardPages::previous(instructions, choices);
     EXPECT_EQ((std::vector<int>{instructions.page, warning.page, WizardPages::next(instructions, choices).page}), (std::vector<int>{5, 4, 6}));

@@ -38,14 +38,6 @@ protected:
         QTest::keyClicks(dialog->box(box), keys);
     }
     void click(StiffnessConsDialog::Button b) { QTest::mouseClick(dialog->button(b), Qt::LeftButton); }
-    int focusedBox() const
-    {
-        for (int i = 0; i < StiffnessConstantCount; ++i) {
-            if (dialog->box(i)->hasFocus())
-                return i;
-        }
-        return -1;
-    }
 
     ~StiffnessConsDialogTest() override { delete dialog.data(); }
 
@@ -65,9 +57,8 @@ TEST_F(StiffnessConsDialogTest, OpensWithTheConstantsInTheirBoxesAndNothingToApp
     QApplication::clipboard()->setText("copied elsewhere");
     open();
 
-    EXPECT_EQ((QStringList{dialog->windowTitle(), dialog->findChild<QLabel *>("SInfo6")->text(), dialog->box(MeasMs)->text(),
-                           dialog->box(Poisra)->text(), dialog->box(Densi2)->text(), QApplication::clipboard()->text()}),
-              (QStringList{"Stiffness Constants", "Density, Po (kg/m^3)", "0.12", "", "1762.04", ""}));
+    EXPECT_EQ((QStringList{dialog->windowTitle(), dialog->box(MeasMs)->text(), dialog->box(Poisra)->text(), dialog->box(Densi2)->text(), QApplication::clipboard()->text()}),
+              (QStringList{"Stiffness Constants", "0.12", "", "1762.04", ""}));
     EXPECT_EQ(std::pair(dialog->button(StiffnessConsDialog::Apply)->isEnabled(), state.ConstantsChanged), std::pair(false, false));
 }
 
@@ -79,7 +70,7 @@ TEST_F(StiffnessConsDialogTest, EnterMovesToTheNextBoxSelectingWhatIsInIt)
     EXPECT_TRUE(dialog->button(StiffnessConsDialog::Apply)->isEnabled());
     QTest::keyClick(dialog->box(0), Qt::Key_Return);
     QCoreApplication::processEvents();
-    EXPECT_EQ(std::tuple(focusedBox(), dialog->box(1)->selectedText(), dialog->isVisible()), std::tuple(1, QString("10.0000"), true));
+    EXPECT_EQ(std::tuple(dialog->box(1)->hasFocus(), dialog->box(1)->selectedText(), dialog->isVisible()), std::tuple(true, QString("10.0000"), true));
 }
 
 TEST_F(StiffnessConsDialogTest, ApplyStoresAndStaysCancelLeavesEverythingOkStoresAndCloses)
@@ -95,9 +86,8 @@ TEST_F(StiffnessConsDialogTest, ApplyStoresAndStaysCancelLeavesEverythingOkStore
     state.ConstantsChanged = false;
     type(Slopes, "8");
     click(StiffnessConsDialog::Cancel);
-    EXPECT_FALSE(state.ConstantsChanged);
+    EXPECT_EQ(std::pair(state.ConstantsChanged, dialog && dialog->isVisible()), std::pair(false, false));
     EXPECT_DOUBLE_EQ(state.StiffnessConstants[Slopes].toDouble(), 0.50007);
-    EXPECT_FALSE(dialog && dialog->isVisible());
 
     ASSERT_TRUE(QFile::remove(home.path() + "/info/StiffnessCons.vkt"));
     open();
@@ -116,10 +106,6 @@ TEST_F(StiffnessConsDialogTest, TextThatIsNoNumberKeepsTheDialogOpenAndSaysWhich
 
     ASSERT_TRUE(dialog && dialog->isVisible());
     EXPECT_TRUE(dialog->note()->text().contains("Intercept (C vs. K/m)"));
-    EXPECT_EQ(std::tuple(dialog->note()->isVisible(), focusedBox(), state.ConstantsChanged, home.exists("info/StiffnessCons.vkt")),
-              std::tuple(true, int(Interc), false, false));
-
-    dialog->box(Interc)->clear();
-    click(StiffnessConsDialog::Apply);
-    EXPECT_EQ(std::pair(dialog->note()->isVisible(), home.exists("info/StiffnessCons.vkt")), std::pair(false, true));
+    EXPECT_EQ(std::tuple(dialog->note()->isVisible(), dialog->box(Interc)->hasFocus(), state.ConstantsChanged, home.exists("info/StiffnessCons.vkt")),
+              std::tuple(true, true, false, false));
 }
