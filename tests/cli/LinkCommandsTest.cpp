@@ -1,5 +1,9 @@
 #include "common/AppState.h"
+#include "link/ComPortMap.h"
+#include "link/Communication.h"
 #include "link/LinkTestHelpers.h"
+#include "link/QtSerialControl.h"
+#include "link/ScriptedParser.h"
 #include "parse/SampleStreams.h"
 #include "report/InfoFile.h"
 #include "support/HomeProjectState.h"
@@ -76,13 +80,17 @@ TEST(SimulateCommand, AProgramThatClosesTheLineEarlyLeavesTheWholeReportForTheDo
         told += gauge.readAll();
     ASSERT_TRUE(told.contains("The line was closed after ")) << told.constData();
 
-    QSerialPort download(device);
-    ASSERT_TRUE(download.open(QIODevice::ReadWrite));
-    QByteArray received;
-    while (!received.endsWith('\xFD') && download.waitForReadyRead(10000))
-        received += download.readAll();
-    EXPECT_EQ(received, report);
-    download.close();
+    AppState state;
+    link::ComPortMap ports(home.paths());
+    ports.setDevice(1, device);
+    link::QtSerialControl control(ports);
+    auto *parser = new test::ScriptedParser;
+    link::Communication comm(home.paths(), state, std::unique_ptr<link::StreamParser>(parser));
+    comm.setComm_Object(&control);
+    ASSERT_EQ(comm.RunTest(), 0);
+    EXPECT_EQ(comm.GetData(1, 0), 0);
+    EXPECT_EQ(parser->received, test::filtered(report.mid(4, report.size() - 5)));
+    comm.Close_Port();
     ASSERT_TRUE(gauge.waitForFinished(10000));
     EXPECT_EQ(gauge.exitCode(), 0);
 }

@@ -14,15 +14,6 @@ TEST(ReportDocument, RowsPerColumnFollowTheReportFontSize)
     EXPECT_EQ(std::vector({ReportDocument::rowsPerColumn(9), ReportDocument::rowsPerColumn(10), ReportDocument::rowsPerColumn(11), ReportDocument::rowsPerColumn(12)}), std::vector({50, 45, 40, 35}));
 }
 
-TEST(ReportDocument, OrientationSetsThePaperIgnoringOtherCodes)
-{
-    ReportDocument d;
-    EXPECT_EQ(d.pageWidth(), 12240);
-    d.setOrientation(Landscape);
-    d.setOrientation(3);
-    EXPECT_EQ(std::pair(d.pageWidth(), d.pageHeight()), std::pair(15840, 12240));
-}
-
 TEST(ReportDocument, AMissingPictureFileAddsNoPicture)
 {
     QTemporaryDir dir;

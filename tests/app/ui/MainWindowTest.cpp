@@ -183,13 +183,6 @@ TEST_F(MainWindowTest, HelpContentsOpensTheHelpFileOnlyWhenItWasThereAtStartUp)
     EXPECT_EQ(std::pair(desktop.urls, prompter.shown.size()), std::pair(std::vector<QUrl>{QUrl::fromLocalFile(home.paths().helpFile())}, size_t(1)));
 }
 
-TEST_F(MainWindowTest, WebLinkOpensTheMakersSite)
-{
-    start();
-    trigger("Weblink");
-    EXPECT_EQ(std::pair(desktop.urls, prompter.shown.size()), std::pair(std::vector<QUrl>{QUrl(program::webAddress())}, size_t(0)));
-}
-
 TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndVersionWithoutBlocking)
 {
     app::AboutBox *about = openAbout();
@@ -244,12 +237,6 @@ TEST_F(MainWindowTest, ThePortCheckShowsTheSummaryOfANewScan)
     auto *summary = window->findChild<app::ComSummary *>();
     ASSERT_TRUE(summary && summary->isVisible());
     EXPECT_TRUE(summary->findChild<QLabel *>("Label1")->text().contains("COM2: IN USE\nCOM3: IN USE\n"));
-}
-
-TEST(ComSummary, ListsThePortsUnderAHeading)
-{
-    EXPECT_EQ(app::ComSummary::summaryText(PortCaptions),
-              "Comm port information:\r\n\r\nCOM1: AVAILABLE\r\nCOM2: IN USE\r\nCOM3: UNAVAILABLE\r\nCOM4: MODEM\r\n");
 }
 
 TEST(ComSummary, ItsOwnerButNotTheWindowsItOwnsWaitsForOk)
