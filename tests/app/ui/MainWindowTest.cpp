@@ -194,19 +194,6 @@ TEST_F(MainWindowTest, AboutBoxNamesTheProgramAndVersionWithoutBlocking)
     EXPECT_FALSE(about->isVisible());
 }
 
-TEST_F(MainWindowTest, TheAboutBoxSaysWhenSystemInformationIsUnavailable)
-{
-    app::AboutBox *about = openAbout();
-    ASSERT_TRUE(about);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "");
-    QTest::mouseClick(about->findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
-    qputenv("PATH", path);
-#ifndef Q_OS_WIN
-    EXPECT_EQ(prompter.texts(), QStringList{"System Information Is Unavailable At This Time"});
-#endif
-}
-
 TEST_F(MainWindowTest, StartUpShowsEachPortsStateInThePortsMenu)
 {
     serial.setOpenError(2, link::SerialControl::PortAlreadyOpen);
