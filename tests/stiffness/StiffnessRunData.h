@@ -47,8 +47,12 @@ inline StiffnessConstants loadedConstants()
 inline stiffness::StiffnessRecord headerRecord(int run, float measure, float calFactor)
 {
     stiffness::StiffnessRecord r;
-    r.binNumber = run > 20 ? run : 0, r.runNumber = run, r.measure = measure, r.calFactor = calFactor;
-    r.date = QStringLiteral("04/12/03"), r.time = QStringLiteral("10:15:00");
+    r.binNumber = run > 20 ? run : 0;
+    r.runNumber = run;
+    r.measure = measure;
+    r.calFactor = calFactor;
+    r.date = QStringLiteral("04/12/03");
+    r.time = QStringLiteral("10:15:00");
     return r;
 }
 

@@ -30,7 +30,7 @@ namespace {
 
 struct WatchingChooser : test::ScriptedFileChooser {
     std::function<void()> onOpen;
-    std::optional<QString> openFile(const Request &r) override { return onOpen(), ScriptedFileChooser::openFile(r); }
+    std::optional<QString> openFile(const Request &r) override { onOpen(); return ScriptedFileChooser::openFile(r); }
 };
 
 class MainWindowTest : public test::MainWindowFixture {
@@ -54,7 +54,7 @@ protected:
     }
     QTimer *textChanged() const { return window->findChild<QTimer *>("TextChanged"); }
     void tick() { QMetaObject::invokeMethod(textChanged(), "timeout"); }
-    app::AboutBox *openAbout() { return start(), show(), trigger("About"), window->findChild<app::AboutBox *>(); }
+    app::AboutBox *openAbout() { start(); show(); trigger("About"); return window->findChild<app::AboutBox *>(); }
     QLineSeries *curve(int i) const { return static_cast<QLineSeries *>(window->graphView()->chart()->series()[i]); }
 
     // Starts with the company name changed and closes the window twice, answering the question to save it.

@@ -17,7 +17,7 @@ namespace valtrane::test {
 
 class RecordingDesktop : public app::DesktopActions {
 public:
-    bool openUrl(const QUrl &url) override { return urls.push_back(url), true; }
+    bool openUrl(const QUrl &url) override { urls.push_back(url); return true; }
     bool startProgram(const QString &) override { return true; }
 
     std::vector<QUrl> urls;
